@@ -1,0 +1,65 @@
+// The conversion between C arguments and the C++ core, in one place.
+//
+// Every export converts its arguments with these helpers, so the rules of
+// the interface hold everywhere: null text reads as empty, text is read up to
+// its NUL or the cap, null references read as 0 and are never written, null
+// buffers are never written, and results become new LibStrings.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "frame/libstring.h"
+#include "tolmerdll.h"
+
+namespace tolmer::abi {
+
+// The most bytes of a text argument that are read.
+inline constexpr std::size_t kTextCap = 33'554'432;
+
+// A text argument as a view: up to its first NUL or kTextCap bytes; null is
+// empty. The view aliases the caller's memory: copy it (text()) when the
+// export also writes to a buffer that may overlap.
+inline std::string_view text_view(const char* text) {
+  if (text == nullptr) return {};
+  const void* nul = std::memchr(text, '\0', kTextCap);
+  const std::size_t length =
+      nul == nullptr ? kTextCap : static_cast<std::size_t>(static_cast<const char*>(nul) - text);
+  return {text, length};
+}
+
+// A text argument copied before use.
+inline std::string text(const char* text) { return std::string(text_view(text)); }
+
+// A reference argument read (null reads as 0).
+template <class T>
+inline T read(const T* reference) {
+  return reference == nullptr ? T{} : *reference;
+}
+
+// A value written through a reference (nothing is written through null).
+template <class T>
+inline void write(T* reference, T value) {
+  if (reference != nullptr) *reference = value;
+}
+
+// A result written into a caller's text buffer with its NUL (not through null).
+inline void write_buffer(char* buffer, std::string_view bytes) {
+  if (buffer == nullptr) return;
+  if (!bytes.empty()) std::memmove(buffer, bytes.data(), bytes.size());
+  buffer[bytes.size()] = '\0';
+}
+
+// A new LibString result.
+inline LibString result(std::string_view bytes) { return make_libstring(bytes); }
+
+// A LibString argument passed by value.
+inline std::string_view libstring(LibString handle) { return libstring_bytes(handle); }
+
+}  // namespace tolmer::abi
+
+// Declares an export's definition: `TOLMER_EXPORT(int32_t) NAME(args) { ... }`.
+#define TOLMER_EXPORT(type) extern "C" TOLMER_API type TOLMER_CALL

@@ -1,0 +1,49 @@
+#include "frame/libstring.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+#if defined(_WIN32)
+#include <windows.h>
+#include <oleauto.h>
+#endif
+
+namespace tolmer {
+
+LibString make_libstring(std::string_view bytes) {
+  if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max() - 8) return nullptr;
+#if defined(_WIN32)
+  BSTR made = SysAllocStringByteLen(bytes.data(), static_cast<UINT>(bytes.size()));
+  return reinterpret_cast<LibString>(made);
+#else
+  // Layout: 4-byte count, bytes, NUL (and one more NUL so the string also
+  // ends on a whole 16-bit character, as the Windows allocator's do).
+  auto* block = static_cast<char*>(std::malloc(sizeof(uint32_t) + bytes.size() + 2));
+  if (block == nullptr) return nullptr;
+  const auto count = static_cast<uint32_t>(bytes.size());
+  std::memcpy(block, &count, sizeof count);
+  std::memcpy(block + sizeof count, bytes.data(), bytes.size());
+  block[sizeof count + bytes.size()] = '\0';
+  block[sizeof count + bytes.size() + 1] = '\0';
+  return block + sizeof count;
+#endif
+}
+
+void free_libstring(LibString handle) {
+  if (handle == nullptr) return;
+#if defined(_WIN32)
+  SysFreeString(reinterpret_cast<BSTR>(handle));
+#else
+  std::free(handle - sizeof(uint32_t));
+#endif
+}
+
+std::string_view libstring_bytes(LibString handle) {
+  if (handle == nullptr) return {};
+  uint32_t count = 0;
+  std::memcpy(&count, handle - sizeof count, sizeof count);
+  return {handle, count};
+}
+
+}  // namespace tolmer

@@ -1,0 +1,116 @@
+// The installed host services: each operation goes to the host's callback
+// when it installed one, else to the platform default.
+#include "host/services.h"
+
+#include <cstddef>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "frame/abi.h"
+
+namespace tolmer::host {
+
+namespace {
+
+TolmerHostServices installed{};  // all callbacks null: every default in force
+
+class InstalledWindow final : public WindowService {
+ public:
+  void show_message(std::string_view text, std::string_view caption) override {
+    if (installed.show_message == nullptr) return default_window().show_message(text, caption);
+    const std::string t(text), c(caption);
+    installed.show_message(installed.context, t.c_str(), c.c_str());
+  }
+  void select_range(int32_t window, int32_t first, int32_t after_last) override {
+    if (installed.select_range == nullptr)
+      return default_window().select_range(window, first, after_last);
+    installed.select_range(installed.context, window, first, after_last);
+  }
+  int32_t line_length(int32_t window, int32_t line) override {
+    if (installed.line_length == nullptr) return default_window().line_length(window, line);
+    return installed.line_length(installed.context, window, line);
+  }
+  void set_focus(int32_t window) override {
+    if (installed.set_focus == nullptr) return default_window().set_focus(window);
+    installed.set_focus(installed.context, window);
+  }
+  void set_text(int32_t window, std::string_view text) override {
+    if (installed.set_text == nullptr) return default_window().set_text(window, text);
+    const std::string t(text);
+    installed.set_text(installed.context, window, t.c_str());
+  }
+};
+
+class InstalledInput final : public InputService {
+ public:
+  bool cursor_position(int32_t& x, int32_t& y) override {
+    if (installed.cursor_position == nullptr) return default_input().cursor_position(x, y);
+    return installed.cursor_position(installed.context, &x, &y) != 0;
+  }
+  int32_t window_from_point(int32_t x, int32_t y) override {
+    if (installed.window_from_point == nullptr) return default_input().window_from_point(x, y);
+    return installed.window_from_point(installed.context, x, y);
+  }
+  int32_t async_key_state(int32_t virtual_key) override {
+    if (installed.async_key_state == nullptr) return default_input().async_key_state(virtual_key);
+    return installed.async_key_state(installed.context, virtual_key);
+  }
+};
+
+class InstalledClock final : public ClockService {
+ public:
+  uint32_t tick_count() override {
+    if (installed.tick_count == nullptr) return default_clock().tick_count();
+    return installed.tick_count(installed.context);
+  }
+};
+
+class InstalledFolders final : public FolderService {
+ public:
+  std::string special_folder(int32_t folder) override {
+    if (installed.special_folder == nullptr) return default_folders().special_folder(folder);
+    std::vector<char> buffer(4096, '\0');
+    const int32_t length = installed.special_folder(installed.context, folder, buffer.data(),
+                                                    static_cast<int32_t>(buffer.size()));
+    if (length <= 0 || static_cast<std::size_t>(length) >= buffer.size()) return {};
+    return std::string(buffer.data(), static_cast<std::size_t>(length));
+  }
+};
+
+}  // namespace
+
+WindowService& window() {
+  static InstalledWindow service;
+  return service;
+}
+InputService& input() {
+  static InstalledInput service;
+  return service;
+}
+ClockService& clock() {
+  static InstalledClock service;
+  return service;
+}
+FolderService& folders() {
+  static InstalledFolders service;
+  return service;
+}
+
+void install(const TolmerHostServices* services) {
+  installed = TolmerHostServices{};
+  if (services == nullptr) return;
+  // Copy no more than the host's table holds and no more than ours has: an
+  // older, shorter table leaves the later operations at their defaults.
+  std::size_t size = services->size;
+  if (size > sizeof installed) size = sizeof installed;
+  if (size < offsetof(TolmerHostServices, show_message)) return;
+  std::memcpy(&installed, services, size);
+  installed.size = static_cast<uint32_t>(sizeof installed);
+}
+
+}  // namespace tolmer::host
+
+TOLMER_EXPORT(void) SETHOSTSERVICES(const TolmerHostServices* services) {
+  tolmer::host::install(services);
+}
