@@ -6,7 +6,7 @@
 #include <string>
 
 #include "frame/state.h"
-#include "text_support.h"
+#include "test_text_support.h"
 
 namespace {
 

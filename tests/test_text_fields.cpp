@@ -10,7 +10,7 @@
 
 #include "frame/primitives.h"
 #include "text/fields.h"
-#include "text_support.h"
+#include "test_text_support.h"
 
 namespace {
 

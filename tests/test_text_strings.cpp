@@ -5,7 +5,7 @@
 #include <string>
 
 #include "frame/libstring.h"
-#include "text_support.h"
+#include "test_text_support.h"
 
 namespace {
 
