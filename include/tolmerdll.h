@@ -184,6 +184,25 @@ TOLMER_API LibString TOLMER_CALL EXTRACTFRACTIONINTEXTSTRING(const char* text, i
 /* Measurement parsing                                                      */
 /* ======================================================================== */
 
+/* -1 when the first byte is a numeral of the system (digits and "."; English, system 0
+ * exactly, also "/" and "\"), else 0 (also for empty text). */
+TOLMER_API int32_t TOLMER_CALL ISVALIDMEASUREMENTSCALENUMERICALCHARACTER(int32_t system, const char* character);
+/* -1 when the first byte is a digit, ".", "/" or "\", else 0. */
+TOLMER_API int32_t TOLMER_CALL ISVALIDMEASUREMENTNUMERICALCHARACTER(const char* character);
+/* Inserts a space between every numeral run and non-numeral run ("12'6\"" -> "12 ' 6 \""),
+ * rewriting the buffer, and returns a copy. Room: the text, plus one byte per boundary
+ * between a numeral and a non-numeral run (at most the text's length - 1), plus the NUL.
+ * Blank text: empty result, buffer untouched. */
+TOLMER_API LibString TOLMER_CALL SEPARATEMEASUREMENTSINTEXTSTRING(char* measurement);
+/* Reads the number ending at position (backwards -1) or beginning there; writes its first
+ * and last positions (the start only when found before position - 1, else it keeps the
+ * caller's value; nothing when there is no number to read). */
+TOLMER_API float TOLMER_CALL GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, LibString text, int32_t position, int32_t backwards, int32_t* start, int32_t* end);
+/* The length in inches of a separated text, or -1..-7 when a number exceeds maximum (> 0)
+ * in its unit; then start and end locate the number in the trimmed text (start 0 when it
+ * has no start before it), and are written only then. */
+TOLMER_API float TOLMER_CALL CONVERTTEXTSTRINGVALUETOINCHES(const char* measurement, float maximum, int32_t* start, int32_t* end);
+
 /* ======================================================================== */
 /* Measurement validation                                                   */
 /* ======================================================================== */
