@@ -158,6 +158,28 @@ TOLMER_API float TOLMER_CALL CONVERTMEASUREMENT(float inches, int32_t target);
 /* Fractions                                                                */
 /* ======================================================================== */
 
+/* Splits a fraction text ("1 1/2", "1-3\4") into whole, numerator, denominator and
+ * separator; writes separator (separator needs 2 bytes), numerator, denominator,
+ * whole, in that order, or nothing when there is no "/" or "\". Absent parts,
+ * and digit runs too large for 32 bits, are 0. */
+TOLMER_API void TOLMER_CALL BREAKFRACTIONAPART(const char* text, int32_t* whole, int32_t* numerator, int32_t* denominator, char* separator);
+/* The fraction over a new denominator, unreduced ("15/16" over 4 gives "4/4"); empty when unusable. */
+TOLMER_API LibString TOLMER_CALL CONVERTFRACTIONDENOMINATOR(const char* text, int32_t new_denominator);
+/* The fraction in lowest terms, improper parts carried, denominator capped (below 1 counts as 1). */
+TOLMER_API LibString TOLMER_CALL REDUCEFRACTION(const char* text, int32_t largest_denominator);
+/* Numerator / denominator as a single (whole number not included); 0 when unusable. */
+TOLMER_API float TOLMER_CALL FRACTIONSTRINGTODECIMAL(const char* text);
+/* A value as a reduced fraction text ("3/8"). Values of 1 and more keep their whole
+ * digits: 2.5 gives "2 1/2". The sign is dropped. */
+TOLMER_API LibString TOLMER_CALL DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator);
+/* Returns the first fraction in text (reversed -1: the text was reversed, the fraction
+ * is read back in normal order) and writes its value; writes the text without it into
+ * remainder, padded with spaces to the length of the text the buffer held on entry.
+ * Never writes past that text and its NUL: a longer remainder is cut to it, and
+ * remainder_length is the length written. No fraction: empty result, value untouched,
+ * length 0, the buffer's text blanked. */
+TOLMER_API LibString TOLMER_CALL EXTRACTFRACTIONINTEXTSTRING(const char* text, int32_t reversed, char* remainder, int32_t* remainder_length, float* value);
+
 /* ======================================================================== */
 /* Measurement parsing                                                      */
 /* ======================================================================== */
