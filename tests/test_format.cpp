@@ -150,7 +150,9 @@ TEST_F(Formatting, EnglishDecimalEveryFormat) {
       {kEnglish, 2, kDecimal, 150.5, 2, "12 Ft 6.5 In"},
       {kEnglish, 3, kDecimal, 150.5, 2, "12.54 Feet"},
       {kEnglish, 4, kDecimal, 150.5, 3, "12.542 Ft."},
-      {kEnglish, 5, kDecimal, 150.5, 0, "13 Ft"},
+      // Half an inch rounds to none, then 12.5 feet to 12 (ties to even).
+      {kEnglish, 5, kDecimal, 150.5, 0, "12 Ft"},
+      {kEnglish, 5, kDecimal, 150.6, 0, "13 Ft"},
       {kEnglish, 6, kDecimal, 150.5, 2, "12' 6.5\""},
       {kEnglish, 7, kDecimal, 150.5, 2, "12' - 6.5\""},
       {kEnglish, 8, kDecimal, 150.5, 1, "12.5'"},

@@ -119,7 +119,7 @@ std::string format_metric(int32_t format, const MeasurementParts& parts, int32_t
       if (b > 0) {
         // Whole millimetres (ties to even), then whole centimetres.
         const int32_t centimetres = round_to_int(b) / 10;
-        append_number(text, centimetres, kSingleDigits);
+        append_number(text, centimetres, kDoubleDigits);
         text += "cm";
       }
       break;
