@@ -211,9 +211,39 @@ TOLMER_API float TOLMER_CALL CONVERTTEXTSTRINGVALUETOINCHES(const char* measurem
 /* Measurement formatting                                                   */
 /* ======================================================================== */
 
+/* Splits a length: English (any system but 1) major = whole feet, minor = whole
+ * inches (both truncated towards zero), fraction = the rest of an inch rounded
+ * to places (above 18 or negative: 18); Metric (1) major = floor of the metres,
+ * minor = millimetres above it (3 places), fraction = 0. reserved: no effect. */
+TOLMER_API void TOLMER_CALL GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places, float* major, float* minor, float* fraction, int32_t reserved);
+/* A length as display text in English format 0-13 or Metric format 0-6 (other
+ * Metric codes: empty; other English codes: numbers without captions); mode 0
+ * with system 0 shows fractions with largest denominator places, else decimals.
+ * A fraction reaching a whole inch carries into the inches; a fraction below
+ * half a millionth (or, in decimals, below a ten-millionth) is dropped: 6.0000001
+ * gives 6", never 6 0". Negative lengths: English empty; Metric 4/5 the signed
+ * millimetres; other Metric codes use the floor split (-0.5 m: format 0 gives
+ * "500 Millimeters", 2 gives "-.5 Meter"). */
+TOLMER_API LibString TOLMER_CALL GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t format, int32_t fraction_mode, double inches, int32_t places, int32_t reserved);
+
 /* ======================================================================== */
 /* Drawing scales                                                           */
 /* ======================================================================== */
+
+/* A scale table cell (system 0/1, part 0 numerator / 1 denominator, index 0-12);
+ * any other argument, or no table yet, gives 0. */
+TOLMER_API float TOLMER_CALL GETSCALERATIOVALUE(int32_t system, int32_t part, int32_t index);
+/* The first index 0-12 whose numerator and denominator equal the arguments
+ * (system 1 Metric, any other English); -1 when none, or before INITIALIZEDLL. */
+TOLMER_API int32_t TOLMER_CALL GETINDEXFORSCALERATIOVALUES(int32_t system, float numerator, float denominator);
+/* numerator / denominator (single) times 12 (single): drawing inches per foot. */
+TOLMER_API float TOLMER_CALL GETINCHESPERFOOTFROMSCALERATIO(float numerator, float denominator);
+/* The denominator of the largest standard ratio not above scale; a scale equal
+ * to the double nearest 1/D selects D; below all (or not positive, NaN):
+ * -1000 Metric, -768 English. */
+TOLMER_API int32_t TOLMER_CALL GETNEARESTSCALERATIOVALUE(int32_t system, double scale);
+/* Metric: millimetres to inches; any other system: inches to millimetres (single). */
+TOLMER_API float TOLMER_CALL GETCONVERTEDSCALEVALUE(int32_t system, float value);
 
 /* ======================================================================== */
 /* Paper size table                                                         */
