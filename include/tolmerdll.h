@@ -158,9 +158,50 @@ TOLMER_API float TOLMER_CALL CONVERTMEASUREMENT(float inches, int32_t target);
 /* Fractions                                                                */
 /* ======================================================================== */
 
+/* Splits a fraction text ("1 1/2", "1-3\4") into whole, numerator, denominator and
+ * separator; writes separator (separator needs 2 bytes), numerator, denominator,
+ * whole, in that order, or nothing when there is no "/" or "\". Absent parts,
+ * and digit runs too large for 32 bits, are 0. */
+TOLMER_API void TOLMER_CALL BREAKFRACTIONAPART(const char* text, int32_t* whole, int32_t* numerator, int32_t* denominator, char* separator);
+/* The fraction over a new denominator, unreduced ("15/16" over 4 gives "4/4"); empty when unusable. */
+TOLMER_API LibString TOLMER_CALL CONVERTFRACTIONDENOMINATOR(const char* text, int32_t new_denominator);
+/* The fraction in lowest terms, improper parts carried, denominator capped (below 1 counts as 1). */
+TOLMER_API LibString TOLMER_CALL REDUCEFRACTION(const char* text, int32_t largest_denominator);
+/* Numerator / denominator as a single (whole number not included); 0 when unusable. */
+TOLMER_API float TOLMER_CALL FRACTIONSTRINGTODECIMAL(const char* text);
+/* A value as a reduced fraction text ("3/8"). Values of 1 and more keep their whole
+ * digits: 2.5 gives "2 1/2". The sign is dropped. */
+TOLMER_API LibString TOLMER_CALL DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator);
+/* Returns the first fraction in text (reversed -1: the text was reversed, the fraction
+ * is read back in normal order) and writes its value; writes the text without it into
+ * remainder, padded with spaces to the length of the text the buffer held on entry.
+ * Never writes past that text and its NUL: a longer remainder is cut to it, and
+ * remainder_length is the length written. No fraction: empty result, value untouched,
+ * length 0, the buffer's text blanked. */
+TOLMER_API LibString TOLMER_CALL EXTRACTFRACTIONINTEXTSTRING(const char* text, int32_t reversed, char* remainder, int32_t* remainder_length, float* value);
+
 /* ======================================================================== */
 /* Measurement parsing                                                      */
 /* ======================================================================== */
+
+/* -1 when the first byte is a numeral of the system (digits and "."; English, system 0
+ * exactly, also "/" and "\"), else 0 (also for empty text). */
+TOLMER_API int32_t TOLMER_CALL ISVALIDMEASUREMENTSCALENUMERICALCHARACTER(int32_t system, const char* character);
+/* -1 when the first byte is a digit, ".", "/" or "\", else 0. */
+TOLMER_API int32_t TOLMER_CALL ISVALIDMEASUREMENTNUMERICALCHARACTER(const char* character);
+/* Inserts a space between every numeral run and non-numeral run ("12'6\"" -> "12 ' 6 \""),
+ * rewriting the buffer, and returns a copy. Room: the text, plus one byte per boundary
+ * between a numeral and a non-numeral run (at most the text's length - 1), plus the NUL.
+ * Blank text: empty result, buffer untouched. */
+TOLMER_API LibString TOLMER_CALL SEPARATEMEASUREMENTSINTEXTSTRING(char* measurement);
+/* Reads the number ending at position (backwards -1) or beginning there; writes its first
+ * and last positions (the start only when found before position - 1, else it keeps the
+ * caller's value; nothing when there is no number to read). */
+TOLMER_API float TOLMER_CALL GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, LibString text, int32_t position, int32_t backwards, int32_t* start, int32_t* end);
+/* The length in inches of a separated text, or -1..-7 when a number exceeds maximum (> 0)
+ * in its unit; then start and end locate the number in the trimmed text (start 0 when it
+ * has no start before it), and are written only then. */
+TOLMER_API float TOLMER_CALL CONVERTTEXTSTRINGVALUETOINCHES(const char* measurement, float maximum, int32_t* start, int32_t* end);
 
 /* ======================================================================== */
 /* Measurement validation                                                   */
@@ -170,9 +211,39 @@ TOLMER_API float TOLMER_CALL CONVERTMEASUREMENT(float inches, int32_t target);
 /* Measurement formatting                                                   */
 /* ======================================================================== */
 
+/* Splits a length: English (any system but 1) major = whole feet, minor = whole
+ * inches (both truncated towards zero), fraction = the rest of an inch rounded
+ * to places (above 18 or negative: 18); Metric (1) major = floor of the metres,
+ * minor = millimetres above it (3 places), fraction = 0. reserved: no effect. */
+TOLMER_API void TOLMER_CALL GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places, float* major, float* minor, float* fraction, int32_t reserved);
+/* A length as display text in English format 0-13 or Metric format 0-6 (other
+ * Metric codes: empty; other English codes: numbers without captions); mode 0
+ * with system 0 shows fractions with largest denominator places, else decimals.
+ * A fraction reaching a whole inch carries into the inches; a fraction below
+ * half a millionth (or, in decimals, below a ten-millionth) is dropped: 6.0000001
+ * gives 6", never 6 0". Negative lengths: English empty; Metric 4/5 the signed
+ * millimetres; other Metric codes use the floor split (-0.5 m: format 0 gives
+ * "500 Millimeters", 2 gives "-.5 Meter"). */
+TOLMER_API LibString TOLMER_CALL GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t format, int32_t fraction_mode, double inches, int32_t places, int32_t reserved);
+
 /* ======================================================================== */
 /* Drawing scales                                                           */
 /* ======================================================================== */
+
+/* A scale table cell (system 0/1, part 0 numerator / 1 denominator, index 0-12);
+ * any other argument, or no table yet, gives 0. */
+TOLMER_API float TOLMER_CALL GETSCALERATIOVALUE(int32_t system, int32_t part, int32_t index);
+/* The first index 0-12 whose numerator and denominator equal the arguments
+ * (system 1 Metric, any other English); -1 when none, or before INITIALIZEDLL. */
+TOLMER_API int32_t TOLMER_CALL GETINDEXFORSCALERATIOVALUES(int32_t system, float numerator, float denominator);
+/* numerator / denominator (single) times 12 (single): drawing inches per foot. */
+TOLMER_API float TOLMER_CALL GETINCHESPERFOOTFROMSCALERATIO(float numerator, float denominator);
+/* The denominator of the largest standard ratio not above scale; a scale equal
+ * to the double nearest 1/D selects D; below all (or not positive, NaN):
+ * -1000 Metric, -768 English. */
+TOLMER_API int32_t TOLMER_CALL GETNEARESTSCALERATIOVALUE(int32_t system, double scale);
+/* Metric: millimetres to inches; any other system: inches to millimetres (single). */
+TOLMER_API float TOLMER_CALL GETCONVERTEDSCALEVALUE(int32_t system, float value);
 
 /* ======================================================================== */
 /* Paper size table                                                         */
