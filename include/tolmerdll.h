@@ -198,6 +198,73 @@ TOLMER_API float TOLMER_CALL CONVERTMEASUREMENT(float inches, int32_t target);
 /* Angles, rectangles and points, bits                                      */
 /* ======================================================================== */
 
+/*
+ * Angles are doubles in degrees (radians for ROTATERADIANSVALUE). Remainders
+ * truncate toward zero, so they keep the sign of the angle (-400 gives -40).
+ * The degree wrap tests take 359, not 360, as the last position of a turn:
+ * a value between 359 and 360 is wrapped too (359.5 + 0 rotates to -0.5).
+ */
+
+/* Remainder by 360 when the angle is above 359 (360 when allow_360 is non-zero) or below minus that; else unchanged. */
+TOLMER_API double TOLMER_CALL REDUCETO360DEGREEANGLE(double angle, int32_t allow_360);
+/* Signed offset from start to end (both reduced, 359 rule): direction 0 shortest (a half turn goes the wrapped way, 0 to 180 gives -180), 1 increasing, 2 decreasing, other the plain difference; a non-zero limit clamps to sign(offset) x limit. */
+TOLMER_API double TOLMER_CALL GETOFFSETFROMANGLES(double start, double end, int32_t direction, double limit);
+/* angle + offset; its remainder by 360 when above 359 or below -359. */
+TOLMER_API double TOLMER_CALL ADDANGLEOFFSET(double angle, double offset);
+/* angle + change, once less 360 when above 359, once plus 360 when below 0. */
+TOLMER_API double TOLMER_CALL ROTATEDEGREESVALUE(double angle, double change);
+/* angle + change, once less 2 pi when above 2 pi, once plus 2 pi when below 0 (pi as set by INITIALIZEDLL; 0 before it). */
+TOLMER_API double TOLMER_CALL ROTATERADIANSVALUE(double angle, double change);
+/* The next multiple of |step| above the angle (step > 0) or below it (step <= 0), once wrapped by 360 past 359 or below 0; a zero step gives NaN. */
+TOLMER_API double TOLMER_CALL ROTATETONEXTDEGREEVALUE(double angle, double step);
+/* 1 when angle + change is above 359, -1 when below 0, else 0. */
+TOLMER_API int32_t TOLMER_CALL ANGLEPASSEDTHROUGHZERO(double angle, double change);
+
+/* A rectangle by two opposite corners; normalised when x1 <= x2 and y1 <= y2 (y grows upward). */
+typedef struct DoubleRect {
+  double x1; /* left edge */
+  double y1; /* lower edge */
+  double x2; /* right edge */
+  double y2; /* upper edge */
+} DoubleRect;
+
+/* Exchanges x1/x2 when x2 < x1 and y1/y2 when y2 < y1, in place; only exchanged variables are written. */
+TOLMER_API void TOLMER_CALL SETRECTLOWERLEFTJUSTIFIED(double* x1, double* y1, double* x2, double* y2);
+/* How b lies against a (normalised copies; neither changed): 1 b within a (edges included), 2 b holds a corner of a, else 0. A null rectangle reads as all zeros. */
+TOLMER_API int32_t TOLMER_CALL RECTINRECT(const DoubleRect* a, const DoubleRect* b);
+/* 1 when the point is in the rectangle (taken as given, not normalised): strictly inside when exclusive is non-zero, edges included when 0; else 0. */
+TOLMER_API int32_t TOLMER_CALL ISPOINTINRECTDOUBLE(double x, double y, const DoubleRect* rect, int32_t exclusive);
+
+/*
+ * Bits: bit 0 is the least significant. A word's bit count below 1 or above
+ * 32 means 32. A bit target is the caller's memory read byte by byte: bit n
+ * is bit n mod 8 of byte n div 8 (bit n of a little-endian int32_t for n 0 to
+ * 31; larger n reach the following bytes, which the caller must own). A
+ * negative bit number names no bit: EXAMINEBIT answers 0 and CLEARBIT, SETBIT
+ * and TOGGLEBIT change nothing (no memory before the target is touched).
+ */
+
+/* The number of set bits among bits 0 to count - 1 of value. */
+TOLMER_API int32_t TOLMER_CALL GETTOTALBITSSET(int32_t value, int32_t count);
+/* The first set bit from start to count - 1, or -1 (also when start > count - 1); a negative start begins at bit 0. */
+TOLMER_API int32_t TOLMER_CALL GETFIRSTBITSET(int32_t value, int32_t start, int32_t count);
+/* 1 when bit n of the target is set, else 0 (0 for a negative n). */
+TOLMER_API int32_t TOLMER_CALL EXAMINEBIT(const void* target, int32_t bit);
+/* Clears bit n of the target (nothing for a negative n). */
+TOLMER_API void TOLMER_CALL CLEARBIT(void* target, int32_t bit);
+/* Sets bit n of the target (nothing for a negative n). */
+TOLMER_API void TOLMER_CALL SETBIT(void* target, int32_t bit);
+/* Inverts bit n of the target (nothing for a negative n). */
+TOLMER_API void TOLMER_CALL TOGGLEBIT(void* target, int32_t bit);
+/* value shifted left by count mod 32 places (32 leaves it unchanged, -1 acts as 31). */
+TOLMER_API int32_t TOLMER_CALL SHIFTBITSLEFT(int32_t value, int32_t count);
+/* value shifted right logically (zeros enter at the top) by count mod 32 places. */
+TOLMER_API int32_t TOLMER_CALL SHIFTBITSRIGHT(int32_t value, int32_t count);
+/* Rotates the byte left by count mod 8 places, in place. */
+TOLMER_API void TOLMER_CALL ROTATEBITSLEFT(uint8_t* byte, int32_t count);
+/* Rotates the byte right by count mod 8 places, in place. */
+TOLMER_API void TOLMER_CALL ROTATEBITSRIGHT(uint8_t* byte, int32_t count);
+
 /* ======================================================================== */
 /* Paths, special folders, mouse and keyboard, random numbers               */
 /* ======================================================================== */
