@@ -339,6 +339,71 @@ TOLMER_API void TOLMER_CALL ROTATEBITSRIGHT(uint8_t* byte, int32_t count);
 /* Paths, special folders, mouse and keyboard, random numbers               */
 /* ======================================================================== */
 
+/*
+ * Special folders. On Windows the shell answers (SHGetSpecialFolderLocation,
+ * SHGetPathFromIDListA into a MAX_PATH buffer). Elsewhere the folder
+ * identifiers (CSIDL numbers) map as follows; every other identifier has no
+ * folder. XDG variables count only when they hold an absolute path; a user
+ * directory is read from $XDG_CONFIG_HOME/user-dirs.dirs (default
+ * $HOME/.config/user-dirs.dirs), else it is the name shown under $HOME.
+ *   0x0000 desktop, 0x0010 desktop directory  XDG_DESKTOP_DIR, $HOME/Desktop
+ *   0x0005 documents (personal)               XDG_DOCUMENTS_DIR, $HOME/Documents
+ *   0x000D music                              XDG_MUSIC_DIR, $HOME/Music
+ *   0x000E video                              XDG_VIDEOS_DIR, $HOME/Videos
+ *   0x0027 pictures                           XDG_PICTURES_DIR, $HOME/Pictures
+ *   0x0015 templates                          XDG_TEMPLATES_DIR, $HOME/Templates
+ *   0x0014 fonts                              $XDG_DATA_HOME/fonts ($HOME/.local/share/fonts)
+ *   0x001A application data                   $XDG_CONFIG_HOME ($HOME/.config)
+ *   0x001C local application data             $XDG_DATA_HOME ($HOME/.local/share)
+ *   0x0023 common application data            first entry of $XDG_DATA_DIRS (/usr/local/share)
+ *   0x0026 program files                      /opt
+ *   0x0028 the user's profile                 $HOME
+ *   0x0020 temporary (internet cache)         $TMPDIR, else /tmp
+ * Trailing slashes are dropped. A folder that is not an existing directory
+ * gives the empty string, and so does a path that does not fit the
+ * platform's path buffer (MAX_PATH on Windows, PATH_MAX elsewhere, counting
+ * the NUL): a path is never cut. A host's special_folder callback
+ * (SETHOSTSERVICES) replaces this table.
+ */
+
+/* The file-system path of a special folder (CSIDL number), or the empty string. */
+TOLMER_API LibString TOLMER_CALL GETSPECIALFOLDERLOCATION(int32_t folder);
+
+/*
+ * Path splitting: the backslash is the only separator on every platform (a
+ * forward slash is an ordinary character); a colon as the second character
+ * makes the first two characters the drive.
+ */
+
+/* The drive ("C:", no backslash) when the second character is a colon; else empty. */
+TOLMER_API LibString TOLMER_CALL GETDRIVEFROMPATH(const char* path);
+/* From after the drive through the last backslash ("\Plans\House\" of "C:\Plans\House\a.txt"); empty when there is no backslash there. */
+TOLMER_API LibString TOLMER_CALL GETDIRECTORYFROMPATH(const char* path);
+/* After the last backslash (the whole path without one), spaces trimmed; empty when the path is empty or ends with a backslash. */
+TOLMER_API LibString TOLMER_CALL GETFILENAMEFROMPATH(const char* path);
+/* The path through its last backslash; unchanged when empty or ending with a backslash; empty without a backslash. */
+TOLMER_API LibString TOLMER_CALL REMOVEFILENAMEFROMFULLPATH(const char* path);
+/* base name (spaces trimmed) + "_" + description of the category (sub-category 0; empty when unknown) + "_" + number in decimal: "House_Floor Plan_3". */
+TOLMER_API LibString TOLMER_CALL GETEXPORTFILENAME(const char* base_name, int32_t category, int32_t number);
+
+/* The mouse button held or pressed since the previous query: 1 left, 2 right, 3 middle (tried in that order), 0 none. A window above 0 gives 0 unless it is exactly the window under the cursor (also 0 when the cursor position cannot be had). */
+TOLMER_API int32_t TOLMER_CALL GETMOUSEBUTTON(int32_t window);
+/* 1 when the virtual key is down now, else 0 (a press since the previous query that has ended counts as up). */
+TOLMER_API int32_t TOLMER_CALL GETKEYSTATE(int32_t virtual_key);
+
+/*
+ * Random numbers. One generator per process; its seed is 0xFFFFFFFF at load,
+ * so an unseeded process always draws the same sequence (2080096055,
+ * 433179940, ...). A step is seed = seed * 134775813 + 1 (mod 2^32).
+ */
+
+/* Seeds the generator: the tick count as a signed integer, rounded to a float, whose 32 bits become the seed. */
+TOLMER_API void TOLMER_CALL RANDOMIZEDLLGENERATOR(void);
+/* One step scaled to 10000 to 2147483647: 10000 + ((seed >> 1) * 2147473648) >> 31. */
+TOLMER_API int32_t TOLMER_CALL GETRANDOMLONGVALUE(void);
+/* Draws as GETRANDOMLONGVALUE until the value is not among existing[0..last_index]; 0 without drawing when last_index is negative. A null array holds no value. */
+TOLMER_API int32_t TOLMER_CALL GETUNIQUERECORDID(const int32_t* existing, int32_t last_index);
+
 #ifdef __cplusplus
 }
 #endif
