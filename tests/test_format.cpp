@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "measure/format.h"
+#include "measure/parse.h"
 #include "tolmerdll.h"
 
 namespace {
@@ -431,6 +432,25 @@ TEST_F(Formatting, LengthsExactInSixteenthsShowTheirDecimals) {
     }
     const std::string expected = (whole > 0 ? std::to_string(whole) : "") + decimals;
     EXPECT_EQ(formatted(kEnglish, 13, kDecimal, inches, 4), expected) << inches;
+  }
+}
+
+TEST_F(Formatting, LengthsExactInSixteenthsReparse) {
+  // Every captioned feet-and-inches or inches-only text of a length exact in
+  // sixteenths reads back, once separated, as the same inches.
+  const int32_t formats[] = {0, 1, 2, 6, 7, 9, 10, 11, 12};
+  for (int k = 1; k <= 16 * 40; ++k) {
+    const float inches = static_cast<float>(k) / 16;
+    for (int32_t format : formats) {
+      for (int32_t mode : {kFractional, kDecimal}) {
+        const int32_t places = mode == kFractional ? 16 : 4;
+        const std::string text = tolmer::format_inches(kEnglish, format, mode, inches, places);
+        const tolmer::Conversion read =
+            tolmer::convert_text_to_inches(tolmer::separate_measurements(text), 0);
+        EXPECT_FALSE(read.error) << text;
+        EXPECT_EQ(read.inches, inches) << "format " << format << ": " << text;
+      }
+    }
   }
 }
 

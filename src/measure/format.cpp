@@ -187,10 +187,10 @@ std::string format_inches(int32_t system, int32_t format, int32_t fraction_mode,
   if (is_metric(system)) return format_metric(format, parts, places);
 
   const bool listed = format >= 0 && format < 14;
-  const EnglishFormat spec =
+  const EnglishFormat layout =
       listed ? kEnglishFormats[format] : EnglishFormat{Shape::Plain, kNoCaption, kNoCaption, ""};
 
-  switch (spec.shape) {
+  switch (layout.shape) {
     case Shape::DecimalFeet:
       parts.major = static_cast<float>(round_decimal(
           (static_cast<long double>(parts.fraction) + parts.minor) / 12 + parts.major, places));
@@ -208,8 +208,8 @@ std::string format_inches(int32_t system, int32_t format, int32_t fraction_mode,
   }
 
   const float minor_quantity = static_cast<float>(static_cast<long double>(parts.fraction) + parts.minor);
-  const std::string major_caption = caption(system, spec.major_style, parts.major);
-  const std::string minor_caption = caption(system, spec.minor_style, minor_quantity);
+  const std::string major_caption = caption(system, layout.major_style, parts.major);
+  const std::string minor_caption = caption(system, layout.minor_style, minor_quantity);
 
   std::string text;
   if (parts.major > 0) {
@@ -217,7 +217,7 @@ std::string format_inches(int32_t system, int32_t format, int32_t fraction_mode,
     text += major_caption;
   }
   if (parts.major > 0 && static_cast<long double>(parts.fraction) + parts.minor > 0) {
-    text += spec.separator;
+    text += layout.separator;
   }
   if (parts.minor > 0 && parts.fraction > 0) {
     append_number(text, parts.minor, kSingleDigits);

@@ -45,7 +45,7 @@
 // ("-500 mm"); the other Metric formats use the floor split (-0.5 metre is
 // major -1, minor 500) with the same greater-than-0 tests, so format 0 shows
 // "500 Millimeters", 1 "500mm", 6 "50cm", and 2 and 3 show the signed total
-// "-.5 Meter" / "-.5 m" (the minor part is above 0). These texts are kept as
+// "-.5 Meter" / "-.5 m" (major + minor is above 0). These texts are kept as
 // they are; no display relies on them.
 #pragma once
 
