@@ -281,12 +281,11 @@ typedef struct TolmerLongArray {
   int32_t upper_bound;  /* upper bound of the first dimension */
 } TolmerLongArray;
 
+#if defined(__cplusplus) || (defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L)
 #if defined(__cplusplus)
 #define TOLMER_LAYOUT_CHECK(condition, message) static_assert(condition, message)
-#elif defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L
-#define TOLMER_LAYOUT_CHECK(condition, message) _Static_assert(condition, message)
 #else
-#define TOLMER_LAYOUT_CHECK(condition, message)
+#define TOLMER_LAYOUT_CHECK(condition, message) _Static_assert(condition, message)
 #endif
 TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, elements) == 0, "storage address at 0");
 TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, flags) == sizeof(int32_t*), "flags after the address");
@@ -295,6 +294,7 @@ TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, lower_bound) == (sizeof(int32_t*) 
 TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, upper_bound) == (sizeof(int32_t*) == 4 ? 28 : 32),
                     "upper bound at 28 (64-bit: 32)");
 #undef TOLMER_LAYOUT_CHECK
+#endif
 
 /* The non-empty items joined in argument order (empty items left out); defaults the delimiter. */
 TOLMER_API LibString TOLMER_CALL CREATEDELIMITEDSTRING(char* delimiter, const char* item1, const char* item2,

@@ -40,18 +40,6 @@ TolmerLongArray describe(std::vector<int32_t>& values, int32_t lower = 0) {
 
 // ------------------------------------------------------------------ layout
 
-TEST(LongArrayDescriptor, FieldOffsetsFollowTheAddressWidth) {
-  const std::size_t address = sizeof(int32_t*);
-  EXPECT_EQ(offsetof(TolmerLongArray, elements), 0u);
-  EXPECT_EQ(offsetof(TolmerLongArray, flags), address);
-  EXPECT_EQ(offsetof(TolmerLongArray, lower_bound), address + 20);
-  EXPECT_EQ(offsetof(TolmerLongArray, upper_bound), address + 24);
-  if (address == 4) {
-    EXPECT_EQ(offsetof(TolmerLongArray, lower_bound), 24u);
-    EXPECT_EQ(offsetof(TolmerLongArray, upper_bound), 28u);
-  }
-}
-
 TEST(LongArrayDescriptor, RawBytesAtTheDocumentedOffsetsAreRead) {
   // A descriptor built byte by byte, as a host in another language would.
   std::vector<int32_t> values = {4, 5, 6};

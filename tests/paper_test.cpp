@@ -130,12 +130,6 @@ TEST_F(PaperBeforeInit, SizingCreatesABlankTableOnce) {
   EXPECT_EQ(SIZEPAPERINFOARRAY(50), 5);
 }
 
-TEST_F(PaperBeforeInit, ZeroUpperBoundMakesOneRecord) {
-  EXPECT_EQ(SIZEPAPERINFOARRAY(0), 0);
-  SETPAPERINFOITEM(0, "Only", 1, 2, 3, 4, 5, 6);
-  EXPECT_EQ(read_record(0), (Record{"Only", 1, 2, 3, 4, 5, 6}));
-}
-
 TEST_F(PaperBeforeInit, HugeTableIsRefused) {
   for (int32_t upper : {std::numeric_limits<int32_t>::max(), tolmer::kMaxPaperRecords}) {
     EXPECT_EQ(SIZEPAPERINFOARRAY(upper), -1);
@@ -262,19 +256,6 @@ TEST_F(Paper, SettersStoreOneFieldEach) {
     EXPECT_EQ(read_record(16), expected);
     EXPECT_EQ(read_record(15), (Record{"Generic A3", 11.69f, 16.54f, 0.5f, 0.5f, 0.5f, 0.5f}));
   }
-}
-
-TEST_F(Paper, MarginGettersReadTheirOwnMarginWhateverTheOrientation) {
-  SETPAPERINFOITEM(3, "Margins", 10, 20, 1, 2, 3, 4);
-  EXPECT_EQ(GETPAPERINFOTOPMARGIN(3), 1);
-  EXPECT_EQ(GETPAPERINFOBOTTOMMARGIN(3), 2);
-  EXPECT_EQ(GETPAPERINFOLEFTMARGIN(3), 3);
-  EXPECT_EQ(GETPAPERINFORIGHTMARGIN(3), 4);
-  EXPECT_EQ(GETPAPERINFOWIDTH(3, 2), 20);
-  SETPAPERINFOWIDTH(3, 12);   // no orientation: the stored width
-  SETPAPERINFOHEIGHT(3, 13);
-  EXPECT_EQ(GETPAPERINFOWIDTH(3, 1), 12);
-  EXPECT_EQ(GETPAPERINFOHEIGHT(3, 1), 13);
 }
 
 // --------------------------------------------------- indices outside the table
@@ -426,19 +407,6 @@ TEST_F(Paper, LookupBySizeFinishesEachRecordBeforeTheNext) {
     int32_t orientation = 99;
     EXPECT_EQ(GETPAPERINDEXFROMPAPERSIZE(0, c.width, c.height, &orientation), c.expected);
     EXPECT_EQ(orientation, c.orientation);
-  }
-}
-
-TEST_F(Paper, MetricLookupRoundsEachRecordThroughTheMillimetreConversion) {
-  // Every named record is found by its own size in millimetres.
-  for (const Initial& p : kInitial) {
-    const float width = static_cast<float>(INCHESTOMILLIMETERS(p.width));
-    const float height = static_cast<float>(INCHESTOMILLIMETERS(p.height));
-    int32_t orientation = 0;
-    const int32_t found = GETPAPERINDEXFROMPAPERSIZE(1, width, height, &orientation);
-    const int32_t expected = p.index == 40 ? 0 : p.index;  // the custom size repeats the letter
-    EXPECT_EQ(found, expected) << p.name;
-    EXPECT_EQ(orientation, 1) << p.name;
   }
 }
 
