@@ -163,6 +163,8 @@ TEST(IsStringInDelimitedString, FindsTheFirstEqualField) {
       // Upper-casing turns the list's byte 0xFF into 0x9F; the delimiter stays 0xFF.
       {"one\xFFtwo", "TWO", "\xFF", 0, 0, 0},
       {"one\xFFtwo", "ONE\x9FTWO", "\xFF", 0, 0, 1},
+      {"a\xFF" "b", "B", "\x9F", 0, 0, 2},  // ... and may split it at 0x9F
+      {"a\xFF" "b", "b", "\x9F", 0, 1, 0},
       {"a,a", "a", ",", 0, 0, 1},
       {"b,a,a", "a", ",", 0, 0, 2},
       {"a,b", "c", ",", 0, 0, 0},
