@@ -50,6 +50,7 @@
 #ifndef TOLMERDLL_H
 #define TOLMERDLL_H
 
+#include <stddef.h>
 #include <stdint.h>
 
 #if defined(_WIN32) && !defined(_WIN64)
@@ -245,6 +246,75 @@ TOLMER_API LibString TOLMER_CALL GETSYMBOLNAMEINVALIDCHARACTERS(void);
 /* ======================================================================== */
 /* Delimited lists                                                          */
 /* ======================================================================== */
+
+/*
+ * A delimited list is a text of items joined by a delimiter text (all of its
+ * bytes match, in order). Fields are the texts between non-overlapping
+ * occurrences of the delimiter found from the left; an empty list has one
+ * empty field. Joining appends each item preceded by the delimiter only when
+ * the text built so far is not empty. Where a delimiter buffer is given empty,
+ * "," is used and written back into it (the buffer needs 2 bytes).
+ */
+
+/* Bit of TolmerLongArray.flags set when the array has element storage. */
+#define TOLMER_LONG_ARRAY_HAS_STORAGE 4
+
+/*
+ * The descriptor of a caller's array of 32-bit integers. 32-bit builds: the
+ * storage address at offset 0, the flag byte at 4, the lower bound at 24, the
+ * upper bound at 28. 64-bit builds: the address takes 8 bytes and the fields
+ * after it move by 4 (flags 8, lower bound 28, upper bound 32). Element k is
+ * elements[k - lower_bound].
+ */
+typedef struct TolmerLongArray {
+  int32_t* elements;    /* the element storage */
+  uint8_t flags;        /* TOLMER_LONG_ARRAY_HAS_STORAGE when there is storage */
+  uint8_t reserved[19]; /* not read */
+  int32_t lower_bound;  /* lower bound of the first dimension */
+  int32_t upper_bound;  /* upper bound of the first dimension */
+} TolmerLongArray;
+
+#if defined(__cplusplus)
+#define TOLMER_LAYOUT_CHECK(condition, message) static_assert(condition, message)
+#elif defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L
+#define TOLMER_LAYOUT_CHECK(condition, message) _Static_assert(condition, message)
+#else
+#define TOLMER_LAYOUT_CHECK(condition, message)
+#endif
+TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, elements) == 0, "storage address at 0");
+TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, flags) == sizeof(int32_t*), "flags after the address");
+TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, lower_bound) == (sizeof(int32_t*) == 4 ? 24 : 28),
+                    "lower bound at 24 (64-bit: 28)");
+TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, upper_bound) == (sizeof(int32_t*) == 4 ? 28 : 32),
+                    "upper bound at 28 (64-bit: 32)");
+#undef TOLMER_LAYOUT_CHECK
+
+/* The non-empty items joined in argument order (empty items left out); defaults the delimiter. */
+TOLMER_API LibString TOLMER_CALL CREATEDELIMITEDSTRING(char* delimiter, const char* item1, const char* item2,
+                                                       const char* item3, const char* item4, const char* item5,
+                                                       const char* item6, const char* item7, const char* item8,
+                                                       const char* item9, const char* item10);
+/* The list with the item joined on; defaults the delimiter. A non-empty list buffer is rewritten as the
+ * list followed by the delimiter (room: its text, the delimiter and the NUL); an empty one is not written. */
+TOLMER_API LibString TOLMER_CALL ADDTODELIMITEDSTRING(char* list, const char* item, char* delimiter);
+/* The 1-based number of the first field equal to the item, or 0; defaults the delimiter. match_case 0
+ * upper-cases the list and the item, not the delimiter (a delimiter holding a byte that upper-casing
+ * changes, such as a-z or 0xFF, then no longer splits the list); keep_spaces 0 trims spaces off the item
+ * and every field. */
+TOLMER_API int32_t TOLMER_CALL ISSTRINGINDELIMITEDSTRING(const char* list, const char* item, char* delimiter,
+                                                         int32_t keep_spaces, int32_t match_case);
+/* Rewrites the list buffer (always; never longer) with the other fields joined, empty delimiter meaning ","
+ * (not written back); returns 1 when position named a field (1 to the field count), else 0. */
+TOLMER_API int32_t TOLMER_CALL REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(char* list, int32_t position,
+                                                                       const char* delimiter);
+/* The decimal texts of the array's elements 0 to its upper bound, joined; defaults the delimiter. A null
+ * descriptor, one without the storage flag or with a null address gives the empty string. Indices below
+ * a positive lower bound do not exist and are skipped (the walk starts at the lower bound). */
+TOLMER_API LibString TOLMER_CALL CREATEDELIMITEDSTRINGFROMLONGARRAY(char* delimiter, const TolmerLongArray* array);
+/* The smallest i from first to last with elements[i] == value, or -1 (also for first > last or null
+ * elements). elements is the array's element 0: indices below 0 are not examined. */
+TOLMER_API int32_t TOLMER_CALL ISVALUEINLONGARRAY(int32_t value, const int32_t* elements, int32_t last,
+                                                  int32_t first);
 
 /* ======================================================================== */
 /* String helpers and temporary string array                                */
