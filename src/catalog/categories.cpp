@@ -2,9 +2,12 @@
 #include "catalog/categories.h"
 
 #include <algorithm>
+#include <iterator>
 #include <span>
+#include <tuple>
 
 #include "frame/primitives.h"
+#include "text/delimited.h"
 
 namespace tolmer {
 namespace {
@@ -112,68 +115,110 @@ constexpr SubItemTypeList kSubItemTypeLists[] = {
     {5, 254, 3},
 };
 
+constexpr auto sub_item_list_key(const SubItemTypeList& row) {
+  return std::tuple(row.sub_category, row.item_type);
+}
+
 // A list of catalog numbers is held in this many slots; 0 ends it.
 constexpr std::size_t kCodeSlots = 254;
 using CodeSlots = std::array<int32_t, kCodeSlots>;
 
-constexpr bool sub_item_lists_fit() {
-  for (const SubItemTypeList& row : kSubItemTypeLists) {
+constexpr bool sub_item_lists_sound() {
+  for (std::size_t k = 0; k < std::size(kSubItemTypeLists); ++k) {
+    const SubItemTypeList& row = kSubItemTypeLists[k];
     if (row.count < 1 || row.count > static_cast<int32_t>(kCodeSlots)) return false;
+    if (k > 0 && !(sub_item_list_key(kSubItemTypeLists[k - 1]) < sub_item_list_key(row))) {
+      return false;
+    }
   }
   return true;
 }
-static_assert(sub_item_lists_fit(), "an item type has 1 to 254 sub-item types");
+static_assert(sub_item_lists_sound(),
+              "sub-item lists: ordered keys, 1 to 254 sub-item types per item type");
 
-// Joins the numbers of a list with the code string separator.
-std::string join_code_numbers(std::span<const int32_t> numbers) {
-  std::string joined;
-  for (const int32_t number : numbers) {
-    if (!joined.empty()) joined += kCodeStringSeparator;
-    append_number(joined, number, kDoubleDigits);
+constexpr std::string_view kSeparator(&kCodeStringSeparator, 1);
+
+// The code string of the numbers in the slots up to the first 0.
+std::string join_slots(const CodeSlots& slots) {
+  const auto end = std::find(slots.begin(), slots.end(), 0);
+  return join_integers(
+      std::span<const int32_t>(slots.data(), static_cast<std::size_t>(end - slots.begin())),
+      kSeparator);
+}
+
+// Every code string, joined once on first use so that a lookup hands out a
+// view of text made earlier.
+struct CodeStrings {
+  std::string sub_categories;
+  std::array<std::string, std::size(kItemTypeLists)> item_types;
+  std::array<std::string, std::size(kSubItemTypeLists)> sub_item_types;
+};
+
+CodeStrings join_code_strings() {
+  CodeStrings strings;
+  constexpr std::array<int32_t, 5> kSubCategories{1, 2, 3, 4, 5};
+  strings.sub_categories = join_integers(kSubCategories, kSeparator);
+  for (std::size_t k = 0; k < kItemTypeLists.size(); ++k) {
+    const ItemTypeList& list = kItemTypeLists[k];
+    CodeSlots slots{};
+    std::size_t used = 0;
+    for (int32_t item = 0; item <= list.last; ++item) slots[used++] = item;
+    for (std::size_t s = 0; s < list.special_count; ++s) slots[used++] = list.specials[s];
+    // The list starts with item type 0, so it is joined whole, not up to a 0.
+    strings.item_types[k] = join_integers(std::span<const int32_t>(slots.data(), used), kSeparator);
   }
-  return joined;
+  for (std::size_t k = 0; k < std::size(kSubItemTypeLists); ++k) {
+    CodeSlots slots{};
+    for (int32_t n = 0; n < kSubItemTypeLists[k].count; ++n) {
+      slots[static_cast<std::size_t>(n)] = n + 1;
+    }
+    strings.sub_item_types[k] = join_slots(slots);
+  }
+  return strings;
+}
+
+const CodeStrings& code_strings() {
+  static const CodeStrings strings = join_code_strings();
+  return strings;
+}
+
+// The row of an item type's sub-item list, or null.
+const SubItemTypeList* find_sub_item_list(int32_t category, int32_t sub_category,
+                                          int32_t item_type) {
+  if (category != 1) return nullptr;
+  const auto key = std::tuple(sub_category, item_type);
+  const auto* found = std::lower_bound(
+      std::begin(kSubItemTypeLists), std::end(kSubItemTypeLists), key,
+      [](const SubItemTypeList& row, const auto& k) { return sub_item_list_key(row) < k; });
+  if (found == std::end(kSubItemTypeLists) || sub_item_list_key(*found) != key) return nullptr;
+  return found;
 }
 
 }  // namespace
 
-std::string subcategories_code_string(int32_t category) {
+std::string_view subcategories_code_string(int32_t category) {
   if (category != 1) return {};
-  constexpr std::array<int32_t, 5> kSubCategories{1, 2, 3, 4, 5};
-  return join_code_numbers(kSubCategories);
+  return code_strings().sub_categories;
 }
 
-std::string item_types_code_string(int32_t category, int32_t sub_category) {
+std::string_view item_types_code_string(int32_t category, int32_t sub_category) {
   if (category != 1) return {};
-  for (const ItemTypeList& list : kItemTypeLists) {
-    if (list.sub_category != sub_category) continue;
-    CodeSlots slots{};
-    std::size_t used = 0;
-    for (int32_t item = 0; item <= list.last; ++item) slots[used++] = item;
-    for (std::size_t k = 0; k < list.special_count; ++k) slots[used++] = list.specials[k];
-    return join_code_numbers(std::span<const int32_t>(slots.data(), used));
+  for (std::size_t k = 0; k < kItemTypeLists.size(); ++k) {
+    if (kItemTypeLists[k].sub_category == sub_category) return code_strings().item_types[k];
   }
   return {};
 }
 
 int32_t sub_item_type_count(int32_t category, int32_t sub_category, int32_t item_type) {
-  if (category != 1) return 0;
-  for (const SubItemTypeList& row : kSubItemTypeLists) {
-    if (row.sub_category == sub_category && row.item_type == item_type) return row.count;
-  }
-  return 0;
+  const SubItemTypeList* row = find_sub_item_list(category, sub_category, item_type);
+  return row == nullptr ? 0 : row->count;
 }
 
-std::string sub_item_types_code_string(int32_t category, int32_t sub_category,
-                                       int32_t item_type) {
-  // The numbers stand from the first slot on; the list ends before the first
-  // slot holding 0.
-  CodeSlots slots{};
-  const int32_t count = sub_item_type_count(category, sub_category, item_type);
-  for (int32_t k = 0; k < count; ++k) slots[static_cast<std::size_t>(k)] = k + 1;
-  const auto end = std::find(slots.begin(), slots.end(), 0);
-  const auto used = static_cast<std::size_t>(end - slots.begin());
-  if (used == 0) return {};
-  return join_code_numbers(std::span<const int32_t>(slots.data(), used));
+std::string_view sub_item_types_code_string(int32_t category, int32_t sub_category,
+                                            int32_t item_type) {
+  const SubItemTypeList* row = find_sub_item_list(category, sub_category, item_type);
+  if (row == nullptr) return {};
+  return code_strings().sub_item_types[static_cast<std::size_t>(row - std::begin(kSubItemTypeLists))];
 }
 
 // ------------------------------------------------------------ library names
