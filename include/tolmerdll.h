@@ -243,6 +243,41 @@ TOLMER_API LibString TOLMER_CALL GETSYMBOLNAMEINVALIDCHARACTERS(void);
 /* Positional fields                                                        */
 /* ======================================================================== */
 
+/*
+ * A text's fields lie between the non-overlapping occurrences of the
+ * delimiter (a whole text, found from the left): "a,b,,c" with "," has 4
+ * fields, an empty text 1. An empty or null delimiter selects the comma rule:
+ * spaces before a field are skipped, a field starting with a double quote
+ * runs to the next double quote (commas inside do not split) and anything
+ * after the closing quote up to the next comma is ignored. Positions are
+ * 1-based; a negative position counts from the end (-1 the last field).
+ */
+
+/* The number of fields of text (at least 1). */
+TOLMER_API int32_t TOLMER_CALL PARSECOUNTDLL(const char* text, const char* delimiter);
+/* Field number position of text, unchanged (spaces kept); 0 or a position beyond the count gives the empty string. */
+TOLMER_API LibString TOLMER_CALL GETSTRINGPARTFROMSTRINGBYPOSITION(const char* text, int32_t position, const char* delimiter);
+/* The same field read as a number; an empty or non-numeric field gives 0. */
+TOLMER_API double TOLMER_CALL GETVALUEFROMSTRINGBYPOSITION(const char* text, int32_t position, const char* delimiter);
+/*
+ * Replaces field number position of the list buffer with part, joins the
+ * fields back with the delimiter, strips leading and trailing spaces of the
+ * whole and rewrites the buffer; returns the new length. Returns -1 and
+ * leaves the buffer untouched when position is 0 or less or beyond the field
+ * count (or memory runs out). Room: the list's length plus the part's
+ * length plus 3 bytes always suffices (two added quotes and the NUL).
+ * With the delimiter "," in double quotes (the three bytes quote, comma,
+ * quote) the joined text gets one double quote at each end; a list already
+ * wrapped in double quotes is split inside them, so the quotes are not
+ * doubled. With an empty delimiter (comma rule) the other fields keep their
+ * bytes (quotes and spaces included) and part takes the whole place of the
+ * replaced field between its commas. A null list reads as empty and is not
+ * written (the result is the length the list would have).
+ */
+TOLMER_API int32_t TOLMER_CALL SETSTRINGPARTINSTRINGBYPOSITION(char* list, int32_t position, const char* part, const char* delimiter);
+/* The same as SETSTRINGPARTINSTRINGBYPOSITION. */
+TOLMER_API int32_t TOLMER_CALL SETSTRINGPARTINSTRINGBYPOSITION2(char* list, int32_t position, const char* part, const char* delimiter);
+
 /* ======================================================================== */
 /* Delimited lists                                                          */
 /* ======================================================================== */
@@ -319,6 +354,37 @@ TOLMER_API int32_t TOLMER_CALL ISVALUEINLONGARRAY(int32_t value, const int32_t* 
 /* ======================================================================== */
 /* String helpers and temporary string array                                */
 /* ======================================================================== */
+
+/* The bytes of a LibString in reverse order, NUL bytes included (the handle is only read). */
+TOLMER_API LibString TOLMER_CALL REVERSESTRINGDLL(LibString string);
+/* The text (up to its first NUL) reversed. */
+TOLMER_API LibString TOLMER_CALL REVERSESTRING(const char* string);
+/* The text (up to its first NUL) without leading and trailing spaces (tabs stay). */
+TOLMER_API LibString TOLMER_CALL STRIPNULL(const char* string);
+/* 1 when the text holds only digits 0-9 and at most one period (so "" and "." give 1), else 0. */
+TOLMER_API int32_t TOLMER_CALL ISNUMERICDLL(const char* string);
+/* The 1-based position in characters of the first of its bytes found anywhere in string; 0 if none. */
+TOLMER_API int32_t TOLMER_CALL STRINGCONTAINSCHARACTERS(const char* string, const char* characters);
+
+/*
+ * The temporary string array: entry 0 is the empty text, appended texts take
+ * the indices 1, 2, 3... INITIALIZEDLL creates it (discarding earlier
+ * contents). Before that the array does not exist: a search gives -1, an
+ * append stores nothing and gives 0, the size is 0 and READTEMPSTRINGARRAY
+ * gives the empty string; a clear creates the array with its empty entry 0.
+ *
+ * ACCESSTEMPSTRINGARRAY operations (text is used only by 0 and 1):
+ *   0  search from index 0 for the first entry equal to text, a-z taken as
+ *      A-Z and other bytes exact: its index, or -1
+ *   1  append a copy of text: its index (the new upper bound); 0 when memory
+ *      runs out (nothing appended)
+ *  -1  clear to the single empty entry 0: 0
+ *  -2  size: the upper bound (index of the last entry)
+ *  any other operation changes nothing and gives 0.
+ */
+TOLMER_API int32_t TOLMER_CALL ACCESSTEMPSTRINGARRAY(int32_t operation, const char* text);
+/* A copy of entry index of the temporary string array; the empty string outside 0 to the upper bound. */
+TOLMER_API LibString TOLMER_CALL READTEMPSTRINGARRAY(int32_t index);
 
 /* ======================================================================== */
 /* Angles, rectangles and points, bits                                      */
