@@ -218,7 +218,9 @@ TEST(TextBoxPart, Prefixes) {
       {"TEXTBOX", 0},
       {"", 0},
   };
-  for (const auto& [name, expected] : cases) EXPECT_EQ(ISOBJECTPARTOFTEXTBOX(name), expected) << name;
+  for (const auto& [name, expected] : cases) {
+    EXPECT_EQ(ISOBJECTPARTOFTEXTBOX(name), expected) << name;
+  }
   EXPECT_EQ(ISOBJECTPARTOFTEXTBOX(nullptr), 0);
 }
 

@@ -59,7 +59,8 @@ GETSYMBOLITEMNAMEFROMTYPE(int32_t category, int32_t sub_category, int32_t item_t
   return abi::result(tolmer::symbol_item_name(category, sub_category, item_type, plural));
 }
 
-TOLMER_EXPORT(int32_t) GETSYMBOLITEMTYPEFROMNAME(int32_t category, int32_t sub_category, char* name) {
+TOLMER_EXPORT(int32_t)
+GETSYMBOLITEMTYPEFROMNAME(int32_t category, int32_t sub_category, char* name) {
   const std::string_view read = abi::text_view(name);
   if (tolmer::trim(read).empty()) return 0;  // a blank name leaves the buffer untouched
   const std::size_t length = tolmer::trim_and_upper_case_in_place(name, read.size());

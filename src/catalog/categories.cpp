@@ -2,6 +2,7 @@
 #include "catalog/categories.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <span>
 #include <tuple>
@@ -218,7 +219,8 @@ std::string_view sub_item_types_code_string(int32_t category, int32_t sub_catego
                                             int32_t item_type) {
   const SubItemTypeList* row = find_sub_item_list(category, sub_category, item_type);
   if (row == nullptr) return {};
-  return code_strings().sub_item_types[static_cast<std::size_t>(row - std::begin(kSubItemTypeLists))];
+  const auto k = static_cast<std::size_t>(row - std::begin(kSubItemTypeLists));
+  return code_strings().sub_item_types[k];
 }
 
 // ------------------------------------------------------------ library names
@@ -240,7 +242,9 @@ LibraryNameNumbers categories_from_library_name(std::string_view name) {
   constexpr std::string_view kDelimiter = "_";
   LibraryNameNumbers numbers;
   const std::size_t fields = field_count(name, kDelimiter);
-  const auto read = [&](int64_t k) { return round_to_int(text_to_number(field(name, kDelimiter, k))); };
+  const auto read = [&](int64_t k) {
+    return round_to_int(text_to_number(field(name, kDelimiter, k)));
+  };
   numbers.category = read(2);
   if (fields >= 3) numbers.sub_category = read(3);
   if (fields >= 4) numbers.item_type = read(4);

@@ -67,7 +67,8 @@ std::string_view drawing_tool_type_description(int32_t tool_type) {
 
 int32_t text_box_part(std::string_view object_name) {
   for (const TextBoxPart& part : kTextBoxParts) {
-    if (left(object_name, static_cast<int64_t>(part.prefix.size())) == part.prefix) return part.code;
+    const auto length = static_cast<int64_t>(part.prefix.size());
+    if (left(object_name, length) == part.prefix) return part.code;
   }
   return 0;
 }
