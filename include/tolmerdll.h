@@ -326,6 +326,62 @@ TOLMER_API int32_t TOLMER_CALL GETPAPERINDEXFROMPAPERSIZE(int32_t system, float 
 /* Symbol catalog                                                           */
 /* ======================================================================== */
 
+/* Catalog numbers are category, sub-category, item type, sub-item type. A code
+ * string lists numbers as decimal text separated by the byte 255. */
+
+/* Description of a category (category 1: of its sub-category 0 to 6), or empty. */
+TOLMER_API LibString TOLMER_CALL GETDESCRIPTIONFORCATEGORYTYPE(int32_t category, int32_t sub_category);
+/* Code string of a category's sub-categories ("1".."5" for category 1), or empty. */
+TOLMER_API LibString TOLMER_CALL GETSUBCATEGORIESCODESTRING(int32_t category);
+/* Code string of a sub-category's item types, or empty. */
+TOLMER_API LibString TOLMER_CALL GETITEMTYPESCODESTRING(int32_t category, int32_t sub_category);
+/* Code string 1..n of an item type's sub-item types, or empty. */
+TOLMER_API LibString TOLMER_CALL GETSUBITEMTYPESCODESTRING(int32_t category, int32_t sub_category, int32_t item_type);
+/* "lib_<category>_<sub-category>", plus "_<item type>" when the item type is above 0. */
+TOLMER_API LibString TOLMER_CALL GETLIBRARYNAMEFROMCATEGORIES(int32_t category, int32_t sub_category, int32_t item_type);
+/* Reads fields 2, 3, 4 of a "_"-separated name (rounded to nearest, ties to even;
+ * NaN/inf/out of range give INT32_MIN; a missing field 3 or 4 gives -1). Returns 0. */
+TOLMER_API int32_t TOLMER_CALL GETCATEGORIESFROMLIBRARYNAME(const char* name, int32_t* category, int32_t* sub_category, int32_t* item_type);
+/* 1 for "LIB_<digits>[_<digits>[_<digits>]]_LIB.VDF" (any letter case of LIB), else 0. */
+TOLMER_API int32_t TOLMER_CALL ISVALIDLIBRARYNAME(const char* name);
+
+/* Plural (plural != 0) or singular name of an item type, or empty. */
+TOLMER_API LibString TOLMER_CALL GETSYMBOLITEMNAMEFROMTYPE(int32_t category, int32_t sub_category, int32_t item_type, int32_t plural);
+/* Item type named by the text in name, or 0. Unless the name is blank (spaces
+ * only) the buffer is rewritten with the trimmed, upper-cased name, which is
+ * never longer than the text read: no extra room is needed. */
+TOLMER_API int32_t TOLMER_CALL GETSYMBOLITEMTYPEFROMNAME(int32_t category, int32_t sub_category, char* name);
+/* Name of a sub-item type, or empty. */
+TOLMER_API LibString TOLMER_CALL GETSYMBOLSUBITEMNAMEFROMTYPE(int32_t category, int32_t sub_category, int32_t item_type, int32_t sub_item_type);
+
+/* Wall-snap record index 1..262 of an object kind, or 0. */
+TOLMER_API int32_t TOLMER_CALL GETOBJECTWALLSNAPINDEXFROMCATEGORIES(int32_t category, int32_t sub_category, int32_t item_type, int32_t sub_item_type);
+/* Highest wall-snap index in use (262). */
+TOLMER_API int32_t TOLMER_CALL GETHIGHESTOBJECTWALLSNAPINFOARRAYINDEX(void);
+/* 1 when fields 1-3 of the comma-separated key read as 1 (a wall), else 0. */
+TOLMER_API int32_t TOLMER_CALL ISOBJECTAWALL(const char* key);
+/* Wire type of a comma-separated key: the sub-item type for item types 250-254,
+ * its negation for sub-category 0 with item types 12-14, else 0. Fields are
+ * rounded to nearest (ties to even); INT32_MIN negated stays INT32_MIN. */
+TOLMER_API int32_t TOLMER_CALL ISOBJECTAWIRE(const char* key);
+/* -1 when a field of the comma-separated view list reads as view, else 0. */
+TOLMER_API int32_t TOLMER_CALL ISSYMBOLVIEWNUMBERVALID(int32_t view, const char* view_list);
+
+/* "Curved", "Straight", "Sweeping" for wire types 1-3, or empty. */
+TOLMER_API LibString TOLMER_CALL GETDESCRIPTIONFORWIRETYPE(int32_t wire_type);
+/* Description of drawing tool types 1-11 ("Line" .. "Box"), or empty. */
+TOLMER_API LibString TOLMER_CALL GETDESCRIPTIONFORDRAWINGTOOLTYPE(int32_t tool_type);
+/* Text box part 1-4 named by the object name's prefix (case-sensitive), or 0. */
+TOLMER_API int32_t TOLMER_CALL ISOBJECTPARTOFTEXTBOX(const char* object_name);
+/* Characters a folder name may not contain: / \ : * ? < > | and the double quote. */
+TOLMER_API LibString TOLMER_CALL GETFOLDERNAMEINVALIDCHARACTERS(void);
+/* Characters a category name may not contain: . , / \ : * ? < > | _ and the double quote. */
+TOLMER_API LibString TOLMER_CALL GETCATEGORYNAMEINVALIDCHARACTERS(void);
+/* Characters a circuit name may not contain: . , : * ? and the double quote. */
+TOLMER_API LibString TOLMER_CALL GETCIRCUITNAMEINVALIDCHARACTERS(void);
+/* Characters a symbol name may not contain: . , / \ : * ? and the double quote. */
+TOLMER_API LibString TOLMER_CALL GETSYMBOLNAMEINVALIDCHARACTERS(void);
+
 /* ======================================================================== */
 /* Positional fields                                                        */
 /* ======================================================================== */

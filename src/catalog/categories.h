@@ -61,16 +61,19 @@ constexpr std::string_view description_for_category_type(int32_t category,
 // The separator byte between the numbers of a code string.
 inline constexpr char kCodeStringSeparator = static_cast<char>(0xFF);
 
+// Code strings are joined once, on first use, by the integer joining of the
+// delimited lists; the views below refer to that lasting storage.
+
 // The sub-category code string of a category: "1", 255, "2", ... "5" for
 // category 1, empty for every other.
-std::string subcategories_code_string(int32_t category);
+std::string_view subcategories_code_string(int32_t category);
 // The item-type code string of (category, sub-category); empty when there is
 // no list.
-std::string item_types_code_string(int32_t category, int32_t sub_category);
+std::string_view item_types_code_string(int32_t category, int32_t sub_category);
 // The sub-item-type code string 1, 2, ..., n of (category, sub-category,
 // item type); empty when the item type has no sub-item types.
-std::string sub_item_types_code_string(int32_t category, int32_t sub_category,
-                                       int32_t item_type);
+std::string_view sub_item_types_code_string(int32_t category, int32_t sub_category,
+                                            int32_t item_type);
 // The number of sub-item types of an item type (0 when it has none).
 int32_t sub_item_type_count(int32_t category, int32_t sub_category, int32_t item_type);
 
