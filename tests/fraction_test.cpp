@@ -232,6 +232,24 @@ TEST(DecimalToFractionString, KeepsWholeDigitsOfOneAndMore) {
   }
 }
 
+TEST(DecimalToFractionString, ValuesFromTenMillionOnAreWholeNumbers) {
+  // Seven digits write these in exponent form; every single this large is
+  // whole, so the text is the answer (it used to be read as a fraction
+  // "5E+10/10" and lost).
+  const DecimalCase cases[] = {
+      {1.5e10f, 16, "1.5E+10"},
+      {12345678.5f, 16, "1.234568E+7"},
+      {1e7f, 16, "1E+7"},
+      {3.4028235e38f, 64, "3.402823E+38"},
+      {-1.5e10f, 16, "-1.5E+10"},
+      {1.25e-5f, 16, ""},  // small values still go the fraction way
+  };
+  for (const DecimalCase& c : cases) {
+    SCOPED_TRACE(std::to_string(c.value) + " at " + std::to_string(c.largest));
+    EXPECT_EQ(take(DECIMALTOFRACTIONSTRING(c.value, c.largest)), c.expected);
+  }
+}
+
 TEST(DecimalToFractionString, CoreMatchesExport) {
   for (float value : {0.375f, 2.5f, 0.01f, 0.0f}) {
     EXPECT_EQ(tolmer::decimal_to_fraction_string(value, 16),

@@ -149,9 +149,11 @@ std::string decimal_to_fraction_string(float value, int32_t largest_denominator)
   const float rounded = static_cast<float>(text_to_number(six_place_text(value)));
   // 2. Seven significant digits.
   const std::string s(trim(number_to_text(rounded, kSingleDigits)));
-  // 3. An integral value stands as it is.
+  // 3. An integral value stands as it is: a text without a point, or one in
+  // positive exponent form ("1.5E+10"), which only values of 10^7 and more
+  // take, and every single that large is whole.
   const std::size_t point = s.find('.');
-  if (point == std::string::npos) return s;
+  if (point == std::string::npos || s.find("E+") != std::string::npos) return s;
   // 4. The whole part ("0" counts as none) and the digits after the point.
   std::string_view whole = std::string_view(s).substr(0, point);
   if (whole == "0") whole = {};
