@@ -74,4 +74,29 @@ inline void check(bool condition) {
   if (!condition) __builtin_trap();
 }
 
+// A caller's text buffer of exactly `room` bytes holding `text` (cut to fit):
+// AddressSanitizer reports any write past the room an export documents.
+class Buffer {
+ public:
+  Buffer(const std::string& text, size_t room) : room_(room == 0 ? 1 : room), bytes_(new char[room_]) {
+    const size_t n = text.size() < room_ - 1 ? text.size() : room_ - 1;
+    std::memcpy(bytes_, text.data(), n);
+    std::memset(bytes_ + n, 0, room_ - n);
+  }
+  ~Buffer() { delete[] bytes_; }
+  Buffer(const Buffer&) = delete;
+  Buffer& operator=(const Buffer&) = delete;
+  char* data() { return bytes_; }
+  // The NUL-terminated text now in the buffer (a missing NUL is a finding).
+  std::string str() const {
+    const void* nul = std::memchr(bytes_, 0, room_);
+    check(nul != nullptr);
+    return std::string(bytes_, static_cast<const char*>(nul) - bytes_);
+  }
+
+ private:
+  size_t room_;
+  char* bytes_;
+};
+
 }  // namespace fuzz

@@ -171,7 +171,9 @@ TOLMER_API LibString TOLMER_CALL REDUCEFRACTION(const char* text, int32_t larges
 /* Numerator / denominator as a single (whole number not included); 0 when unusable. */
 TOLMER_API float TOLMER_CALL FRACTIONSTRINGTODECIMAL(const char* text);
 /* A value as a reduced fraction text ("3/8"). Values of 1 and more keep their whole
- * digits: 2.5 gives "2 1/2". The sign is dropped. */
+ * digits: 2.5 gives "2 1/2". The sign of a fraction is dropped; a whole value is written
+ * as a number, with its sign ("-3", and "1.5E+10" from 10^7 on, where every single is
+ * whole). NaN and the infinities give "0"; a fraction too small for the cap gives "". */
 TOLMER_API LibString TOLMER_CALL DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator);
 /* Returns the first fraction in text (reversed -1: the text was reversed, the fraction
  * is read back in normal order) and writes its value; writes the text without it into
@@ -233,7 +235,9 @@ TOLMER_API void TOLMER_CALL GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t sys
  * half a millionth (or, in decimals, below a ten-millionth) is dropped: 6.0000001
  * gives 6", never 6 0". Negative lengths: English empty; Metric 4/5 the signed
  * millimetres; other Metric codes use the floor split (-0.5 m: format 0 gives
- * "500 Millimeters", 2 gives "-.5 Meter"). */
+ * "500 Millimeters", 2 gives "-.5 Meter"). NaN gives the empty text, and so does
+ * -infinity; +infinity shows "Inf" as its number ("Inf Feet"); Metric 4 and 5 show
+ * both, and NaN, as "NaN mm" / "NaN". */
 TOLMER_API LibString TOLMER_CALL GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t format, int32_t fraction_mode, double inches, int32_t places, int32_t reserved);
 
 /* ======================================================================== */
@@ -542,7 +546,7 @@ TOLMER_API LibString TOLMER_CALL READTEMPSTRINGARRAY(int32_t index);
 
 /* Remainder by 360 when the angle is above 359 (360 when allow_360 is non-zero) or below minus that; else unchanged. */
 TOLMER_API double TOLMER_CALL REDUCETO360DEGREEANGLE(double angle, int32_t allow_360);
-/* Signed offset from start to end (both reduced, 359 rule): direction 0 shortest (a half turn goes the wrapped way, 0 to 180 gives -180), 1 increasing, 2 decreasing, other the plain difference; a non-zero limit clamps to sign(offset) x limit. */
+/* Signed offset from start to end (both reduced, 359 rule): direction 0 shortest (a half turn goes the wrapped way, 0 to 180 gives -180), 1 increasing, 2 decreasing, other the plain difference; a non-zero limit clamps an offset larger than |limit| to sign(offset) x limit (a NaN or infinite limit clamps nothing). NaN or infinite angles give NaN. */
 TOLMER_API double TOLMER_CALL GETOFFSETFROMANGLES(double start, double end, int32_t direction, double limit);
 /* angle + offset; its remainder by 360 when above 359 or below -359. */
 TOLMER_API double TOLMER_CALL ADDANGLEOFFSET(double angle, double offset);
@@ -550,7 +554,7 @@ TOLMER_API double TOLMER_CALL ADDANGLEOFFSET(double angle, double offset);
 TOLMER_API double TOLMER_CALL ROTATEDEGREESVALUE(double angle, double change);
 /* angle + change, once less 2 pi when above 2 pi, once plus 2 pi when below 0 (pi as set by INITIALIZEDLL; 0 before it). */
 TOLMER_API double TOLMER_CALL ROTATERADIANSVALUE(double angle, double change);
-/* The next multiple of |step| above the angle (step > 0) or below it (step <= 0), once wrapped by 360 past 359 or below 0; a zero step gives NaN. */
+/* The next multiple of |step| above the angle (step > 0) or below it (step <= 0), once wrapped by 360 past 359 or below 0; a zero or NaN step, or a NaN angle, gives NaN; an infinite angle stays infinite. */
 TOLMER_API double TOLMER_CALL ROTATETONEXTDEGREEVALUE(double angle, double step);
 /* 1 when angle + change is above 359, -1 when below 0, else 0. */
 TOLMER_API int32_t TOLMER_CALL ANGLEPASSEDTHROUGHZERO(double angle, double change);
