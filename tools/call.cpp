@@ -374,7 +374,6 @@ int run_call(const std::vector<std::string>& arguments, std::ostream& out, std::
       throw UsageError(std::string(entry->name) + " takes " + std::to_string(entry->arguments.size()) +
                        " argument" + (entry->arguments.size() == 1 ? "" : "s") + ", not " +
                        std::to_string(call.size() - 1) + ": " + signature(*entry));
-    require_export(entry->name);
     targets.push_back(entry);
     for (const auto& argument : call) text_bytes += argument.size();
   }
@@ -394,6 +393,7 @@ int run_call(const std::vector<std::string>& arguments, std::ostream& out, std::
     check_reach(entry, slots);
     prepared.push_back(std::move(slots));
   }
+  for (const Entry* entry : targets) require_export(entry->name);
   // The array descriptors point into their own slot's elements: set them
   // where the slots now stay.
   for (auto& slots : prepared)
