@@ -158,9 +158,50 @@ TOLMER_API float TOLMER_CALL CONVERTMEASUREMENT(float inches, int32_t target);
 /* Fractions                                                                */
 /* ======================================================================== */
 
+/* Splits a fraction text ("1 1/2", "1-3\4") into whole, numerator, denominator and
+ * separator; writes separator (separator needs 2 bytes), numerator, denominator,
+ * whole, in that order, or nothing when there is no "/" or "\". Absent parts,
+ * and digit runs too large for 32 bits, are 0. */
+TOLMER_API void TOLMER_CALL BREAKFRACTIONAPART(const char* text, int32_t* whole, int32_t* numerator, int32_t* denominator, char* separator);
+/* The fraction over a new denominator, unreduced ("15/16" over 4 gives "4/4"); empty when unusable. */
+TOLMER_API LibString TOLMER_CALL CONVERTFRACTIONDENOMINATOR(const char* text, int32_t new_denominator);
+/* The fraction in lowest terms, improper parts carried, denominator capped (below 1 counts as 1). */
+TOLMER_API LibString TOLMER_CALL REDUCEFRACTION(const char* text, int32_t largest_denominator);
+/* Numerator / denominator as a single (whole number not included); 0 when unusable. */
+TOLMER_API float TOLMER_CALL FRACTIONSTRINGTODECIMAL(const char* text);
+/* A value as a reduced fraction text ("3/8"). Values of 1 and more keep their whole
+ * digits: 2.5 gives "2 1/2". The sign is dropped. */
+TOLMER_API LibString TOLMER_CALL DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator);
+/* Returns the first fraction in text (reversed -1: the text was reversed, the fraction
+ * is read back in normal order) and writes its value; writes the text without it into
+ * remainder, padded with spaces to the length of the text the buffer held on entry.
+ * Never writes past that text and its NUL: a longer remainder is cut to it, and
+ * remainder_length is the length written. No fraction: empty result, value untouched,
+ * length 0, the buffer's text blanked. */
+TOLMER_API LibString TOLMER_CALL EXTRACTFRACTIONINTEXTSTRING(const char* text, int32_t reversed, char* remainder, int32_t* remainder_length, float* value);
+
 /* ======================================================================== */
 /* Measurement parsing                                                      */
 /* ======================================================================== */
+
+/* -1 when the first byte is a numeral of the system (digits and "."; English, system 0
+ * exactly, also "/" and "\"), else 0 (also for empty text). */
+TOLMER_API int32_t TOLMER_CALL ISVALIDMEASUREMENTSCALENUMERICALCHARACTER(int32_t system, const char* character);
+/* -1 when the first byte is a digit, ".", "/" or "\", else 0. */
+TOLMER_API int32_t TOLMER_CALL ISVALIDMEASUREMENTNUMERICALCHARACTER(const char* character);
+/* Inserts a space between every numeral run and non-numeral run ("12'6\"" -> "12 ' 6 \""),
+ * rewriting the buffer, and returns a copy. Room: the text, plus one byte per boundary
+ * between a numeral and a non-numeral run (at most the text's length - 1), plus the NUL.
+ * Blank text: empty result, buffer untouched. */
+TOLMER_API LibString TOLMER_CALL SEPARATEMEASUREMENTSINTEXTSTRING(char* measurement);
+/* Reads the number ending at position (backwards -1) or beginning there; writes its first
+ * and last positions (the start only when found before position - 1, else it keeps the
+ * caller's value; nothing when there is no number to read). */
+TOLMER_API float TOLMER_CALL GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, LibString text, int32_t position, int32_t backwards, int32_t* start, int32_t* end);
+/* The length in inches of a separated text, or -1..-7 when a number exceeds maximum (> 0)
+ * in its unit; then start and end locate the number in the trimmed text (start 0 when it
+ * has no start before it), and are written only then. */
+TOLMER_API float TOLMER_CALL CONVERTTEXTSTRINGVALUETOINCHES(const char* measurement, float maximum, int32_t* start, int32_t* end);
 
 /* ======================================================================== */
 /* Measurement validation                                                   */
@@ -170,9 +211,39 @@ TOLMER_API float TOLMER_CALL CONVERTMEASUREMENT(float inches, int32_t target);
 /* Measurement formatting                                                   */
 /* ======================================================================== */
 
+/* Splits a length: English (any system but 1) major = whole feet, minor = whole
+ * inches (both truncated towards zero), fraction = the rest of an inch rounded
+ * to places (above 18 or negative: 18); Metric (1) major = floor of the metres,
+ * minor = millimetres above it (3 places), fraction = 0. reserved: no effect. */
+TOLMER_API void TOLMER_CALL GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places, float* major, float* minor, float* fraction, int32_t reserved);
+/* A length as display text in English format 0-13 or Metric format 0-6 (other
+ * Metric codes: empty; other English codes: numbers without captions); mode 0
+ * with system 0 shows fractions with largest denominator places, else decimals.
+ * A fraction reaching a whole inch carries into the inches; a fraction below
+ * half a millionth (or, in decimals, below a ten-millionth) is dropped: 6.0000001
+ * gives 6", never 6 0". Negative lengths: English empty; Metric 4/5 the signed
+ * millimetres; other Metric codes use the floor split (-0.5 m: format 0 gives
+ * "500 Millimeters", 2 gives "-.5 Meter"). */
+TOLMER_API LibString TOLMER_CALL GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t format, int32_t fraction_mode, double inches, int32_t places, int32_t reserved);
+
 /* ======================================================================== */
 /* Drawing scales                                                           */
 /* ======================================================================== */
+
+/* A scale table cell (system 0/1, part 0 numerator / 1 denominator, index 0-12);
+ * any other argument, or no table yet, gives 0. */
+TOLMER_API float TOLMER_CALL GETSCALERATIOVALUE(int32_t system, int32_t part, int32_t index);
+/* The first index 0-12 whose numerator and denominator equal the arguments
+ * (system 1 Metric, any other English); -1 when none, or before INITIALIZEDLL. */
+TOLMER_API int32_t TOLMER_CALL GETINDEXFORSCALERATIOVALUES(int32_t system, float numerator, float denominator);
+/* numerator / denominator (single) times 12 (single): drawing inches per foot. */
+TOLMER_API float TOLMER_CALL GETINCHESPERFOOTFROMSCALERATIO(float numerator, float denominator);
+/* The denominator of the largest standard ratio not above scale; a scale equal
+ * to the double nearest 1/D selects D; below all (or not positive, NaN):
+ * -1000 Metric, -768 English. */
+TOLMER_API int32_t TOLMER_CALL GETNEARESTSCALERATIOVALUE(int32_t system, double scale);
+/* Metric: millimetres to inches; any other system: inches to millimetres (single). */
+TOLMER_API float TOLMER_CALL GETCONVERTEDSCALEVALUE(int32_t system, float value);
 
 /* ======================================================================== */
 /* Paper size table                                                         */
@@ -186,6 +257,41 @@ TOLMER_API float TOLMER_CALL CONVERTMEASUREMENT(float inches, int32_t target);
 /* Positional fields                                                        */
 /* ======================================================================== */
 
+/*
+ * A text's fields lie between the non-overlapping occurrences of the
+ * delimiter (a whole text, found from the left): "a,b,,c" with "," has 4
+ * fields, an empty text 1. An empty or null delimiter selects the comma rule:
+ * spaces before a field are skipped, a field starting with a double quote
+ * runs to the next double quote (commas inside do not split) and anything
+ * after the closing quote up to the next comma is ignored. Positions are
+ * 1-based; a negative position counts from the end (-1 the last field).
+ */
+
+/* The number of fields of text (at least 1). */
+TOLMER_API int32_t TOLMER_CALL PARSECOUNTDLL(const char* text, const char* delimiter);
+/* Field number position of text, unchanged (spaces kept); 0 or a position beyond the count gives the empty string. */
+TOLMER_API LibString TOLMER_CALL GETSTRINGPARTFROMSTRINGBYPOSITION(const char* text, int32_t position, const char* delimiter);
+/* The same field read as a number; an empty or non-numeric field gives 0. */
+TOLMER_API double TOLMER_CALL GETVALUEFROMSTRINGBYPOSITION(const char* text, int32_t position, const char* delimiter);
+/*
+ * Replaces field number position of the list buffer with part, joins the
+ * fields back with the delimiter, strips leading and trailing spaces of the
+ * whole and rewrites the buffer; returns the new length. Returns -1 and
+ * leaves the buffer untouched when position is 0 or less or beyond the field
+ * count (or memory runs out). Room: the list's length plus the part's
+ * length plus 3 bytes always suffices (two added quotes and the NUL).
+ * With the delimiter "," in double quotes (the three bytes quote, comma,
+ * quote) the joined text gets one double quote at each end; a list already
+ * wrapped in double quotes is split inside them, so the quotes are not
+ * doubled. With an empty delimiter (comma rule) the other fields keep their
+ * bytes (quotes and spaces included) and part takes the whole place of the
+ * replaced field between its commas. A null list reads as empty and is not
+ * written (the result is the length the list would have).
+ */
+TOLMER_API int32_t TOLMER_CALL SETSTRINGPARTINSTRINGBYPOSITION(char* list, int32_t position, const char* part, const char* delimiter);
+/* The same as SETSTRINGPARTINSTRINGBYPOSITION. */
+TOLMER_API int32_t TOLMER_CALL SETSTRINGPARTINSTRINGBYPOSITION2(char* list, int32_t position, const char* part, const char* delimiter);
+
 /* ======================================================================== */
 /* Delimited lists                                                          */
 /* ======================================================================== */
@@ -193,6 +299,37 @@ TOLMER_API float TOLMER_CALL CONVERTMEASUREMENT(float inches, int32_t target);
 /* ======================================================================== */
 /* String helpers and temporary string array                                */
 /* ======================================================================== */
+
+/* The bytes of a LibString in reverse order, NUL bytes included (the handle is only read). */
+TOLMER_API LibString TOLMER_CALL REVERSESTRINGDLL(LibString string);
+/* The text (up to its first NUL) reversed. */
+TOLMER_API LibString TOLMER_CALL REVERSESTRING(const char* string);
+/* The text (up to its first NUL) without leading and trailing spaces (tabs stay). */
+TOLMER_API LibString TOLMER_CALL STRIPNULL(const char* string);
+/* 1 when the text holds only digits 0-9 and at most one period (so "" and "." give 1), else 0. */
+TOLMER_API int32_t TOLMER_CALL ISNUMERICDLL(const char* string);
+/* The 1-based position in characters of the first of its bytes found anywhere in string; 0 if none. */
+TOLMER_API int32_t TOLMER_CALL STRINGCONTAINSCHARACTERS(const char* string, const char* characters);
+
+/*
+ * The temporary string array: entry 0 is the empty text, appended texts take
+ * the indices 1, 2, 3... INITIALIZEDLL creates it (discarding earlier
+ * contents). Before that the array does not exist: a search gives -1, an
+ * append stores nothing and gives 0, the size is 0 and READTEMPSTRINGARRAY
+ * gives the empty string; a clear creates the array with its empty entry 0.
+ *
+ * ACCESSTEMPSTRINGARRAY operations (text is used only by 0 and 1):
+ *   0  search from index 0 for the first entry equal to text, a-z taken as
+ *      A-Z and other bytes exact: its index, or -1
+ *   1  append a copy of text: its index (the new upper bound); 0 when memory
+ *      runs out (nothing appended)
+ *  -1  clear to the single empty entry 0: 0
+ *  -2  size: the upper bound (index of the last entry)
+ *  any other operation changes nothing and gives 0.
+ */
+TOLMER_API int32_t TOLMER_CALL ACCESSTEMPSTRINGARRAY(int32_t operation, const char* text);
+/* A copy of entry index of the temporary string array; the empty string outside 0 to the upper bound. */
+TOLMER_API LibString TOLMER_CALL READTEMPSTRINGARRAY(int32_t index);
 
 /* ======================================================================== */
 /* Angles, rectangles and points, bits                                      */
