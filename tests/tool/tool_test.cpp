@@ -186,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
         has("AllEnglishFormats", {"format", "150.5", "--format", "all"}, 0,
             "format  text\n     0  12 Feet 6 1/2 Inches\n     1  12 Ft. 6 1/2 In.\n     2  12 Ft 6 1/2 In\n"),
         has("AllEnglishFormatsEnd", {"format", "150.5", "--format", "all"}, 0,
-            "     7  12' - 6 1/2\"\n     8  12.5'\n     9  150 1/2 Inches\n    10  150 1/2 In.\n    11  150 1/2 In\n"
+            "     7  12' - 6 1/2\"\n     8  12.54167'\n     9  150 1/2 Inches\n    10  150 1/2 In.\n    11  150 1/2 In\n"
             "    12  150 1/2\"\n    13  150 1/2\n"),
         exact("AllMetricFormats", {"format", kTwoAndAHalfMetres, "--metric", "--format", "all", "--places", "2"}, 0,
               "format  text\n     0  2 Meters 500 Millimeters\n     1  2m 500mm\n     2  2.5 Meters\n     3  2.5 m\n"
