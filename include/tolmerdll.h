@@ -50,6 +50,7 @@
 #ifndef TOLMERDLL_H
 #define TOLMERDLL_H
 
+#include <stddef.h>
 #include <stdint.h>
 
 #if defined(_WIN32) && !defined(_WIN64)
@@ -253,6 +254,62 @@ TOLMER_API float TOLMER_CALL GETCONVERTEDSCALEVALUE(int32_t system, float value)
 /* Symbol catalog                                                           */
 /* ======================================================================== */
 
+/* Catalog numbers are category, sub-category, item type, sub-item type. A code
+ * string lists numbers as decimal text separated by the byte 255. */
+
+/* Description of a category (category 1: of its sub-category 0 to 6), or empty. */
+TOLMER_API LibString TOLMER_CALL GETDESCRIPTIONFORCATEGORYTYPE(int32_t category, int32_t sub_category);
+/* Code string of a category's sub-categories ("1".."5" for category 1), or empty. */
+TOLMER_API LibString TOLMER_CALL GETSUBCATEGORIESCODESTRING(int32_t category);
+/* Code string of a sub-category's item types, or empty. */
+TOLMER_API LibString TOLMER_CALL GETITEMTYPESCODESTRING(int32_t category, int32_t sub_category);
+/* Code string 1..n of an item type's sub-item types, or empty. */
+TOLMER_API LibString TOLMER_CALL GETSUBITEMTYPESCODESTRING(int32_t category, int32_t sub_category, int32_t item_type);
+/* "lib_<category>_<sub-category>", plus "_<item type>" when the item type is above 0. */
+TOLMER_API LibString TOLMER_CALL GETLIBRARYNAMEFROMCATEGORIES(int32_t category, int32_t sub_category, int32_t item_type);
+/* Reads fields 2, 3, 4 of a "_"-separated name (rounded to nearest, ties to even;
+ * NaN/inf/out of range give INT32_MIN; a missing field 3 or 4 gives -1). Returns 0. */
+TOLMER_API int32_t TOLMER_CALL GETCATEGORIESFROMLIBRARYNAME(const char* name, int32_t* category, int32_t* sub_category, int32_t* item_type);
+/* 1 for "LIB_<digits>[_<digits>[_<digits>]]_LIB.VDF" (any letter case of LIB), else 0. */
+TOLMER_API int32_t TOLMER_CALL ISVALIDLIBRARYNAME(const char* name);
+
+/* Plural (plural != 0) or singular name of an item type, or empty. */
+TOLMER_API LibString TOLMER_CALL GETSYMBOLITEMNAMEFROMTYPE(int32_t category, int32_t sub_category, int32_t item_type, int32_t plural);
+/* Item type named by the text in name, or 0. Unless the name is blank (spaces
+ * only) the buffer is rewritten with the trimmed, upper-cased name, which is
+ * never longer than the text read: no extra room is needed. */
+TOLMER_API int32_t TOLMER_CALL GETSYMBOLITEMTYPEFROMNAME(int32_t category, int32_t sub_category, char* name);
+/* Name of a sub-item type, or empty. */
+TOLMER_API LibString TOLMER_CALL GETSYMBOLSUBITEMNAMEFROMTYPE(int32_t category, int32_t sub_category, int32_t item_type, int32_t sub_item_type);
+
+/* Wall-snap record index 1..262 of an object kind, or 0. */
+TOLMER_API int32_t TOLMER_CALL GETOBJECTWALLSNAPINDEXFROMCATEGORIES(int32_t category, int32_t sub_category, int32_t item_type, int32_t sub_item_type);
+/* Highest wall-snap index in use (262). */
+TOLMER_API int32_t TOLMER_CALL GETHIGHESTOBJECTWALLSNAPINFOARRAYINDEX(void);
+/* 1 when fields 1-3 of the comma-separated key read as 1 (a wall), else 0. */
+TOLMER_API int32_t TOLMER_CALL ISOBJECTAWALL(const char* key);
+/* Wire type of a comma-separated key: the sub-item type for item types 250-254,
+ * its negation for sub-category 0 with item types 12-14, else 0. Fields are
+ * rounded to nearest (ties to even); INT32_MIN negated stays INT32_MIN. */
+TOLMER_API int32_t TOLMER_CALL ISOBJECTAWIRE(const char* key);
+/* -1 when a field of the comma-separated view list reads as view, else 0. */
+TOLMER_API int32_t TOLMER_CALL ISSYMBOLVIEWNUMBERVALID(int32_t view, const char* view_list);
+
+/* "Curved", "Straight", "Sweeping" for wire types 1-3, or empty. */
+TOLMER_API LibString TOLMER_CALL GETDESCRIPTIONFORWIRETYPE(int32_t wire_type);
+/* Description of drawing tool types 1-11 ("Line" .. "Box"), or empty. */
+TOLMER_API LibString TOLMER_CALL GETDESCRIPTIONFORDRAWINGTOOLTYPE(int32_t tool_type);
+/* Text box part 1-4 named by the object name's prefix (case-sensitive), or 0. */
+TOLMER_API int32_t TOLMER_CALL ISOBJECTPARTOFTEXTBOX(const char* object_name);
+/* Characters a folder name may not contain: / \ : * ? < > | and the double quote. */
+TOLMER_API LibString TOLMER_CALL GETFOLDERNAMEINVALIDCHARACTERS(void);
+/* Characters a category name may not contain: . , / \ : * ? < > | _ and the double quote. */
+TOLMER_API LibString TOLMER_CALL GETCATEGORYNAMEINVALIDCHARACTERS(void);
+/* Characters a circuit name may not contain: . , : * ? and the double quote. */
+TOLMER_API LibString TOLMER_CALL GETCIRCUITNAMEINVALIDCHARACTERS(void);
+/* Characters a symbol name may not contain: . , / \ : * ? and the double quote. */
+TOLMER_API LibString TOLMER_CALL GETSYMBOLNAMEINVALIDCHARACTERS(void);
+
 /* ======================================================================== */
 /* Positional fields                                                        */
 /* ======================================================================== */
@@ -295,6 +352,75 @@ TOLMER_API int32_t TOLMER_CALL SETSTRINGPARTINSTRINGBYPOSITION2(char* list, int3
 /* ======================================================================== */
 /* Delimited lists                                                          */
 /* ======================================================================== */
+
+/*
+ * A delimited list is a text of items joined by a delimiter text (all of its
+ * bytes match, in order). Fields are the texts between non-overlapping
+ * occurrences of the delimiter found from the left; an empty list has one
+ * empty field. Joining appends each item preceded by the delimiter only when
+ * the text built so far is not empty. Where a delimiter buffer is given empty,
+ * "," is used and written back into it (the buffer needs 2 bytes).
+ */
+
+/* Bit of TolmerLongArray.flags set when the array has element storage. */
+#define TOLMER_LONG_ARRAY_HAS_STORAGE 4
+
+/*
+ * The descriptor of a caller's array of 32-bit integers. 32-bit builds: the
+ * storage address at offset 0, the flag byte at 4, the lower bound at 24, the
+ * upper bound at 28. 64-bit builds: the address takes 8 bytes and the fields
+ * after it move by 4 (flags 8, lower bound 28, upper bound 32). Element k is
+ * elements[k - lower_bound].
+ */
+typedef struct TolmerLongArray {
+  int32_t* elements;    /* the element storage */
+  uint8_t flags;        /* TOLMER_LONG_ARRAY_HAS_STORAGE when there is storage */
+  uint8_t reserved[19]; /* not read */
+  int32_t lower_bound;  /* lower bound of the first dimension */
+  int32_t upper_bound;  /* upper bound of the first dimension */
+} TolmerLongArray;
+
+#if defined(__cplusplus)
+#define TOLMER_LAYOUT_CHECK(condition, message) static_assert(condition, message)
+#elif defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L
+#define TOLMER_LAYOUT_CHECK(condition, message) _Static_assert(condition, message)
+#else
+#define TOLMER_LAYOUT_CHECK(condition, message)
+#endif
+TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, elements) == 0, "storage address at 0");
+TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, flags) == sizeof(int32_t*), "flags after the address");
+TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, lower_bound) == (sizeof(int32_t*) == 4 ? 24 : 28),
+                    "lower bound at 24 (64-bit: 28)");
+TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, upper_bound) == (sizeof(int32_t*) == 4 ? 28 : 32),
+                    "upper bound at 28 (64-bit: 32)");
+#undef TOLMER_LAYOUT_CHECK
+
+/* The non-empty items joined in argument order (empty items left out); defaults the delimiter. */
+TOLMER_API LibString TOLMER_CALL CREATEDELIMITEDSTRING(char* delimiter, const char* item1, const char* item2,
+                                                       const char* item3, const char* item4, const char* item5,
+                                                       const char* item6, const char* item7, const char* item8,
+                                                       const char* item9, const char* item10);
+/* The list with the item joined on; defaults the delimiter. A non-empty list buffer is rewritten as the
+ * list followed by the delimiter (room: its text, the delimiter and the NUL); an empty one is not written. */
+TOLMER_API LibString TOLMER_CALL ADDTODELIMITEDSTRING(char* list, const char* item, char* delimiter);
+/* The 1-based number of the first field equal to the item, or 0; defaults the delimiter. match_case 0
+ * upper-cases the list and the item, not the delimiter (a delimiter holding a byte that upper-casing
+ * changes, such as a-z or 0xFF, then no longer splits the list); keep_spaces 0 trims spaces off the item
+ * and every field. */
+TOLMER_API int32_t TOLMER_CALL ISSTRINGINDELIMITEDSTRING(const char* list, const char* item, char* delimiter,
+                                                         int32_t keep_spaces, int32_t match_case);
+/* Rewrites the list buffer (always; never longer) with the other fields joined, empty delimiter meaning ","
+ * (not written back); returns 1 when position named a field (1 to the field count), else 0. */
+TOLMER_API int32_t TOLMER_CALL REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(char* list, int32_t position,
+                                                                       const char* delimiter);
+/* The decimal texts of the array's elements 0 to its upper bound, joined; defaults the delimiter. A null
+ * descriptor, one without the storage flag or with a null address gives the empty string. Indices below
+ * a positive lower bound do not exist and are skipped (the walk starts at the lower bound). */
+TOLMER_API LibString TOLMER_CALL CREATEDELIMITEDSTRINGFROMLONGARRAY(char* delimiter, const TolmerLongArray* array);
+/* The smallest i from first to last with elements[i] == value, or -1 (also for first > last or null
+ * elements). elements is the array's element 0: indices below 0 are not examined. */
+TOLMER_API int32_t TOLMER_CALL ISVALUEINLONGARRAY(int32_t value, const int32_t* elements, int32_t last,
+                                                  int32_t first);
 
 /* ======================================================================== */
 /* String helpers and temporary string array                                */
