@@ -461,9 +461,141 @@ TOLMER_API LibString TOLMER_CALL READTEMPSTRINGARRAY(int32_t index);
 /* Angles, rectangles and points, bits                                      */
 /* ======================================================================== */
 
+/*
+ * Angles are doubles in degrees (radians for ROTATERADIANSVALUE). Remainders
+ * truncate toward zero, so they keep the sign of the angle (-400 gives -40).
+ * The degree wrap tests take 359, not 360, as the last position of a turn:
+ * a value between 359 and 360 is wrapped too (359.5 + 0 rotates to -0.5).
+ */
+
+/* Remainder by 360 when the angle is above 359 (360 when allow_360 is non-zero) or below minus that; else unchanged. */
+TOLMER_API double TOLMER_CALL REDUCETO360DEGREEANGLE(double angle, int32_t allow_360);
+/* Signed offset from start to end (both reduced, 359 rule): direction 0 shortest (a half turn goes the wrapped way, 0 to 180 gives -180), 1 increasing, 2 decreasing, other the plain difference; a non-zero limit clamps to sign(offset) x limit. */
+TOLMER_API double TOLMER_CALL GETOFFSETFROMANGLES(double start, double end, int32_t direction, double limit);
+/* angle + offset; its remainder by 360 when above 359 or below -359. */
+TOLMER_API double TOLMER_CALL ADDANGLEOFFSET(double angle, double offset);
+/* angle + change, once less 360 when above 359, once plus 360 when below 0. */
+TOLMER_API double TOLMER_CALL ROTATEDEGREESVALUE(double angle, double change);
+/* angle + change, once less 2 pi when above 2 pi, once plus 2 pi when below 0 (pi as set by INITIALIZEDLL; 0 before it). */
+TOLMER_API double TOLMER_CALL ROTATERADIANSVALUE(double angle, double change);
+/* The next multiple of |step| above the angle (step > 0) or below it (step <= 0), once wrapped by 360 past 359 or below 0; a zero step gives NaN. */
+TOLMER_API double TOLMER_CALL ROTATETONEXTDEGREEVALUE(double angle, double step);
+/* 1 when angle + change is above 359, -1 when below 0, else 0. */
+TOLMER_API int32_t TOLMER_CALL ANGLEPASSEDTHROUGHZERO(double angle, double change);
+
+/* A rectangle by two opposite corners; normalised when x1 <= x2 and y1 <= y2 (y grows upward). */
+typedef struct DoubleRect {
+  double x1; /* left edge */
+  double y1; /* lower edge */
+  double x2; /* right edge */
+  double y2; /* upper edge */
+} DoubleRect;
+
+/* Exchanges x1/x2 when x2 < x1 and y1/y2 when y2 < y1, in place; only exchanged variables are written. */
+TOLMER_API void TOLMER_CALL SETRECTLOWERLEFTJUSTIFIED(double* x1, double* y1, double* x2, double* y2);
+/* How b lies against a (normalised copies; neither changed): 1 b within a (edges included), 2 b holds a corner of a, else 0. A null rectangle reads as all zeros. */
+TOLMER_API int32_t TOLMER_CALL RECTINRECT(const DoubleRect* a, const DoubleRect* b);
+/* 1 when the point is in the rectangle (taken as given, not normalised): strictly inside when exclusive is non-zero, edges included when 0; else 0. */
+TOLMER_API int32_t TOLMER_CALL ISPOINTINRECTDOUBLE(double x, double y, const DoubleRect* rect, int32_t exclusive);
+
+/*
+ * Bits: bit 0 is the least significant. A word's bit count below 1 or above
+ * 32 means 32. A bit target is the caller's memory read byte by byte: bit n
+ * is bit n mod 8 of byte n div 8 (bit n of a little-endian int32_t for n 0 to
+ * 31; larger n reach the following bytes, which the caller must own). A
+ * negative bit number names no bit: EXAMINEBIT answers 0 and CLEARBIT, SETBIT
+ * and TOGGLEBIT change nothing (no memory before the target is touched).
+ */
+
+/* The number of set bits among bits 0 to count - 1 of value. */
+TOLMER_API int32_t TOLMER_CALL GETTOTALBITSSET(int32_t value, int32_t count);
+/* The first set bit from start to count - 1, or -1 (also when start > count - 1); a negative start begins at bit 0. */
+TOLMER_API int32_t TOLMER_CALL GETFIRSTBITSET(int32_t value, int32_t start, int32_t count);
+/* 1 when bit n of the target is set, else 0 (0 for a negative n). */
+TOLMER_API int32_t TOLMER_CALL EXAMINEBIT(const void* target, int32_t bit);
+/* Clears bit n of the target (nothing for a negative n). */
+TOLMER_API void TOLMER_CALL CLEARBIT(void* target, int32_t bit);
+/* Sets bit n of the target (nothing for a negative n). */
+TOLMER_API void TOLMER_CALL SETBIT(void* target, int32_t bit);
+/* Inverts bit n of the target (nothing for a negative n). */
+TOLMER_API void TOLMER_CALL TOGGLEBIT(void* target, int32_t bit);
+/* value shifted left by count mod 32 places (32 leaves it unchanged, -1 acts as 31). */
+TOLMER_API int32_t TOLMER_CALL SHIFTBITSLEFT(int32_t value, int32_t count);
+/* value shifted right logically (zeros enter at the top) by count mod 32 places. */
+TOLMER_API int32_t TOLMER_CALL SHIFTBITSRIGHT(int32_t value, int32_t count);
+/* Rotates the byte left by count mod 8 places, in place. */
+TOLMER_API void TOLMER_CALL ROTATEBITSLEFT(uint8_t* byte, int32_t count);
+/* Rotates the byte right by count mod 8 places, in place. */
+TOLMER_API void TOLMER_CALL ROTATEBITSRIGHT(uint8_t* byte, int32_t count);
+
 /* ======================================================================== */
 /* Paths, special folders, mouse and keyboard, random numbers               */
 /* ======================================================================== */
+
+/*
+ * Special folders. On Windows the shell answers (SHGetSpecialFolderLocation,
+ * SHGetPathFromIDListA into a MAX_PATH buffer). Elsewhere the folder
+ * identifiers (CSIDL numbers) map as follows; every other identifier has no
+ * folder. XDG variables count only when they hold an absolute path; a user
+ * directory is read from $XDG_CONFIG_HOME/user-dirs.dirs (default
+ * $HOME/.config/user-dirs.dirs), else it is the name shown under $HOME.
+ *   0x0000 desktop, 0x0010 desktop directory  XDG_DESKTOP_DIR, $HOME/Desktop
+ *   0x0005 documents (personal)               XDG_DOCUMENTS_DIR, $HOME/Documents
+ *   0x000D music                              XDG_MUSIC_DIR, $HOME/Music
+ *   0x000E video                              XDG_VIDEOS_DIR, $HOME/Videos
+ *   0x0027 pictures                           XDG_PICTURES_DIR, $HOME/Pictures
+ *   0x0015 templates                          XDG_TEMPLATES_DIR, $HOME/Templates
+ *   0x0014 fonts                              $XDG_DATA_HOME/fonts ($HOME/.local/share/fonts)
+ *   0x001A application data                   $XDG_CONFIG_HOME ($HOME/.config)
+ *   0x001C local application data             $XDG_DATA_HOME ($HOME/.local/share)
+ *   0x0023 common application data            first entry of $XDG_DATA_DIRS (/usr/local/share)
+ *   0x0026 program files                      /opt
+ *   0x0028 the user's profile                 $HOME
+ *   0x0020 temporary (internet cache)         $TMPDIR, else /tmp
+ * Trailing slashes are dropped. A folder that is not an existing directory
+ * gives the empty string, and so does a path that does not fit the
+ * platform's path buffer (MAX_PATH on Windows, PATH_MAX elsewhere, counting
+ * the NUL): a path is never cut. A host's special_folder callback
+ * (SETHOSTSERVICES) replaces this table.
+ */
+
+/* The file-system path of a special folder (CSIDL number), or the empty string. */
+TOLMER_API LibString TOLMER_CALL GETSPECIALFOLDERLOCATION(int32_t folder);
+
+/*
+ * Path splitting: the backslash is the only separator on every platform (a
+ * forward slash is an ordinary character); a colon as the second character
+ * makes the first two characters the drive.
+ */
+
+/* The drive ("C:", no backslash) when the second character is a colon; else empty. */
+TOLMER_API LibString TOLMER_CALL GETDRIVEFROMPATH(const char* path);
+/* From after the drive through the last backslash ("\Plans\House\" of "C:\Plans\House\a.txt"); empty when there is no backslash there. */
+TOLMER_API LibString TOLMER_CALL GETDIRECTORYFROMPATH(const char* path);
+/* After the last backslash (the whole path without one), spaces trimmed; empty when the path is empty or ends with a backslash. */
+TOLMER_API LibString TOLMER_CALL GETFILENAMEFROMPATH(const char* path);
+/* The path through its last backslash; unchanged when empty or ending with a backslash; empty without a backslash. */
+TOLMER_API LibString TOLMER_CALL REMOVEFILENAMEFROMFULLPATH(const char* path);
+/* base name (spaces trimmed) + "_" + description of the category (sub-category 0; empty when unknown) + "_" + number in decimal: "House_Floor Plan_3". */
+TOLMER_API LibString TOLMER_CALL GETEXPORTFILENAME(const char* base_name, int32_t category, int32_t number);
+
+/* The mouse button held or pressed since the previous query: 1 left, 2 right, 3 middle (tried in that order), 0 none. A window above 0 gives 0 unless it is exactly the window under the cursor (also 0 when the cursor position cannot be had). */
+TOLMER_API int32_t TOLMER_CALL GETMOUSEBUTTON(int32_t window);
+/* 1 when the virtual key is down now, else 0 (a press since the previous query that has ended counts as up). */
+TOLMER_API int32_t TOLMER_CALL GETKEYSTATE(int32_t virtual_key);
+
+/*
+ * Random numbers. One generator per process; its seed is 0xFFFFFFFF at load,
+ * so an unseeded process always draws the same sequence (2080096055,
+ * 433179940, ...). A step is seed = seed * 134775813 + 1 (mod 2^32).
+ */
+
+/* Seeds the generator: the tick count as a signed integer, rounded to a float, whose 32 bits become the seed. */
+TOLMER_API void TOLMER_CALL RANDOMIZEDLLGENERATOR(void);
+/* One step scaled to 10000 to 2147483647: 10000 + ((seed >> 1) * 2147473648) >> 31. */
+TOLMER_API int32_t TOLMER_CALL GETRANDOMLONGVALUE(void);
+/* Draws as GETRANDOMLONGVALUE until the value is not among existing[0..last_index]; 0 without drawing when last_index is negative. A null array holds no value. */
+TOLMER_API int32_t TOLMER_CALL GETUNIQUERECORDID(const int32_t* existing, int32_t last_index);
 
 #ifdef __cplusplus
 }
