@@ -250,6 +250,69 @@ TOLMER_API float TOLMER_CALL GETCONVERTEDSCALEVALUE(int32_t system, float value)
 /* Paper size table                                                         */
 /* ======================================================================== */
 
+/*
+ * A process-wide table of paper records indexed from 0: a 16-byte name (space
+ * padded, read back trimmed of spaces), width and height in inches (portrait)
+ * and four margins in inches. INITIALIZEDLL creates it with indices 0 to 40.
+ * Orientation: 1 portrait (as stored), 2 landscape (width and height
+ * exchanged; margins never are). An index outside 0 to the upper bound, or any
+ * index before the table exists, names no record: getters return 0 or the
+ * empty string and write nothing through their references or buffers, setters
+ * change nothing.
+ */
+
+/* Creates the table with indices 0 to upper_bound (blank records) when there is none; an existing
+ * table is left unchanged. Returns the upper bound afterwards, -1 when there is no table (negative
+ * argument; or more than 16,777,216 records, refused as memory that cannot be had). A later
+ * INITIALIZEDLL stores only the initial records that fit a table made here. */
+TOLMER_API int32_t TOLMER_CALL SIZEPAPERINFOARRAY(int32_t upper_bound);
+/* The table's upper bound, -1 when there is no table. */
+TOLMER_API int32_t TOLMER_CALL GETUBPAPERINFOARRAY(void);
+/* Stores a whole record; the name is cut or space padded to 16 bytes. */
+TOLMER_API void TOLMER_CALL SETPAPERINFOITEM(int32_t index, const char* name, float width, float height,
+                                             float top_margin, float bottom_margin, float left_margin,
+                                             float right_margin);
+/* Writes a record: the trimmed name (name buffer: 17 bytes) and the six values. */
+TOLMER_API void TOLMER_CALL GETPAPERINFOITEM(int32_t index, char* name, float* width, float* height,
+                                             float* top_margin, float* bottom_margin, float* left_margin,
+                                             float* right_margin);
+/* The record's trimmed name. */
+TOLMER_API LibString TOLMER_CALL GETPAPERINFONAME(int32_t index);
+/* The length in bytes of the record's trimmed name. */
+TOLMER_API int32_t TOLMER_CALL GETPAPERINFONAMELENGTH(int32_t index);
+/* The width; the stored height when orientation is 2 (landscape). */
+TOLMER_API float TOLMER_CALL GETPAPERINFOWIDTH(int32_t index, int32_t orientation);
+/* The height; the stored width when orientation is 2 (landscape). */
+TOLMER_API float TOLMER_CALL GETPAPERINFOHEIGHT(int32_t index, int32_t orientation);
+/* Stores the (portrait) width. */
+TOLMER_API void TOLMER_CALL SETPAPERINFOWIDTH(int32_t index, float value);
+/* Stores the (portrait) height. */
+TOLMER_API void TOLMER_CALL SETPAPERINFOHEIGHT(int32_t index, float value);
+/* The top margin. */
+TOLMER_API float TOLMER_CALL GETPAPERINFOTOPMARGIN(int32_t index);
+/* The bottom margin. */
+TOLMER_API float TOLMER_CALL GETPAPERINFOBOTTOMMARGIN(int32_t index);
+/* The left margin. */
+TOLMER_API float TOLMER_CALL GETPAPERINFOLEFTMARGIN(int32_t index);
+/* The right margin. */
+TOLMER_API float TOLMER_CALL GETPAPERINFORIGHTMARGIN(int32_t index);
+/* Stores the top margin. */
+TOLMER_API void TOLMER_CALL SETPAPERINFOTOPMARGIN(int32_t index, float value);
+/* Stores the bottom margin. */
+TOLMER_API void TOLMER_CALL SETPAPERINFOBOTTOMMARGIN(int32_t index, float value);
+/* Stores the left margin. */
+TOLMER_API void TOLMER_CALL SETPAPERINFOLEFTMARGIN(int32_t index, float value);
+/* Stores the right margin. */
+TOLMER_API void TOLMER_CALL SETPAPERINFORIGHTMARGIN(int32_t index, float value);
+/* Rewrites the name buffer as its trimmed, upper-cased form (never longer), then returns the first
+ * index whose trimmed name equals it ignoring case, or -1. */
+TOLMER_API int32_t TOLMER_CALL GETPAPERINDEXFROMPAPERNAME(char* name);
+/* The first index whose size equals width x height, each record tried portrait (orientation := 1)
+ * then landscape (orientation := 2); -1 with orientation untouched when none. System 1 (metric)
+ * compares in millimetres: each record's sizes through INCHESTOMILLIMETERS rounded to single. */
+TOLMER_API int32_t TOLMER_CALL GETPAPERINDEXFROMPAPERSIZE(int32_t system, float width, float height,
+                                                          int32_t* orientation);
+
 /* ======================================================================== */
 /* Symbol catalog                                                           */
 /* ======================================================================== */
@@ -380,12 +443,11 @@ typedef struct TolmerLongArray {
   int32_t upper_bound;  /* upper bound of the first dimension */
 } TolmerLongArray;
 
+#if defined(__cplusplus) || (defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L)
 #if defined(__cplusplus)
 #define TOLMER_LAYOUT_CHECK(condition, message) static_assert(condition, message)
-#elif defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L
-#define TOLMER_LAYOUT_CHECK(condition, message) _Static_assert(condition, message)
 #else
-#define TOLMER_LAYOUT_CHECK(condition, message)
+#define TOLMER_LAYOUT_CHECK(condition, message) _Static_assert(condition, message)
 #endif
 TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, elements) == 0, "storage address at 0");
 TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, flags) == sizeof(int32_t*), "flags after the address");
@@ -394,6 +456,7 @@ TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, lower_bound) == (sizeof(int32_t*) 
 TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, upper_bound) == (sizeof(int32_t*) == 4 ? 28 : 32),
                     "upper bound at 28 (64-bit: 32)");
 #undef TOLMER_LAYOUT_CHECK
+#endif
 
 /* The non-empty items joined in argument order (empty items left out); defaults the delimiter. */
 TOLMER_API LibString TOLMER_CALL CREATEDELIMITEDSTRING(char* delimiter, const char* item1, const char* item2,
