@@ -208,6 +208,15 @@ TOLMER_API float TOLMER_CALL CONVERTTEXTSTRINGVALUETOINCHES(const char* measurem
 /* Measurement validation                                                   */
 /* ======================================================================== */
 
+/* Converts a separated entry and checks it: a number over maximum (per unit, > 0) gives
+ * -1, a total over maximum_total (or not a number) or under minimum gives 0, each after a
+ * message box "Measurement Error", a selection and the focus on the field (window); an
+ * accepted length is written back into the field in the display format and returned.
+ * The echo uses 3 places, or largest denominator 64 where it shows an inch fraction
+ * (English, fraction_mode 0, formats other than decimal feet 3, 4, 5, 8). The field and
+ * box go through the window services (SETHOSTSERVICES). */
+TOLMER_API float TOLMER_CALL CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(int32_t window, const char* measurement, float minimum, float maximum, float maximum_total, int32_t system, int32_t format, int32_t fraction_mode, int32_t places);
+
 /* ======================================================================== */
 /* Measurement formatting                                                   */
 /* ======================================================================== */
