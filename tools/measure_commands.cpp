@@ -136,6 +136,11 @@ int run_length(const std::vector<std::string>& arguments, std::ostream& out, std
   out << "separated  " << separated << '\n'
       << "inches     " << format_number(inches) << '\n'
       << "display    " << formatted(display, display.format, inches) << '\n';
+  // Accepted, but a user who typed a number without a unit deserves to know
+  // why it is nothing.
+  if (inches == 0 && separated.find_first_not_of(' ') != std::string::npos)
+    err << "tolmer length: note: the entry reads as 0 inches (a number counts only before a unit such as "
+           "' \" FT IN YD M CM MM)\n";
   return kSuccess;
 }
 

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -133,6 +134,10 @@ INSTANTIATE_TEST_SUITE_P(
               "separated  3.5 m\ninches     137.79527\ndisplay    3500 mm\n"),
         exact("MillimetresAlone", {"length", "250mm", "--metric", "--format", "5"}, 0,
               "separated  250 mm\ninches     9.84252\ndisplay    250\n"),
+        Case{"NumberWithoutUnitReadsAsZero", {"length", "12"}, 0, "separated  12\ninches     0\ndisplay    \n",
+             "tolmer length: note: the entry reads as 0 inches", true, false},
+        Case{"UnitWithoutSpaceBeforeIt", {"length", "12'-6\""}, 0, "separated  12 '- 6 \"\ninches     6\ndisplay    6\"\n",
+             "", true, true},
         rejected("NumberAboveTheMaximum", {"length", "150 FT", "--max", "100"},
                  "The value you have entered for feet is invalid. The value cannot exceed 100.\n"),
         rejected("TotalAboveTheMaximum", {"length", "101 FT", "--max-total", "1200", "--decimal", "--places", "2"},
@@ -418,6 +423,26 @@ TEST_P(SharedLibrary, ExportsTheName) {
 
 INSTANTIATE_TEST_SUITE_P(Tool, SharedLibrary, testing::ValuesIn(kExports),
                          [](const testing::TestParamInfo<Export>& info) { return std::string(info.param.name); });
+
+TEST(SharedLibraryExports, AreAllInTheTable) {
+  const std::string command = std::string("nm -D --defined-only ") + TOLMER_LIBRARY_PATH;
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::set<std::string> table;
+  for (const Export& e : kExports) table.insert(e.name);
+  int functions = 0;
+  char line[1024];
+  while (std::fgets(line, sizeof line, pipe) != nullptr) {
+    std::istringstream fields(line);
+    std::string address, type, name;
+    fields >> address >> type >> name;
+    if (type != "T") continue;
+    ++functions;
+    EXPECT_TRUE(table.count(name)) << name << " is exported but not in tools/export_table.h";
+  }
+  EXPECT_EQ(pclose(pipe), 0) << command;
+  EXPECT_EQ(functions, 120);
+}
 
 // --- the tool as a whole ---------------------------------------------------
 
