@@ -373,6 +373,10 @@ int run_call(const std::vector<std::string>& arguments, std::ostream& out, std::
     const Entry& entry = *targets[c];
     std::vector<Slot> slots;
     slots.reserve(entry.arguments.size());
+    // FREELIBSTRING releases only what the library made: from the command
+    // line that can only be the null handle.
+    if (std::strcmp(entry.name, "FREELIBSTRING") == 0 && calls[c][1] != "NULL")
+      throw UsageError("FREELIBSTRING releases results of the library; here it can only be given NULL");
     for (std::size_t i = 0; i < entry.arguments.size(); ++i)
       slots.push_back(prepare(entry.arguments[i], calls[c][i + 1], room,
                               "argument " + std::to_string(i + 1) + " of " + entry.name + " (" +
