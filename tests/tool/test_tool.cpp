@@ -35,7 +35,7 @@ std::string slurp(const std::string& path) {
 
 // Runs the tool with the arguments; standard output and error go to files.
 Outcome tolmer(const std::vector<std::string>& arguments) {
-  const std::string base = testing::TempDir() + "tolmer_tool_test_" + std::to_string(getpid());
+  const std::string base = testing::TempDir() + "tolmer_test_tool_" + std::to_string(getpid());
   const std::string out_path = base + ".out";
   const std::string err_path = base + ".err";
   posix_spawn_file_actions_t actions;
