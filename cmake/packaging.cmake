@@ -58,7 +58,15 @@ install(FILES ${PROJECT_BINARY_DIR}/tolmerdll.pc DESTINATION ${CMAKE_INSTALL_LIB
 
 # The installed package, used by a small consumer project built with CMake
 # and with pkg-config.
-if(TOLMER_BUILD_TESTS AND NOT WIN32 AND NOT CMAKE_CROSSCOMPILING)
+# Flags the library was built with that a program linking it needs as well.
+set(TOLMER_CONSUMER_FLAGS "")
+if(TOLMER_SANITIZE)
+  string(APPEND TOLMER_CONSUMER_FLAGS " -fsanitize=address,undefined")
+endif()
+if(TOLMER_COVERAGE)
+  string(APPEND TOLMER_CONSUMER_FLAGS " --coverage")
+endif()
+if(TOLMER_BUILD_TESTS AND NOT WIN32 AND NOT CMAKE_CROSSCOMPILING AND NOT TOLMER_FUZZ)
   add_test(NAME Install.ConsumerBuildsWithCMakeAndPkgConfig
     COMMAND ${CMAKE_COMMAND}
       -DTOLMER_BUILD_DIR=${PROJECT_BINARY_DIR}
@@ -67,7 +75,7 @@ if(TOLMER_BUILD_TESTS AND NOT WIN32 AND NOT CMAKE_CROSSCOMPILING)
       -DTOLMER_WORK_DIR=${PROJECT_BINARY_DIR}/consumer-test
       -DTOLMER_C_COMPILER=${CMAKE_C_COMPILER}
       -DTOLMER_GENERATOR=${CMAKE_GENERATOR}
-      "-DTOLMER_EXTRA_FLAGS=$<$<BOOL:${TOLMER_SANITIZE}>:-fsanitize=address,undefined>"
+      "-DTOLMER_EXTRA_FLAGS=${TOLMER_CONSUMER_FLAGS}"
       -P ${PROJECT_SOURCE_DIR}/tests/consumer/run_consumer_test.cmake)
   set_tests_properties(Install.ConsumerBuildsWithCMakeAndPkgConfig PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
 endif()

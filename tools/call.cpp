@@ -58,21 +58,6 @@ bool is_address(Kind kind) {
 
 namespace {
 
-// The integer array descriptor as the library reads it: the element storage
-// address, a flag byte (4: the array has storage), then the lower and upper
-// bound of the first dimension after 19 unread bytes.
-struct ArrayDescriptor {
-  int32_t* elements = nullptr;
-  uint8_t flags = 0;
-  uint8_t reserved[19] = {};
-  int32_t lower_bound = 0;
-  int32_t upper_bound = -1;
-};
-static_assert(offsetof(ArrayDescriptor, flags) == sizeof(int32_t*));
-static_assert(offsetof(ArrayDescriptor, lower_bound) == (sizeof(int32_t*) == 4 ? 24 : 28));
-static_assert(offsetof(ArrayDescriptor, upper_bound) == (sizeof(int32_t*) == 4 ? 28 : 32));
-constexpr uint8_t kArrayHasStorage = 4;
-
 // A bit-string reference points into the middle of this many bytes, so that
 // every bit number from -kBitsMargin * 8 to kBitsMargin * 8 - 1 stays inside.
 constexpr std::size_t kBitsMargin = 32;
@@ -88,8 +73,8 @@ struct Slot {
   std::string text;
   std::vector<char> bytes;  // buffer, counted string or bit string
   std::vector<int32_t> elements;
-  double rect[4] = {};
-  ArrayDescriptor descriptor;
+  DoubleRect rect{};
+  TolmerLongArray descriptor{};
 };
 
 // The C value of a slot for its kind.
@@ -107,8 +92,10 @@ template <> char* pass<kinds::TextBuffer>(Slot& s) { return s.null ? nullptr : s
 template <> LibString pass<kinds::LibStringHandle>(Slot& s) {
   return s.null ? nullptr : s.bytes.data() + sizeof(uint32_t);
 }
-template <> const double* pass<kinds::DoubleRectRef>(Slot& s) { return s.null ? nullptr : s.rect; }
-template <> const void* pass<kinds::IntArrayDescriptorRef>(Slot& s) { return s.null ? nullptr : &s.descriptor; }
+template <> const DoubleRect* pass<kinds::DoubleRectRef>(Slot& s) { return s.null ? nullptr : &s.rect; }
+template <> const TolmerLongArray* pass<kinds::IntArrayDescriptorRef>(Slot& s) {
+  return s.null ? nullptr : &s.descriptor;
+}
 template <> const int32_t* pass<kinds::IntArrayRef>(Slot& s) { return s.null ? nullptr : s.elements.data(); }
 template <> void* pass<kinds::BitsRef>(Slot& s) { return s.null ? nullptr : s.bytes.data() + kBitsMargin; }
 template <> uint8_t* pass<kinds::ByteRef>(Slot& s) { return s.null ? nullptr : &s.byte; }
@@ -231,7 +218,7 @@ Slot prepare(Kind kind, const std::string& text, std::size_t room, const std::st
     case Kind::DoubleRectRef: {
       const auto numbers = number_list(text, what);
       if (numbers.size() != 4) throw UsageError(what + " must be four numbers x1,y1,x2,y2, not '" + text + "'");
-      std::copy(numbers.begin(), numbers.end(), slot.rect);
+      slot.rect = DoubleRect{numbers[0], numbers[1], numbers[2], numbers[3]};
       break;
     }
     case Kind::IntArrayDescriptorRef:
@@ -243,8 +230,8 @@ Slot prepare(Kind kind, const std::string& text, std::size_t room, const std::st
       }
       if (kind == Kind::IntArrayDescriptorRef && !slot.elements.empty()) {
         slot.descriptor.elements = slot.elements.data();
-        slot.descriptor.flags = kArrayHasStorage;
-        slot.descriptor.lower_bound = 0;
+        slot.descriptor.flags = TOLMER_LONG_ARRAY_HAS_STORAGE;
+        slot.descriptor.lower_bound = 0;  // the library walks from index 0
         slot.descriptor.upper_bound = static_cast<int32_t>(slot.elements.size()) - 1;
       }
       if (slot.elements.empty()) slot.elements.push_back(0);  // an address to pass; never read
@@ -374,7 +361,6 @@ int run_call(const std::vector<std::string>& arguments, std::ostream& out, std::
       throw UsageError(std::string(entry->name) + " takes " + std::to_string(entry->arguments.size()) +
                        " argument" + (entry->arguments.size() == 1 ? "" : "s") + ", not " +
                        std::to_string(call.size() - 1) + ": " + signature(*entry));
-    require_export(entry->name);
     targets.push_back(entry);
     for (const auto& argument : call) text_bytes += argument.size();
   }
@@ -387,6 +373,10 @@ int run_call(const std::vector<std::string>& arguments, std::ostream& out, std::
     const Entry& entry = *targets[c];
     std::vector<Slot> slots;
     slots.reserve(entry.arguments.size());
+    // FREELIBSTRING releases only what the library made: from the command
+    // line that can only be the null handle.
+    if (std::strcmp(entry.name, "FREELIBSTRING") == 0 && calls[c][1] != "NULL")
+      throw UsageError("FREELIBSTRING releases results of the library; here it can only be given NULL");
     for (std::size_t i = 0; i < entry.arguments.size(); ++i)
       slots.push_back(prepare(entry.arguments[i], calls[c][i + 1], room,
                               "argument " + std::to_string(i + 1) + " of " + entry.name + " (" +
@@ -394,6 +384,7 @@ int run_call(const std::vector<std::string>& arguments, std::ostream& out, std::
     check_reach(entry, slots);
     prepared.push_back(std::move(slots));
   }
+  for (const Entry* entry : targets) require_export(entry->name);
   // The array descriptors point into their own slot's elements: set them
   // where the slots now stay.
   for (auto& slots : prepared)

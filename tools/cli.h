@@ -24,6 +24,10 @@ enum Exit : int {
   kUnavailable = 3,  // this build of the library lacks an export the command needs
 };
 
+// Measurement systems of the library.
+inline constexpr int32_t kEnglish = 0;
+inline constexpr int32_t kMetric = 1;
+
 // A wrong command line: exit code 2, the message and the command's usage.
 class UsageError : public std::runtime_error {
  public:

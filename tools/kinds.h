@@ -37,9 +37,8 @@ bool is_address(Kind kind);
 
 namespace kinds {
 
-// The table's kind names as types. `type` is the C type the export sees;
-// records that the library reads (rectangles, array descriptors) travel as
-// addresses of the tool's own storage laid out as the header describes.
+// The table's kind names as types: `type` is the C type of the public
+// header that the export receives or returns.
 #define TOLMER_TOOL_KIND(name, c_type) \
   struct name {                        \
     using type = c_type;               \
@@ -56,8 +55,8 @@ TOLMER_TOOL_KIND(DoubleRef, double*)
 TOLMER_TOOL_KIND(Text, const char*)
 TOLMER_TOOL_KIND(TextBuffer, char*)
 TOLMER_TOOL_KIND(LibStringHandle, ::LibString)
-TOLMER_TOOL_KIND(DoubleRectRef, const double*)
-TOLMER_TOOL_KIND(IntArrayDescriptorRef, const void*)
+TOLMER_TOOL_KIND(DoubleRectRef, const DoubleRect*)
+TOLMER_TOOL_KIND(IntArrayDescriptorRef, const TolmerLongArray*)
 TOLMER_TOOL_KIND(IntArrayRef, const int32_t*)
 TOLMER_TOOL_KIND(BitsRef, void*)
 TOLMER_TOOL_KIND(ByteRef, uint8_t*)

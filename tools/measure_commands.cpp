@@ -12,8 +12,6 @@
 namespace tolmer::tool {
 namespace {
 
-constexpr int32_t kEnglish = 0;
-constexpr int32_t kMetric = 1;
 constexpr int32_t kFractionalInches = 0;
 constexpr int32_t kDecimalInches = 1;
 constexpr int32_t kLastEnglishFormat = 13;
@@ -30,10 +28,9 @@ struct Display {
 
 int32_t last_format(int32_t system) { return system == kMetric ? kLastMetricFormat : kLastEnglishFormat; }
 
-// --metric/--english, --format, --decimal/--fraction, --places.
+// --metric, --format, --decimal/--fraction, --places.
 Display display_settings(const Options& options, bool allow_all) {
   Display display;
-  if (options.has("--metric") && options.has("--english")) throw UsageError("--metric and --english exclude each other");
   if (options.has("--decimal") && options.has("--fraction"))
     throw UsageError("--decimal and --fraction exclude each other");
   display.system = options.has("--metric") ? kMetric : kEnglish;
@@ -87,7 +84,7 @@ void set_text(void* context, int32_t, const char* text) { static_cast<Field*>(co
 }  // namespace
 
 int run_length(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  const Options options = parse_options(arguments, {"--metric", "--english", "--decimal", "--fraction"},
+  const Options options = parse_options(arguments, {"--metric", "--decimal", "--fraction"},
                                         {"--format", "--places", "--min", "--max", "--max-total"});
   if (options.positional.empty()) throw UsageError("the length entry is missing");
   if (options.positional.size() > 1)
@@ -136,12 +133,17 @@ int run_length(const std::vector<std::string>& arguments, std::ostream& out, std
   out << "separated  " << separated << '\n'
       << "inches     " << format_number(inches) << '\n'
       << "display    " << formatted(display, display.format, inches) << '\n';
+  // Accepted, but a user who typed a number without a unit deserves to know
+  // why it is nothing.
+  if (inches == 0 && separated.find_first_not_of(' ') != std::string::npos)
+    err << "tolmer length: note: the entry reads as 0 inches (a number counts only before a unit such as "
+           "' \" FT IN YD M CM MM)\n";
   return kSuccess;
 }
 
 int run_format(const std::vector<std::string>& arguments, std::ostream& out, std::ostream&) {
   const Options options =
-      parse_options(arguments, {"--metric", "--english", "--decimal", "--fraction"}, {"--format", "--places"});
+      parse_options(arguments, {"--metric", "--decimal", "--fraction"}, {"--format", "--places"});
   if (options.positional.empty()) throw UsageError("the length in inches is missing");
   if (options.positional.size() > 1) throw UsageError("one length expected, got " + std::to_string(options.positional.size()));
   const Display display = display_settings(options, true);

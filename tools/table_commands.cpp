@@ -12,8 +12,6 @@
 namespace tolmer::tool {
 namespace {
 
-constexpr int32_t kEnglish = 0;
-constexpr int32_t kMetric = 1;
 constexpr int32_t kStandardScales = 12;  // entries 0 to 11 of each system
 constexpr int32_t kLandscape = 2;
 

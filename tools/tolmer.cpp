@@ -44,6 +44,9 @@ const Command kCommands[] = {
      "                    (default 0: no limit)\n"
      "  --max-total INCHES  the largest length allowed (default 1000000)\n"
      "\n"
+     "The numbers in the messages have --places decimal places in decimal mode\n"
+     "and two in fraction mode.\n"
+     "\n"
      "Examples:\n"
      "  $ tolmer length \"12'6 1/2\\\"\"\n"
      "  separated  12 ' 6 1/2 \"\n"
@@ -80,10 +83,15 @@ const Command kCommands[] = {
      "  $ tolmer format 150.5 --decimal --places 2 --format 3\n"
      "  12.54 Feet\n"
      "\n"
-     "  $ tolmer format 98.425 --metric --format all\n"
+     "  $ tolmer format 100 --metric --format all\n"
      "  format  text\n"
-     "       0  2 Meters 500 Millimeters\n"
-     "       ...\n",
+     "       0  2 Meters 540 Millimeters\n"
+     "       1  2m 540mm\n"
+     "       2  2.54 Meters\n"
+     "       3  2.54 m\n"
+     "       4  2540 mm\n"
+     "       5  2540\n"
+     "       6  2m 54cm\n",
      run_format},
     {"scale", "the standard drawing scales, or the standard scale for a ratio",
      "tolmer scale [RATIO] [--metric | --english]",

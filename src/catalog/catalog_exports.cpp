@@ -32,7 +32,8 @@ GETSUBITEMTYPESCODESTRING(int32_t category, int32_t sub_category, int32_t item_t
 
 TOLMER_EXPORT(LibString)
 GETLIBRARYNAMEFROMCATEGORIES(int32_t category, int32_t sub_category, int32_t item_type) {
-  return abi::result(tolmer::library_name_from_categories(category, sub_category, item_type));
+  return abi::result(
+      tolmer::library_name_from_categories(category, sub_category, item_type).view());
 }
 
 TOLMER_EXPORT(int32_t)

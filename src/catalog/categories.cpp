@@ -183,6 +183,10 @@ const CodeStrings& code_strings() {
   return strings;
 }
 
+// The code strings are joined when the library is loaded, so that no export
+// call pays for it (the joining needs only constant data).
+[[maybe_unused]] const CodeStrings& kJoinedAtLoad = code_strings();
+
 // The row of an item type's sub-item list, or null.
 const SubItemTypeList* find_sub_item_list(int32_t category, int32_t sub_category,
                                           int32_t item_type) {
@@ -225,15 +229,24 @@ std::string_view sub_item_types_code_string(int32_t category, int32_t sub_catego
 
 // ------------------------------------------------------------ library names
 
-std::string library_name_from_categories(int32_t category, int32_t sub_category,
+void LibraryName::append(std::string_view bytes) {
+  // The longest name is 38 bytes; nothing is ever cut.
+  const std::size_t count = std::min(bytes.size(), kCapacity - size_);
+  std::copy_n(bytes.data(), count, bytes_.data() + size_);
+  size_ += count;
+}
+
+LibraryName library_name_from_categories(int32_t category, int32_t sub_category,
                                          int32_t item_type) {
-  std::string name = "lib_";
-  append_number(name, category, kDoubleDigits);
-  name += '_';
-  append_number(name, sub_category, kDoubleDigits);
+  // Each number's text is at most 11 bytes, held without heap memory.
+  LibraryName name;
+  name.append("lib_");
+  name.append(number_to_text(category, kDoubleDigits));
+  name.append("_");
+  name.append(number_to_text(sub_category, kDoubleDigits));
   if (item_type > 0) {
-    name += '_';
-    append_number(name, item_type, kDoubleDigits);
+    name.append("_");
+    name.append(number_to_text(item_type, kDoubleDigits));
   }
   return name;
 }

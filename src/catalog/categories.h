@@ -61,8 +61,9 @@ constexpr std::string_view description_for_category_type(int32_t category,
 // The separator byte between the numbers of a code string.
 inline constexpr char kCodeStringSeparator = static_cast<char>(0xFF);
 
-// Code strings are joined once, on first use, by the integer joining of the
-// delimited lists; the views below refer to that lasting storage.
+// Code strings are joined once, when the library is loaded, by the integer
+// joining of the delimited lists; the views below refer to that lasting
+// storage.
 
 // The sub-category code string of a category: "1", 255, "2", ... "5" for
 // category 1, empty for every other.
@@ -79,9 +80,22 @@ int32_t sub_item_type_count(int32_t category, int32_t sub_category, int32_t item
 
 // ------------------------------------------------------------ library names
 
+// A library name held by value (no heap memory): "lib_" and three numbers of
+// at most 11 characters, each after a "_", fit.
+class LibraryName {
+ public:
+  static constexpr std::size_t kCapacity = 40;
+  void append(std::string_view bytes);
+  std::string_view view() const { return {bytes_.data(), size_}; }
+
+ private:
+  std::array<char, kCapacity> bytes_{};
+  std::size_t size_ = 0;
+};
+
 // "lib_<category>_<sub-category>", followed by "_<item type>" only when the
 // item type is above 0. No number is checked against the catalog.
-std::string library_name_from_categories(int32_t category, int32_t sub_category,
+LibraryName library_name_from_categories(int32_t category, int32_t sub_category,
                                          int32_t item_type);
 
 // The catalog numbers read back from a library name: fields split at "_";

@@ -290,7 +290,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"#define X \\\n TOLMER_API int32_t TOLMER_CALL K2(int32_t x);\n", "K2", ""},
         ReaderCase{"// TOLMER_API int32_t TOLMER_CALL K3(int32_t x);\n", "K3", ""}));
 
-TEST(HeaderReader, NoticesAMissingCallingConvention) {
+TEST(HeaderReading, NoticesAMissingCallingConvention) {
   const auto found = declarations("TOLMER_API int32_t NOCALL(int32_t x);\n"
                                   "TOLMER_API int32_t TOLMER_CALL WITHCALL(int32_t x);");
   ASSERT_EQ(found.size(), 2u);

@@ -9,7 +9,7 @@
 
 #include "frame/libstring.h"
 #include "measure/parse.h"
-#include "measure_support.h"
+#include "test_measure_support.h"
 #include "tolmerdll.h"
 
 namespace {

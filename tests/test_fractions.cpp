@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "measure/fraction.h"
-#include "measure_support.h"
+#include "test_measure_support.h"
 #include "tolmerdll.h"
 
 namespace {
