@@ -352,6 +352,12 @@ HOSTILE_TEST(HostileInput, GETMOUSEBUTTON) {
   SETHOSTSERVICES(&services);
   EXPECT_EQ(GETMOUSEBUTTON(kMax), 1);
   EXPECT_EQ(GETMOUSEBUTTON(kMax - 1), 0);
+  // Without a cursor callback the platform's stands in; it knows no cursor
+  // here, so no window is under it.
+  services.cursor_position = nullptr;
+  SETHOSTSERVICES(&services);
+  EXPECT_EQ(GETMOUSEBUTTON(kMax), 0);
+  EXPECT_EQ(GETMOUSEBUTTON(0), 1);
 }
 
 HOSTILE_TEST(HostileInput, GETKEYSTATE) {
@@ -378,6 +384,23 @@ HOSTILE_TEST(HostileRandom, RANDOMIZEDLLGENERATOR) {
     uint32_t bits = 0;
     std::memcpy(&bits, &as_single, 4);
     EXPECT_EQ(tolmer::state().seed, bits) << t;
+  }
+}
+
+TEST_F(HostileRandom, DefaultClockSeedsWithAWholeSingle) {
+  // The platform's tick count, as a signed integer rounded to a single: the
+  // seed's 32 bits read as a float are a whole number, and a second seeding
+  // a moment later is never from an earlier count (the clock is monotonic).
+  RANDOMIZEDLLGENERATOR();
+  float first = 0;
+  std::memcpy(&first, &tolmer::state().seed, 4);
+  RANDOMIZEDLLGENERATOR();
+  float second = 0;
+  std::memcpy(&second, &tolmer::state().seed, 4);
+  EXPECT_EQ(first, std::trunc(first));
+  EXPECT_EQ(second, std::trunc(second));
+  if (first >= 0 && second >= 0) {
+    EXPECT_GE(second, first);
   }
 }
 

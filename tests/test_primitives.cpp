@@ -95,6 +95,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, SixPlaces,
                                            SixCase{0.0000005L, "."},      // exactly half: kept down
                                            SixCase{0.00000051L, ".000001"},
                                            SixCase{0.9999996L, "1."},
+                                           SixCase{9.9999996L, "10."},   // the carry runs through the 9s
+                                           SixCase{129.9999999L, "130."},
+                                           SixCase{-99.9999999L, "-100."},
                                            SixCase{0.0625L, ".0625"}));
 
 struct ReadCase {
