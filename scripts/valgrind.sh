@@ -5,6 +5,6 @@ cd "$(dirname "$0")/.."
 
 scripts/deps.sh valgrind
 cmake -S . -B build-valgrind -DCMAKE_BUILD_TYPE=Debug \
-  "-DTOLMER_TEST_WRAPPER=valgrind;--error-exitcode=1;--leak-check=full;--errors-for-leak-kinds=definite,indirect;-q" >/dev/null
+  "-DTOLMER_TEST_WRAPPER=valgrind;--error-exitcode=1;--leak-check=full;--errors-for-leak-kinds=definite,indirect;--suppressions=$PWD/scripts/valgrind.supp;-q" >/dev/null
 cmake --build build-valgrind -j"$(nproc)"
 ctest --test-dir build-valgrind -j"$(nproc)" --output-on-failure
