@@ -52,7 +52,11 @@ class ExtendedPrecision {
 #else
 class ExtendedPrecision {
  public:
-  ExtendedPrecision() = default;
+  // The x87 unit already runs at 64-bit precision here (or long double is
+  // the platform's widest type): nothing to set. The user-provided members
+  // keep a guard that does nothing from being reported as unused.
+  ExtendedPrecision() {}
+  ~ExtendedPrecision() {}
   ExtendedPrecision(const ExtendedPrecision&) = delete;
   ExtendedPrecision& operator=(const ExtendedPrecision&) = delete;
 };

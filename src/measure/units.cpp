@@ -1,0 +1,117 @@
+#include "measure/units.h"
+
+#include <array>
+#include <cstddef>
+
+#include "frame/state.h"
+
+namespace tolmer {
+
+namespace {
+
+using Words = std::array<std::string_view, 11>;
+
+// Designator words by unit code, in the order they are searched.
+constexpr std::array<Words, 4> kMetricWords = {{
+    {"METERS.", "METERS", "METER", "METER.", "M.", "M"},
+    {"DECIMETERS.", "DECIMETERS", "DECIMETER.", "DECIMETER", "DECI.", "DECI", "DEC.", "DEC",
+     "DM.", "DM", "D.M."},
+    {"CENTIMETERS.", "CENTIMETERS", "CENTIMETER.", "CENTIMETER", "CENTI.", "CENTI", "CENT.",
+     "CENT", "CM.", "CM", "C.M."},
+    {"MILLIMETERS.", "MILLIMETERS", "MILLIMETER.", "MILLIMETER", "MILLI.", "MILLI", "MILL.",
+     "MILL", "MM.", "MM", "M.M."},
+}};
+constexpr std::array<int32_t, 4> kMetricWordCounts = {6, 11, 11, 11};
+
+constexpr std::array<Words, 4> kEnglishWords = {{
+    {"YARDS.", "YARDS", "YARD.", "YARD", "YDS.", "YDS", "YD.", "YD", "Y.", "Y"},
+    {"'", "FEET.", "FEET", "FOOT.", "FOOT", "FT.", "FT", "F.", "F"},
+    {"\"", "''", "INCHES.", "INCHES", "INCH.", "INCH", "IN.", "IN", "I.", "I"},
+    {},
+}};
+constexpr std::array<int32_t, 4> kEnglishWordCounts = {10, 9, 10, 0};
+
+struct Caption {
+  std::string_view singular;
+  std::string_view plural;
+};
+
+constexpr std::array<Caption, 8> kEnglishCaptions = {{
+    {"Foot", "Feet"},
+    {"Inch", "Inches"},
+    {"Ft", "Ft"},
+    {"In", "In"},
+    {"Ft.", "Ft."},
+    {"In.", "In."},
+    {"'", "'"},
+    {"\"", "\""},
+}};
+
+constexpr std::array<Caption, 5> kMetricCaptions = {{
+    {"Meter", "Meters"},
+    {"Millimeter", "Millimeters"},
+    {"m", "m"},
+    {"mm", "mm"},
+    {"cm", "cm"},
+}};
+
+// The single-precision constant of inches per metre.
+constexpr float kInchesPerMeter = 39.369f;
+
+}  // namespace
+
+int32_t designator_count(int32_t system, int32_t unit) {
+  if (unit < 0 || unit > 3) return 0;
+  const auto u = static_cast<std::size_t>(unit);
+  return is_metric(system) ? kMetricWordCounts[u] : kEnglishWordCounts[u];
+}
+
+std::string_view designator_word(int32_t system, int32_t unit, int32_t index) {
+  if (index < 0 || index >= designator_count(system, unit)) return {};
+  const auto u = static_cast<std::size_t>(unit);
+  const auto i = static_cast<std::size_t>(index);
+  return is_metric(system) ? kMetricWords[u][i] : kEnglishWords[u][i];
+}
+
+std::string_view measurement_label(int32_t system, int32_t style, float quantity) {
+  if (style < 0) return {};
+  const auto s = static_cast<std::size_t>(style);
+  const Caption* caption = nullptr;
+  if (is_metric(system)) {
+    if (s < kMetricCaptions.size()) caption = &kMetricCaptions[s];
+  } else if (s < kEnglishCaptions.size()) {
+    caption = &kEnglishCaptions[s];
+  }
+  if (caption == nullptr) return {};
+  return quantity > 1 ? caption->plural : caption->singular;
+}
+
+double inches_to_millimeters(double inches) {
+  return static_cast<double>(static_cast<long double>(inches) *
+                             static_cast<long double>(state().mm_per_inch));
+}
+
+float millimeters_to_inches(float millimeters) {
+  return static_cast<float>(static_cast<long double>(millimeters) /
+                            static_cast<long double>(state().mm_per_inch));
+}
+
+float convert_measurement(float inches, int32_t target) {
+  switch (target) {
+    case kToFeet:
+      return static_cast<float>(static_cast<long double>(inches) / 12.0L);
+    case kToMeters:
+      return static_cast<float>(static_cast<long double>(inches) /
+                                static_cast<long double>(kInchesPerMeter));
+    default:
+      return 0;
+  }
+}
+
+void set_conversion_decimal_places(int32_t system, int32_t places) {
+  auto& slots = state().decimal_places;
+  if (!slots) return;  // no table before initialisation
+  (*slots)[system == 0 ? 0 : 1] = places;
+}
+
+}  // namespace tolmer
