@@ -1,0 +1,114 @@
+// Load notification, initialisation, LibString results and the argument
+// conventions shared by every export.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+
+#include "frame/abi.h"
+#include "frame/state.h"
+#include "tolmerdll.h"
+
+namespace {
+
+TEST(LoadNotification, AnswersProcessAttachOnly) {
+  EXPECT_EQ(LIBMAIN(0, 1, 0), 1);
+  for (int reason : {0, 2, 3, -1, 99}) EXPECT_EQ(LIBMAIN(0, reason, 0), 0) << reason;
+}
+
+TEST(LoadState, NothingExistsBeforeInitialisation) {
+  // Each test runs in its own process: this one sees the load-time state.
+  const tolmer::State& s = tolmer::state();
+  EXPECT_FALSE(s.decimal_places.has_value());
+  EXPECT_FALSE(s.scales.has_value());
+  EXPECT_FALSE(s.paper.has_value());
+  EXPECT_FALSE(s.temp_strings.has_value());
+  EXPECT_EQ(s.seed, 0xFFFFFFFFu);
+  EXPECT_EQ(s.mm_per_inch, 0.0);
+  // Conversions before initialisation divide by the unset constant.
+  EXPECT_TRUE(std::isinf(MILLIMETERSTOINCHES(1.0f)));
+  EXPECT_EQ(INCHESTOMILLIMETERS(1.0), 0.0);
+}
+
+TEST(Initialisation, BuildsTheTables) {
+  INITIALIZEDLL();
+  const tolmer::State& s = tolmer::state();
+  ASSERT_TRUE(s.decimal_places.has_value());
+  EXPECT_EQ((*s.decimal_places)[0], 0);
+  EXPECT_EQ((*s.decimal_places)[1], 0);
+  EXPECT_EQ(s.em_setsel, 177);
+  EXPECT_EQ(s.em_linelength, 193);
+  EXPECT_EQ(s.mm_per_inch, 25.399999618530273);
+  EXPECT_EQ(s.pi, 3.141592653589793);
+  ASSERT_TRUE(s.temp_strings.has_value());
+  ASSERT_EQ(s.temp_strings->size(), 1u);
+  EXPECT_EQ((*s.temp_strings)[0], "");
+  ASSERT_TRUE(s.paper.has_value());
+  EXPECT_EQ(s.paper->size(), 41u);
+  EXPECT_EQ(std::string(s.paper->front().name.data(), 16), "Generic Letter  ");
+  ASSERT_TRUE(s.scales.has_value());
+  EXPECT_EQ((*s.scales)[0][1][4], 48.0f);
+  EXPECT_EQ((*s.scales)[1][1][11], 1000.0f);
+  EXPECT_EQ((*s.scales)[1][0][12], 0.0f);
+}
+
+TEST(Initialisation, RepeatingRestoresTablesButKeepsPlaces) {
+  INITIALIZEDLL();
+  SETCONVERSIONDECIMALPLACES(1, 4);
+  tolmer::state().paper->front().width = 99;
+  tolmer::state().temp_strings->push_back("kept?");
+  INITIALIZEDLL();
+  EXPECT_EQ(tolmer::state().paper->front().width, 8.5f);
+  EXPECT_EQ(tolmer::state().temp_strings->size(), 1u);
+  EXPECT_EQ((*tolmer::state().decimal_places)[1], 4);
+}
+
+TEST(Initialisation, KeepsASmallerPaperTableMadeEarlier) {
+  tolmer::state().paper = std::vector<tolmer::PaperInfo>(5);
+  INITIALIZEDLL();
+  ASSERT_EQ(tolmer::state().paper->size(), 5u);
+  EXPECT_EQ(std::string(tolmer::state().paper->at(4).name.data(), 16), "Generic F       ");
+}
+
+TEST(LibStringResults, CountBytesAndNul) {
+  const std::string bytes("a\0b", 3);
+  LibString s = tolmer::make_libstring(bytes);
+  ASSERT_NE(s, nullptr);
+  uint32_t count = 0;
+  std::memcpy(&count, s - 4, 4);
+  EXPECT_EQ(count, 3u);
+  EXPECT_EQ(std::memcmp(s, bytes.data(), 3), 0);
+  EXPECT_EQ(s[3], '\0');
+  EXPECT_EQ(tolmer::libstring_bytes(s), bytes);
+  FREELIBSTRING(s);
+  EXPECT_EQ(tolmer::make_libstring(""), nullptr);
+  EXPECT_EQ(tolmer::libstring_bytes(nullptr), "");
+  FREELIBSTRING(nullptr);
+}
+
+TEST(TextArguments, NullIsEmptyAndReadingStopsAtNul) {
+  using tolmer::abi::text_view;
+  EXPECT_EQ(text_view(nullptr), "");
+  const char with_nul[] = "ab\0cd";
+  EXPECT_EQ(text_view(with_nul), "ab");
+  std::string huge(tolmer::abi::kTextCap + 10, 'x');
+  EXPECT_EQ(text_view(huge.c_str()).size(), tolmer::abi::kTextCap);
+}
+
+TEST(References, NullIsReadAsZeroAndNeverWritten) {
+  using namespace tolmer::abi;
+  EXPECT_EQ(read<int32_t>(nullptr), 0);
+  EXPECT_EQ(read<float>(nullptr), 0.0f);
+  int32_t value = 5;
+  EXPECT_EQ(read(&value), 5);
+  write<int32_t>(nullptr, 3);
+  write(&value, 7);
+  EXPECT_EQ(value, 7);
+  write_buffer(nullptr, "abc");
+  char buffer[8] = "zzzzzzz";
+  write_buffer(buffer, "ab");
+  EXPECT_STREQ(buffer, "ab");
+}
+
+}  // namespace
