@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 #include "frame/precision.h"
@@ -117,6 +118,9 @@ const CallerCase kCallers[] = {
     {"ZeroDivideAndInvalidUnmasked", 0x027A, 0x1D00},
     {"FlushToZeroDenormalsAreZero", 0x027F, 0x9FC0},
 };
+
+// Named in test listings by its name, not its bytes.
+void PrintTo(const CallerCase& caller, std::ostream* out) { *out << caller.name; }
 
 class GuardUnderCaller : public ::testing::TestWithParam<CallerCase> {};
 

@@ -461,7 +461,8 @@ static void fractions_family(void) {
                  EXPORT(EXTRACTFRACTIONINTEXTSTRING)("5 3/8 IN", 0, remainder, &length, &value),
                  "3/8");
     check_float("EXTRACTFRACTIONINTEXTSTRING(\"5 3/8 IN\", 0) value", value, 0.375f);
-    check_buffer("EXTRACTFRACTIONINTEXTSTRING(\"5 3/8 IN\", 0) remainder", remainder, "5  IN");
+    /* Padded with spaces to the length of the text the buffer held. */
+    check_buffer("EXTRACTFRACTIONINTEXTSTRING(\"5 3/8 IN\", 0) remainder", remainder, "5  IN   ");
     check_int("EXTRACTFRACTIONINTEXTSTRING(\"5 3/8 IN\", 0) length", length, 5);
   }
 }
