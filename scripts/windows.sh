@@ -19,7 +19,9 @@
 #      the Windows run, line by line: every result must be identical.
 #
 # Usage: scripts/windows.sh [build-root]      (default: build-windows)
-# Environment: JOBS=n parallel build jobs (default: all processors).
+# Environment: JOBS=n parallel build jobs (default: all processors);
+#   WINDOWS_CMAKE_ARGS: more arguments for both cross builds' cmake, e.g.
+#   -DTOLMER_EXPORTS_DECLARED_ONLY=ON while exports are still being written.
 # Exit status 0 when everything passed. Wine runs headless (no display) in
 # its own prefix under the build root; its server is stopped at the end.
 set -euo pipefail
@@ -27,11 +29,25 @@ cd "$(dirname "$0")/.."
 
 root="${1:-build-windows}"
 jobs="${JOBS:-$(nproc)}"
+read -r -a extra <<<"${WINDOWS_CMAKE_ARGS:-}"
 mkdir -p "$root"
 root="$(cd "$root" && pwd)"
 started=$SECONDS
 
 step() { echo "== $* ($((SECONDS - started)) s)"; }
+
+# Runs a build command with its output in a log; on failure shows the log's
+# end and stops.
+logged() {
+  local log="$1"
+  shift
+  if ! "$@" >"$log" 2>&1; then
+    tail -n 40 "$log"
+    echo "FAIL: $* (log: $log)"
+    exit 1
+  fi
+  grep -E 'warning:' "$log" || true
+}
 
 # ------------------------------------------------------------------ packages
 step "packages"
@@ -62,9 +78,9 @@ failed=0
 
 # ------------------------------------------------------------------- 32-bit
 step "32-bit DLL: build"
-cmake -S . -B "$root/i686" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-  -DCMAKE_BUILD_TYPE=Release -DTOLMER_BUILD_TESTS=OFF >/dev/null
-cmake --build "$root/i686" -j"$jobs" -- --no-print-directory >/dev/null
+logged "$root/i686.log" cmake -S . -B "$root/i686" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+  -DCMAKE_BUILD_TYPE=Release -DTOLMER_BUILD_TESTS=OFF "${extra[@]}"
+logged "$root/i686.log" cmake --build "$root/i686" -j"$jobs"
 
 step "32-bit DLL: checks"
 scripts/check-dll.sh "$root/i686" i686 || failed=1
@@ -82,9 +98,10 @@ fi
 
 # ------------------------------------------------------------------- 64-bit
 step "64-bit DLL, test suite and host program: build"
-cmake -S . -B "$root/x86_64" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
-  -DCMAKE_BUILD_TYPE=Release -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" >/dev/null
-cmake --build "$root/x86_64" -j"$jobs" -- --no-print-directory >/dev/null
+logged "$root/x86_64.log" cmake -S . -B "$root/x86_64" \
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" "${extra[@]}"
+logged "$root/x86_64.log" cmake --build "$root/x86_64" -j"$jobs"
 
 step "64-bit DLL: checks"
 scripts/check-dll.sh "$root/x86_64" x86_64 || failed=1
@@ -106,12 +123,14 @@ fi
 trap '"$wineserver" -k >/dev/null 2>&1 || true' EXIT
 
 step "64-bit: test suite under Wine"
-if (cd "$root/x86_64/tests" && "$wine" ./tolmer_tests.exe --gtest_brief=1) \
+# Each test in a process of its own, as on Linux (ctest runs them through
+# CMAKE_CROSSCOMPILING_EMULATOR, the Wine loader).
+if ctest --test-dir "$root/x86_64" -j"$jobs" -E '^tolmer_host$' --output-on-failure \
   >"$root/tests-windows.txt" 2>&1; then
-  tail -n 3 "$root/tests-windows.txt"
+  grep -E 'tests passed|Total Test time' "$root/tests-windows.txt"
 else
-  cat "$root/tests-windows.txt"
-  echo "FAIL: the test suite under Wine"
+  grep -E -A30 'Failed|\*\*\*' "$root/tests-windows.txt" | tail -n 80
+  echo "FAIL: the test suite under Wine (log: $root/tests-windows.txt)"
   failed=1
 fi
 
@@ -126,8 +145,8 @@ fi
 
 # ---------------------------------------------------------- the same on Linux
 step "native host program: build and compare"
-cmake -S . -B "$root/native" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/native" -j"$jobs" --target tolmer_host -- --no-print-directory >/dev/null
+logged "$root/native.log" cmake -S . -B "$root/native" -DCMAKE_BUILD_TYPE=Release
+logged "$root/native.log" cmake --build "$root/native" -j"$jobs" --target tolmer_host
 if ! "$root/native/tests/tolmer_host" "$root/native/libtolmerdll.so" >"$root/host-linux.txt" 2>&1; then
   grep -v '^= ' "$root/host-linux.txt" | grep -v '^ok ' || true
   echo "FAIL: the host program on Linux"
