@@ -1,0 +1,55 @@
+// Exports of positional fields.
+#include <new>
+
+#include "frame/abi.h"
+#include "frame/precision.h"
+#include "text/fields.h"
+
+namespace {
+
+// Both replacing exports: the list buffer is read, the new list built apart
+// and only then written back, so views of the buffer stay valid throughout.
+int32_t replace_in_buffer(char* list, int32_t position, const char* part, const char* delimiter) {
+  try {
+    const std::optional<std::string> rewritten =
+        tolmer::replace_field(tolmer::abi::text_view(list), position,
+                              tolmer::abi::text_view(part), tolmer::abi::text_view(delimiter));
+    if (!rewritten) return -1;
+    tolmer::abi::write_buffer(list, *rewritten);
+    return static_cast<int32_t>(rewritten->size());
+  } catch (const std::bad_alloc&) {
+    return -1;  // no room for the new list: the buffer keeps the old one
+  }
+}
+
+}  // namespace
+
+TOLMER_EXPORT(int32_t) PARSECOUNTDLL(const char* text, const char* delimiter) {
+  return static_cast<int32_t>(
+      tolmer::count_fields(tolmer::abi::text_view(text), tolmer::abi::text_view(delimiter)));
+}
+
+TOLMER_EXPORT(LibString)
+GETSTRINGPARTFROMSTRINGBYPOSITION(const char* text, int32_t position, const char* delimiter) {
+  return tolmer::abi::result(tolmer::field_at(tolmer::abi::text_view(text), position,
+                                              tolmer::abi::text_view(delimiter)));
+}
+
+TOLMER_EXPORT(double)
+GETVALUEFROMSTRINGBYPOSITION(const char* text, int32_t position, const char* delimiter) {
+  tolmer::ExtendedPrecision guard;
+  return tolmer::field_value(tolmer::abi::text_view(text), position,
+                             tolmer::abi::text_view(delimiter));
+}
+
+TOLMER_EXPORT(int32_t)
+SETSTRINGPARTINSTRINGBYPOSITION(char* list, int32_t position, const char* part,
+                                const char* delimiter) {
+  return replace_in_buffer(list, position, part, delimiter);
+}
+
+TOLMER_EXPORT(int32_t)
+SETSTRINGPARTINSTRINGBYPOSITION2(char* list, int32_t position, const char* part,
+                                 const char* delimiter) {
+  return replace_in_buffer(list, position, part, delimiter);
+}

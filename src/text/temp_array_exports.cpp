@@ -1,0 +1,12 @@
+// Exports of the temporary string array.
+#include "frame/abi.h"
+#include "text/temp_array.h"
+
+TOLMER_EXPORT(int32_t) ACCESSTEMPSTRINGARRAY(int32_t operation, const char* text) {
+  return tolmer::temp_array_access(operation, tolmer::abi::text_view(text));
+}
+
+TOLMER_EXPORT(LibString) READTEMPSTRINGARRAY(int32_t index) {
+  const std::optional<std::string_view> entry = tolmer::temp_array_entry(index);
+  return tolmer::abi::result(entry ? *entry : std::string_view());
+}
