@@ -125,7 +125,7 @@ trap '"$wineserver" -k >/dev/null 2>&1 || true' EXIT
 step "64-bit: test suite under Wine"
 # Each test in a process of its own, as on Linux (ctest runs them through
 # CMAKE_CROSSCOMPILING_EMULATOR, the Wine loader).
-if ctest --test-dir "$root/x86_64" -j"$jobs" -E '^tolmer_host$' --output-on-failure \
+if ctest --test-dir "$root/x86_64" -j"$jobs" -E '^tolmer_host$' --output-on-failure --timeout 120 \
   >"$root/tests-windows.txt" 2>&1; then
   grep -E 'tests passed|Total Test time' "$root/tests-windows.txt"
 else
@@ -135,7 +135,7 @@ else
 fi
 
 step "64-bit: host program under Wine"
-if (cd "$root/x86_64" && "$wine" ./tolmer_host.exe) >"$root/host-windows.txt" 2>&1; then
+if (cd "$root/x86_64" && timeout 300 "$wine" ./tolmer_host.exe) >"$root/host-windows.txt" 2>&1; then
   grep -v '^= ' "$root/host-windows.txt" | grep -v '^ok ' || true
 else
   grep -v '^= ' "$root/host-windows.txt" | grep -v '^ok ' || true
