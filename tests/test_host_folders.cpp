@@ -14,17 +14,14 @@
 
 #if !defined(_WIN32)
 #include <unistd.h>
+#include "test_support.h"
 #endif
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string take(LibString handle) {
-  std::string bytes(tolmer::libstring_bytes(handle));
-  tolmer::free_libstring(handle);
-  return bytes;
-}
+using test_support::take;
 
 // A host folder callback answering from a fixed path (or -1).
 struct FolderHost {

@@ -12,14 +12,11 @@
 #include "frame/state.h"
 #include "paper/paper.h"
 #include "tolmerdll.h"
+#include "test_support.h"
 
 namespace {
 
-std::string take(LibString handle) {
-  std::string bytes(tolmer::libstring_bytes(handle));
-  tolmer::free_libstring(handle);
-  return bytes;
-}
+using test_support::take;
 
 // Every field of one record as the getters report it.
 struct Record {
