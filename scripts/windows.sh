@@ -30,6 +30,9 @@ cd "$(dirname "$0")/.."
 root="${1:-build-windows}"
 jobs="${JOBS:-$(nproc)}"
 read -r -a extra <<<"${WINDOWS_CMAKE_ARGS:-}"
+# Optimised as CI's Linux build (-O2; without debug information).
+optimise=(-DCMAKE_BUILD_TYPE=Release "-DCMAKE_C_FLAGS_RELEASE=-O2 -DNDEBUG"
+          "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG")
 mkdir -p "$root"
 root="$(cd "$root" && pwd)"
 started=$SECONDS
@@ -79,7 +82,7 @@ failed=0
 # ------------------------------------------------------------------- 32-bit
 step "32-bit DLL: build"
 logged "$root/i686.log" cmake -S . -B "$root/i686" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-  -DCMAKE_BUILD_TYPE=Release -DTOLMER_BUILD_TESTS=OFF "${extra[@]}"
+  "${optimise[@]}" -DTOLMER_BUILD_TESTS=OFF "${extra[@]}"
 logged "$root/i686.log" cmake --build "$root/i686" -j"$jobs"
 
 step "32-bit DLL: checks"
@@ -99,7 +102,7 @@ fi
 # ------------------------------------------------------------------- 64-bit
 step "64-bit DLL, test suite and host program: build"
 logged "$root/x86_64.log" cmake -S . -B "$root/x86_64" \
-  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake "${optimise[@]}" \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" "${extra[@]}"
 logged "$root/x86_64.log" cmake --build "$root/x86_64" -j"$jobs"
 
@@ -145,7 +148,7 @@ fi
 
 # ---------------------------------------------------------- the same on Linux
 step "native host program: build and compare"
-logged "$root/native.log" cmake -S . -B "$root/native" -DCMAKE_BUILD_TYPE=Release
+logged "$root/native.log" cmake -S . -B "$root/native" "${optimise[@]}"
 logged "$root/native.log" cmake --build "$root/native" -j"$jobs" --target tolmer_host
 if ! "$root/native/tests/tolmer_host" "$root/native/libtolmerdll.so" >"$root/host-linux.txt" 2>&1; then
   grep -v '^= ' "$root/host-linux.txt" | grep -v '^ok ' || true

@@ -10,11 +10,11 @@
 
 #include "frame/libstring.h"
 #include "host/services.h"
+#include "test_support.h"
 #include "tolmerdll.h"
 
 #if !defined(_WIN32)
 #include <unistd.h>
-#include "test_support.h"
 #endif
 
 namespace {
