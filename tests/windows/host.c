@@ -354,6 +354,13 @@ static void frame_family(void) {
   report(1, "FREELIBSTRING(null) returns");
 }
 
+/* The first draw after seeding: one step of seed * 134775813 + 1, then the
+ * draw in [10000, 2147483647]. */
+static int32_t first_draw(uint32_t seed) {
+  const uint32_t next = seed * 134775813u + 1u;
+  return (int32_t)(10000 + (((uint64_t)(next >> 1) * 2147473648u) >> 31));
+}
+
 /* Random numbers first: the generator is as the library was loaded. */
 static void random_family(void) {
   if (HAVE(GETUNIQUERECORDID) && HAVE(GETRANDOMLONGVALUE)) {
@@ -367,17 +374,39 @@ static void random_family(void) {
   }
   if (HAVE(RANDOMIZEDLLGENERATOR) && HAVE(GETRANDOMLONGVALUE) && HAVE(SETHOSTSERVICES)) {
     /* Tick count 123456789 seeds 0x4CEB79A3 (the bits of the single
-     * 123456792); one step of seed * 134775813 + 1 and the draw in
-     * [10000, 2147483647] follow. */
+     * 123456792). */
     recorded.ticks = 123456789u;
     install_recording_services();
     EXPORT(RANDOMIZEDLLGENERATOR)();
-    const uint32_t seed = 0x4CEB79A3u * 134775813u + 1u;
-    const int32_t want = (int32_t)(10000 + (((uint64_t)(seed >> 1) * 2147473648u) >> 31));
     check_int("GETRANDOMLONGVALUE() after seeding with tick count 123456789",
-              EXPORT(GETRANDOMLONGVALUE)(), want);
+              EXPORT(GETRANDOMLONGVALUE)(), first_draw(0x4CEB79A3u));
     EXPORT(SETHOSTSERVICES)(NULL);
   }
+#if defined(_WIN32)
+  if (HAVE(RANDOMIZEDLLGENERATOR) && HAVE(GETRANDOMLONGVALUE)) {
+    /* The platform's tick count (GetTickCount) seeds the generator: the
+     * seed is the bits of the count as a single. Tried until the count
+     * stands still across the call. */
+    int steady = 0;
+    int32_t got = 0, want = 0;
+    for (int tries = 0; tries < 50 && !steady; tries++) {
+      const DWORD before = GetTickCount();
+      EXPORT(RANDOMIZEDLLGENERATOR)();
+      const DWORD after = GetTickCount();
+      got = EXPORT(GETRANDOMLONGVALUE)();
+      if (before == after) {
+        const float ticks = (float)(int32_t)before;
+        uint32_t seed;
+        memcpy(&seed, &ticks, sizeof seed);
+        want = first_draw(seed);
+        steady = 1;
+      }
+    }
+    report(steady && got == want,
+           "RANDOMIZEDLLGENERATOR seeds from GetTickCount: first draw %" PRId32
+           " (expected %" PRId32 ")", got, want);
+  }
+#endif
 }
 
 static void units_family(void) {
