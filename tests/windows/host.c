@@ -352,6 +352,12 @@ static void frame_family(void) {
   EXPORT(INITIALIZEDLL)();
   EXPORT(FREELIBSTRING)(NULL);
   report(1, "FREELIBSTRING(null) returns");
+  if (HAVE(GETMEASUREMENTDESIGNATOR)) {
+    /* The library's own release of a result (the other results are released
+     * as the host releases them). */
+    EXPORT(FREELIBSTRING)(EXPORT(GETMEASUREMENTDESIGNATOR)(0, 1, 2, 1));
+    report(1, "FREELIBSTRING(a result) returns");
+  }
 }
 
 /* The first draw after seeding: one step of seed * 134775813 + 1, then the
