@@ -235,7 +235,7 @@ TEST_F(Paper, OrientationExchangesWidthAndHeightOnlyForLandscape) {
 }
 
 TEST_F(Paper, SettersStoreOneFieldEach) {
-  using Setter = void (*)(int32_t, float);
+  using Setter = void(TOLMER_CALL*)(int32_t, float);
   struct Case {
     Setter set;
     float Record::*field;
