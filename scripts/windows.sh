@@ -127,21 +127,34 @@ trap '"$wineserver" -k >/dev/null 2>&1 || true' EXIT
 
 step "64-bit: test suite under Wine"
 # Each test in a process of its own, as on Linux (ctest runs them through
-# CMAKE_CROSSCOMPILING_EMULATOR, the Wine loader).
-if ctest --test-dir "$root/x86_64" -j"$jobs" -E '^tolmer_host$' --output-on-failure --timeout 120 \
-  >"$root/tests-windows.txt" 2>&1; then
+# CMAKE_CROSSCOMPILING_EMULATOR, the Wine loader). Wine now and then fails to
+# start a process under parallel load (it ends at once, without output): a
+# failed test is run up to three times, so only a test that fails every time
+# fails the run.
+if ctest --test-dir "$root/x86_64" -j"$jobs" -E '^tolmer_host$' --timeout 120 \
+  --repeat until-pass:3 >"$root/tests-windows.txt" 2>&1; then
   grep -E 'tests passed|Total Test time' "$root/tests-windows.txt"
+  retried="$(grep -c '\*\*\*Failed' "$root/tests-windows.txt" || true)"
+  if [ "$retried" -ne 0 ]; then echo "note: $retried test run(s) failed and passed when run again"; fi
 else
-  grep -E -A30 'Failed|\*\*\*' "$root/tests-windows.txt" | tail -n 80
+  grep -E 'tests passed|tests failed|\(Failed\)|\(Timeout\)|\(Subprocess' "$root/tests-windows.txt" || true
+  echo "-- the failed tests once more, with their output:"
+  ctest --test-dir "$root/x86_64" --rerun-failed --output-on-failure --timeout 120 2>&1 |
+    tail -n 100 || true
   echo "FAIL: the test suite under Wine (log: $root/tests-windows.txt)"
   failed=1
 fi
 
 step "64-bit: host program under Wine"
-if (cd "$root/x86_64" && timeout 300 "$wine" ./tolmer_host.exe) >"$root/host-windows.txt" 2>&1; then
-  grep -v '^= ' "$root/host-windows.txt" | grep -v '^ok ' || true
-else
-  grep -v '^= ' "$root/host-windows.txt" | grep -v '^ok ' || true
+# Its summary line "host: N checks, M failed" shows that it ran to the end.
+for _ in 1 2 3; do
+  status=0
+  (cd "$root/x86_64" && timeout 300 "$wine" ./tolmer_host.exe) >"$root/host-windows.txt" 2>&1 ||
+    status=$?
+  grep -q '^host: [0-9]* checks' "$root/host-windows.txt" && break
+done
+grep -v '^= ' "$root/host-windows.txt" | grep -v '^ok ' || true
+if [ "$status" -ne 0 ]; then
   echo "FAIL: the host program under Wine"
   failed=1
 fi
