@@ -13,4 +13,5 @@ ctest --test-dir build-coverage -j"$(nproc)" --output-on-failure >build-coverage
 # Per-file lines in build-coverage/coverage.txt; the totals printed here.
 gcovr --root . --filter 'src/' --object-directory build-coverage \
   --exclude-unreachable-branches --exclude-throw-branches \
+  --exclude-directories 'build-coverage/consumer-test' \
   --print-summary --output build-coverage/coverage.txt build-coverage

@@ -273,7 +273,15 @@ HOSTILE_TEST(HostileBits, ROTATEBITSRIGHT) {
 // ------------------------------------------------------------------ paths
 
 HOSTILE_TEST(HostilePaths, GETSPECIALFOLDERLOCATION) {
-  for (int32_t folder : {kMin, -1, 0x7FFF, kMax}) EXPECT_EQ(take(GETSPECIALFOLDERLOCATION(folder)), "") << folder;
+  for (int32_t folder : {kMin, -1, 0x7FFF, kMax}) {
+#if defined(_WIN32)
+    // The shell answers (it reads only some bits of the number): a path that
+    // fits MAX_PATH, or nothing.
+    EXPECT_LT(take(GETSPECIALFOLDERLOCATION(folder)).size(), 260u) << folder;
+#else
+    EXPECT_EQ(take(GETSPECIALFOLDERLOCATION(folder)), "") << folder;
+#endif
+  }
   // A host's folder longer than any path buffer is no folder.
   TolmerHostServices services{};
   services.size = sizeof services;
@@ -352,12 +360,14 @@ HOSTILE_TEST(HostileInput, GETMOUSEBUTTON) {
   SETHOSTSERVICES(&services);
   EXPECT_EQ(GETMOUSEBUTTON(kMax), 1);
   EXPECT_EQ(GETMOUSEBUTTON(kMax - 1), 0);
-  // Without a cursor callback the platform's stands in; it knows no cursor
-  // here, so no window is under it.
+#if !defined(_WIN32)
+  // Without a cursor callback the platform's stands in; away from Windows it
+  // knows no cursor, so no window is under it.
   services.cursor_position = nullptr;
   SETHOSTSERVICES(&services);
   EXPECT_EQ(GETMOUSEBUTTON(kMax), 0);
   EXPECT_EQ(GETMOUSEBUTTON(0), 1);
+#endif
 }
 
 HOSTILE_TEST(HostileInput, GETKEYSTATE) {

@@ -80,44 +80,57 @@ HOSTILE_TEST(HostileFrame, INITIALIZEDLL) {
 
 HOSTILE_TEST(HostileFrame, FREELIBSTRING) {
   FREELIBSTRING(nullptr);
+  // Results short and long are counted strings the caller releases (the
+  // sanitized and valgrind runs see no leak and no double release).
   LibString made = REVERSESTRING("abc");
   ASSERT_NE(made, nullptr);
-  FREELIBSTRING(made);  // once, and the sanitizers see no leak
-  // A long result is released as well as a short one.
-  FREELIBSTRING(REVERSESTRING(long_text('z')));
-  SUCCEED();
+  uint32_t count = 0;
+  std::memcpy(&count, made - 4, 4);
+  EXPECT_EQ(count, 3u);
+  FREELIBSTRING(made);
+  LibString long_result = REVERSESTRING(long_text('z'));
+  ASSERT_NE(long_result, nullptr);
+  std::memcpy(&count, long_result - 4, 4);
+  EXPECT_EQ(count, kCap);
+  EXPECT_EQ(long_result[kCap], '\0');
+  FREELIBSTRING(long_result);
+  // The empty result is the null handle: nothing to release.
+  EXPECT_EQ(REVERSESTRING(""), nullptr);
 }
 
 HOSTILE_TEST(HostileFrame, SETHOSTSERVICES) {
-  // Null, and tables too small to hold the first members, restore the
-  // defaults: the validator's messages no longer reach the recorder.
-  for (uint32_t size : {0u, 1u, 7u}) {
+  // An accepted entry is echoed into the field: through the recorder while it
+  // is installed, through the platform's field once the defaults are back.
+  const auto echoes = [] {
     recorder = Recorder{};
+    CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(0, "3 FT ", 0, 0, 1000, 0, 0, 0, 3);
+    return recorder.texts;
+  };
+  // Null, and tables too small to hold the first members, restore the
+  // defaults.
+  for (uint32_t size : {0u, 1u, 7u}) {
     TolmerHostServices installed = recording_services();
     SETHOSTSERVICES(&installed);
+    ASSERT_EQ(echoes(), 1);
     TolmerHostServices small = recording_services(size);
     SETHOSTSERVICES(&small);
-    CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(0, "3 FT ", 0, 0, 12, 0, 0, 0, 3);
-    EXPECT_EQ(recorder.messages, 0) << size;
+    EXPECT_EQ(echoes(), 0) << size;
   }
-  recorder = Recorder{};
   TolmerHostServices installed = recording_services();
   SETHOSTSERVICES(&installed);
   SETHOSTSERVICES(nullptr);
-  CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(0, "3 FT ", 0, 0, 12, 0, 0, 0, 3);
-  EXPECT_EQ(recorder.messages, 0);
+  EXPECT_EQ(echoes(), 0);
   // A table with every callback null keeps every default.
   TolmerHostServices empty{};
   empty.size = sizeof empty;
   SETHOSTSERVICES(&empty);
-  EXPECT_EQ(GETMOUSEBUTTON(0), 0);
+  EXPECT_EQ(echoes(), 0);
   // The table is copied: changing it after the call changes nothing.
-  recorder = Recorder{};
   TolmerHostServices copied = recording_services();
   SETHOSTSERVICES(&copied);
   std::memset(&copied, 0, sizeof copied);
-  CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(0, "3 FT ", 0, 0, 12, 0, 0, 0, 3);
-  EXPECT_EQ(recorder.messages, 1);
+  EXPECT_EQ(echoes(), 1);
+  EXPECT_EQ(recorder.text, take(GETFORMATEDTEXTFROMINCHES(0, 0, 0, 36, 64, 0)));
 }
 
 // ------------------------------------------------------------------ units
