@@ -30,7 +30,7 @@ struct Digits18 {
 };
 
 Digits18 eighteen_digits(long double magnitude) {
-  char buffer[64];
+  char buffer[64] = {};
   std::to_chars_result written{};
   const auto as_double = static_cast<double>(magnitude);
   // A value that a double holds exactly has the same decimal expansion; the
@@ -43,7 +43,14 @@ Digits18 eighteen_digits(long double magnitude) {
                             std::chars_format::scientific, 17);
   }
   Digits18 out;
-  // Layout: d.ddddddddddddddddde[+-]x...
+  // Layout: d.ddddddddddddddddde[+-]x... Anything else (the callers pass
+  // only finite values, but an 80-bit pattern that is no canonical number
+  // prints as "nan" or "inf") reads as zero digits: nothing past what
+  // to_chars wrote is read.
+  if (written.ptr - buffer < 22 || buffer[0] < '0' || buffer[0] > '9') {
+    out.digit.fill('0');
+    return out;
+  }
   const char* p = buffer;
   out.digit[0] = *p;
   p += 2;  // digit and point
