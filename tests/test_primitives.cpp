@@ -70,6 +70,24 @@ TEST(NumberToText, EighteenDigitRoundingComesFirst) {
   EXPECT_EQ(number_to_text(2.51L, 1), "2");
 }
 
+// Values whose exact expansion has at most 18 digits are written from it;
+// longer ones go through the 18-digit rounding (ties to even) first. Both
+// sides of that boundary, for doubles and for wider long doubles.
+INSTANTIATE_TEST_SUITE_P(
+    ExpansionLengths, NumberToText,
+    ::testing::Values(
+        NumberCase{123456789012345678.0L, 18, P, "123456789012345678"},
+        NumberCase{1152921504606846976.0L, 18, P, "1.15292150460684698E+18"},  // 2^60
+        NumberCase{18446744073709551615.0L, 18, P, "1.84467440737095516E+19"},  // 2^64 - 1
+        NumberCase{0.00000095367431640625L, 15, P, "9.5367431640625E-7"},     // 2^-20
+        NumberCase{0.00000001490116119384765625L, 18, P, "1.49011611938476562E-8"},  // 2^-26: tie kept
+        NumberCase{0.00000004470348358154296875L, 18, P, "4.47034835815429688E-8"},  // tie raised
+        NumberCase{1234.5625L, 15, S, " 1234.5625"}, NumberCase{-1234.5625L, 6, P, "-1234.56"},
+        NumberCase{12345.6789L, 15, P, "12345.6789"}, NumberCase{-0.0625L, 1, P, "-6E-2"},
+        // The least double, 4.94065645841246544...E-324: the dropped 5 follows an even 6.
+        NumberCase{std::numeric_limits<double>::denorm_min(), 15, P, "4.94065645841246E-324"},
+        NumberCase{1e300L, 15, P, "1E+300"}, NumberCase{1e-4000L, 7, P, "1E-4000"}));
+
 TEST(NumberToText, AppendsWithoutReplacing) {
   std::string out = "x=";
   append_number(out, 1.5L, 15, NumberForm::Spaced);
@@ -135,6 +153,20 @@ TEST(TextToNumber, LongDigitRunsStayExact) {
   EXPECT_EQ(text_to_number(digits), std::numeric_limits<double>::infinity());
   EXPECT_EQ(text_to_number("0." + std::string(5000, '0') + "1"), 0.0);
   EXPECT_EQ(text_to_number(std::string(5000, '0') + "12.5"), 12.5);
+}
+
+TEST(TextToNumber, ExponentsBeyondFourDigitsAreCapped) {
+  // 10^-10000 written out, times 10^10005 read as 10^9999.
+  const std::string tiny = "0." + std::string(9999, '0') + "1";
+  EXPECT_EQ(text_to_number(tiny + "e10005"), 0.1);
+  EXPECT_EQ(text_to_number(tiny + "E+10005x"), 0.1);
+  EXPECT_EQ(text_to_number(tiny + "D10005"), 0.1);
+  EXPECT_EQ(text_to_number("2e00003"), 2000);
+  EXPECT_EQ(text_to_number("2e0003"), 2000);
+  EXPECT_EQ(text_to_number("-2.5e-0400"), -0.0);
+  EXPECT_EQ(text_to_number("1e0400"), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(text_to_number("7.25d-1"), 0.725);
+  EXPECT_EQ(text_to_number("7.25e-1d3"), 0.725);
 }
 
 struct IntCase {
