@@ -1,10 +1,12 @@
 // The text and number primitives every export builds on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "frame/primitives.h"
 
@@ -301,6 +303,40 @@ INSTANTIATE_TEST_SUITE_P(
                       FieldCase{"a,,b", ",", 3, 4, ""}, FieldCase{"a,,b", ",", 3, 0, ""},
                       FieldCase{"aaa", "aa", 2, 2, "a"}, FieldCase{"x::y::z", "::", 3, 3, "z"},
                       FieldCase{"abc", "", 1, 1, "abc"}));
+
+// Long texts where the delimiter is sparse in places and dense in others,
+// against a plain split.
+TEST(DelimiterFields, LongTextsWithSparseAndDenseStretches) {
+  std::string text;
+  for (int stretch = 0; stretch < 40; ++stretch) {
+    const int gap = stretch % 4 == 0 ? 300 : 1 + stretch % 9;  // sparse, then dense
+    for (int i = 0; i < 97; ++i) {
+      text.append(static_cast<std::size_t>(gap), static_cast<char>('a' + (stretch + i) % 26));
+      text += ';';
+    }
+  }
+  std::vector<std::string> parts;
+  std::string current;
+  for (const char c : text) {
+    if (c == ';') {
+      parts.push_back(current);
+      current.clear();
+    } else {
+      current += c;
+    }
+  }
+  parts.push_back(current);
+  ASSERT_EQ(field_count(text, ";"), parts.size());
+  const auto count = static_cast<int64_t>(parts.size());
+  for (int64_t k = 1; k <= count; k += 7) {
+    EXPECT_EQ(field(text, ";", k), parts[static_cast<std::size_t>(k - 1)]) << k;
+    EXPECT_EQ(field(text, ";", -k), parts[static_cast<std::size_t>(count - k)]) << -k;
+  }
+  EXPECT_EQ(field(text, ";", count), "");
+  EXPECT_EQ(field(text, ";", count + 1), "");
+  EXPECT_EQ(field_count(text.substr(0, 1000), ";"), 1 + static_cast<std::size_t>(std::count(
+                                                          text.begin(), text.begin() + 1000, ';')));
+}
 
 struct DefaultCase {
   const char* text;
