@@ -50,6 +50,7 @@
 #ifndef TOLMERDLL_H
 #define TOLMERDLL_H
 
+#include <stddef.h>
 #include <stdint.h>
 
 #if defined(_WIN32) && !defined(_WIN64)
@@ -158,29 +159,228 @@ TOLMER_API float TOLMER_CALL CONVERTMEASUREMENT(float inches, int32_t target);
 /* Fractions                                                                */
 /* ======================================================================== */
 
+/* Splits a fraction text ("1 1/2", "1-3\4") into whole, numerator, denominator and
+ * separator; writes separator (separator needs 2 bytes), numerator, denominator,
+ * whole, in that order, or nothing when there is no "/" or "\". Absent parts,
+ * and digit runs too large for 32 bits, are 0. */
+TOLMER_API void TOLMER_CALL BREAKFRACTIONAPART(const char* text, int32_t* whole, int32_t* numerator, int32_t* denominator, char* separator);
+/* The fraction over a new denominator, unreduced ("15/16" over 4 gives "4/4"); empty when unusable. */
+TOLMER_API LibString TOLMER_CALL CONVERTFRACTIONDENOMINATOR(const char* text, int32_t new_denominator);
+/* The fraction in lowest terms, improper parts carried, denominator capped (below 1 counts as 1). */
+TOLMER_API LibString TOLMER_CALL REDUCEFRACTION(const char* text, int32_t largest_denominator);
+/* Numerator / denominator as a single (whole number not included); 0 when unusable. */
+TOLMER_API float TOLMER_CALL FRACTIONSTRINGTODECIMAL(const char* text);
+/* A value as a reduced fraction text ("3/8"). Values of 1 and more keep their whole
+ * digits: 2.5 gives "2 1/2". The sign is dropped. */
+TOLMER_API LibString TOLMER_CALL DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator);
+/* Returns the first fraction in text (reversed -1: the text was reversed, the fraction
+ * is read back in normal order) and writes its value; writes the text without it into
+ * remainder, padded with spaces to the length of the text the buffer held on entry.
+ * Never writes past that text and its NUL: a longer remainder is cut to it, and
+ * remainder_length is the length written. No fraction: empty result, value untouched,
+ * length 0, the buffer's text blanked. */
+TOLMER_API LibString TOLMER_CALL EXTRACTFRACTIONINTEXTSTRING(const char* text, int32_t reversed, char* remainder, int32_t* remainder_length, float* value);
+
 /* ======================================================================== */
 /* Measurement parsing                                                      */
 /* ======================================================================== */
+
+/* -1 when the first byte is a numeral of the system (digits and "."; English, system 0
+ * exactly, also "/" and "\"), else 0 (also for empty text). */
+TOLMER_API int32_t TOLMER_CALL ISVALIDMEASUREMENTSCALENUMERICALCHARACTER(int32_t system, const char* character);
+/* -1 when the first byte is a digit, ".", "/" or "\", else 0. */
+TOLMER_API int32_t TOLMER_CALL ISVALIDMEASUREMENTNUMERICALCHARACTER(const char* character);
+/* Inserts a space between every numeral run and non-numeral run ("12'6\"" -> "12 ' 6 \""),
+ * rewriting the buffer, and returns a copy. Room: the text, plus one byte per boundary
+ * between a numeral and a non-numeral run (at most the text's length - 1), plus the NUL.
+ * Blank text: empty result, buffer untouched. */
+TOLMER_API LibString TOLMER_CALL SEPARATEMEASUREMENTSINTEXTSTRING(char* measurement);
+/* Reads the number ending at position (backwards -1) or beginning there; writes its first
+ * and last positions (the start only when found before position - 1, else it keeps the
+ * caller's value; nothing when there is no number to read). */
+TOLMER_API float TOLMER_CALL GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, LibString text, int32_t position, int32_t backwards, int32_t* start, int32_t* end);
+/* The length in inches of a separated text, or -1..-7 when a number exceeds maximum (> 0)
+ * in its unit; then start and end locate the number in the trimmed text (start 0 when it
+ * has no start before it), and are written only then. */
+TOLMER_API float TOLMER_CALL CONVERTTEXTSTRINGVALUETOINCHES(const char* measurement, float maximum, int32_t* start, int32_t* end);
 
 /* ======================================================================== */
 /* Measurement validation                                                   */
 /* ======================================================================== */
 
+/* Converts a separated entry and checks it: a number over maximum (per unit, > 0) gives
+ * -1, a total over maximum_total (or not a number) or under minimum gives 0, each after a
+ * message box "Measurement Error", a selection and the focus on the field (window); an
+ * accepted length is written back into the field in the display format and returned.
+ * The echo uses 3 places, or largest denominator 64 where it shows an inch fraction
+ * (English, fraction_mode 0, formats other than decimal feet 3, 4, 5, 8). The field and
+ * box go through the window services (SETHOSTSERVICES). */
+TOLMER_API float TOLMER_CALL CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(int32_t window, const char* measurement, float minimum, float maximum, float maximum_total, int32_t system, int32_t format, int32_t fraction_mode, int32_t places);
+
 /* ======================================================================== */
 /* Measurement formatting                                                   */
 /* ======================================================================== */
+
+/* Splits a length: English (any system but 1) major = whole feet, minor = whole
+ * inches (both truncated towards zero), fraction = the rest of an inch rounded
+ * to places (above 18 or negative: 18); Metric (1) major = floor of the metres,
+ * minor = millimetres above it (3 places), fraction = 0. reserved: no effect. */
+TOLMER_API void TOLMER_CALL GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places, float* major, float* minor, float* fraction, int32_t reserved);
+/* A length as display text in English format 0-13 or Metric format 0-6 (other
+ * Metric codes: empty; other English codes: numbers without captions); mode 0
+ * with system 0 shows fractions with largest denominator places, else decimals.
+ * A fraction reaching a whole inch carries into the inches; a fraction below
+ * half a millionth (or, in decimals, below a ten-millionth) is dropped: 6.0000001
+ * gives 6", never 6 0". Negative lengths: English empty; Metric 4/5 the signed
+ * millimetres; other Metric codes use the floor split (-0.5 m: format 0 gives
+ * "500 Millimeters", 2 gives "-.5 Meter"). */
+TOLMER_API LibString TOLMER_CALL GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t format, int32_t fraction_mode, double inches, int32_t places, int32_t reserved);
 
 /* ======================================================================== */
 /* Drawing scales                                                           */
 /* ======================================================================== */
 
+/* A scale table cell (system 0/1, part 0 numerator / 1 denominator, index 0-12);
+ * any other argument, or no table yet, gives 0. */
+TOLMER_API float TOLMER_CALL GETSCALERATIOVALUE(int32_t system, int32_t part, int32_t index);
+/* The first index 0-12 whose numerator and denominator equal the arguments
+ * (system 1 Metric, any other English); -1 when none, or before INITIALIZEDLL. */
+TOLMER_API int32_t TOLMER_CALL GETINDEXFORSCALERATIOVALUES(int32_t system, float numerator, float denominator);
+/* numerator / denominator (single) times 12 (single): drawing inches per foot. */
+TOLMER_API float TOLMER_CALL GETINCHESPERFOOTFROMSCALERATIO(float numerator, float denominator);
+/* The denominator of the largest standard ratio not above scale; a scale equal
+ * to the double nearest 1/D selects D; below all (or not positive, NaN):
+ * -1000 Metric, -768 English. */
+TOLMER_API int32_t TOLMER_CALL GETNEARESTSCALERATIOVALUE(int32_t system, double scale);
+/* Metric: millimetres to inches; any other system: inches to millimetres (single). */
+TOLMER_API float TOLMER_CALL GETCONVERTEDSCALEVALUE(int32_t system, float value);
+
 /* ======================================================================== */
 /* Paper size table                                                         */
 /* ======================================================================== */
 
+/*
+ * A process-wide table of paper records indexed from 0: a 16-byte name (space
+ * padded, read back trimmed of spaces), width and height in inches (portrait)
+ * and four margins in inches. INITIALIZEDLL creates it with indices 0 to 40.
+ * Orientation: 1 portrait (as stored), 2 landscape (width and height
+ * exchanged; margins never are). An index outside 0 to the upper bound, or any
+ * index before the table exists, names no record: getters return 0 or the
+ * empty string and write nothing through their references or buffers, setters
+ * change nothing.
+ */
+
+/* Creates the table with indices 0 to upper_bound (blank records) when there is none; an existing
+ * table is left unchanged. Returns the upper bound afterwards, -1 when there is no table (negative
+ * argument; or more than 16,777,216 records, refused as memory that cannot be had). A later
+ * INITIALIZEDLL stores only the initial records that fit a table made here. */
+TOLMER_API int32_t TOLMER_CALL SIZEPAPERINFOARRAY(int32_t upper_bound);
+/* The table's upper bound, -1 when there is no table. */
+TOLMER_API int32_t TOLMER_CALL GETUBPAPERINFOARRAY(void);
+/* Stores a whole record; the name is cut or space padded to 16 bytes. */
+TOLMER_API void TOLMER_CALL SETPAPERINFOITEM(int32_t index, const char* name, float width, float height,
+                                             float top_margin, float bottom_margin, float left_margin,
+                                             float right_margin);
+/* Writes a record: the trimmed name (name buffer: 17 bytes) and the six values. */
+TOLMER_API void TOLMER_CALL GETPAPERINFOITEM(int32_t index, char* name, float* width, float* height,
+                                             float* top_margin, float* bottom_margin, float* left_margin,
+                                             float* right_margin);
+/* The record's trimmed name. */
+TOLMER_API LibString TOLMER_CALL GETPAPERINFONAME(int32_t index);
+/* The length in bytes of the record's trimmed name. */
+TOLMER_API int32_t TOLMER_CALL GETPAPERINFONAMELENGTH(int32_t index);
+/* The width; the stored height when orientation is 2 (landscape). */
+TOLMER_API float TOLMER_CALL GETPAPERINFOWIDTH(int32_t index, int32_t orientation);
+/* The height; the stored width when orientation is 2 (landscape). */
+TOLMER_API float TOLMER_CALL GETPAPERINFOHEIGHT(int32_t index, int32_t orientation);
+/* Stores the (portrait) width. */
+TOLMER_API void TOLMER_CALL SETPAPERINFOWIDTH(int32_t index, float value);
+/* Stores the (portrait) height. */
+TOLMER_API void TOLMER_CALL SETPAPERINFOHEIGHT(int32_t index, float value);
+/* The top margin. */
+TOLMER_API float TOLMER_CALL GETPAPERINFOTOPMARGIN(int32_t index);
+/* The bottom margin. */
+TOLMER_API float TOLMER_CALL GETPAPERINFOBOTTOMMARGIN(int32_t index);
+/* The left margin. */
+TOLMER_API float TOLMER_CALL GETPAPERINFOLEFTMARGIN(int32_t index);
+/* The right margin. */
+TOLMER_API float TOLMER_CALL GETPAPERINFORIGHTMARGIN(int32_t index);
+/* Stores the top margin. */
+TOLMER_API void TOLMER_CALL SETPAPERINFOTOPMARGIN(int32_t index, float value);
+/* Stores the bottom margin. */
+TOLMER_API void TOLMER_CALL SETPAPERINFOBOTTOMMARGIN(int32_t index, float value);
+/* Stores the left margin. */
+TOLMER_API void TOLMER_CALL SETPAPERINFOLEFTMARGIN(int32_t index, float value);
+/* Stores the right margin. */
+TOLMER_API void TOLMER_CALL SETPAPERINFORIGHTMARGIN(int32_t index, float value);
+/* Rewrites the name buffer as its trimmed, upper-cased form (never longer), then returns the first
+ * index whose trimmed name equals it ignoring case, or -1. */
+TOLMER_API int32_t TOLMER_CALL GETPAPERINDEXFROMPAPERNAME(char* name);
+/* The first index whose size equals width x height, each record tried portrait (orientation := 1)
+ * then landscape (orientation := 2); -1 with orientation untouched when none. System 1 (metric)
+ * compares in millimetres: each record's sizes through INCHESTOMILLIMETERS rounded to single. */
+TOLMER_API int32_t TOLMER_CALL GETPAPERINDEXFROMPAPERSIZE(int32_t system, float width, float height,
+                                                          int32_t* orientation);
+
 /* ======================================================================== */
 /* Symbol catalog                                                           */
 /* ======================================================================== */
+
+/* Catalog numbers are category, sub-category, item type, sub-item type. A code
+ * string lists numbers as decimal text separated by the byte 255. */
+
+/* Description of a category (category 1: of its sub-category 0 to 6), or empty. */
+TOLMER_API LibString TOLMER_CALL GETDESCRIPTIONFORCATEGORYTYPE(int32_t category, int32_t sub_category);
+/* Code string of a category's sub-categories ("1".."5" for category 1), or empty. */
+TOLMER_API LibString TOLMER_CALL GETSUBCATEGORIESCODESTRING(int32_t category);
+/* Code string of a sub-category's item types, or empty. */
+TOLMER_API LibString TOLMER_CALL GETITEMTYPESCODESTRING(int32_t category, int32_t sub_category);
+/* Code string 1..n of an item type's sub-item types, or empty. */
+TOLMER_API LibString TOLMER_CALL GETSUBITEMTYPESCODESTRING(int32_t category, int32_t sub_category, int32_t item_type);
+/* "lib_<category>_<sub-category>", plus "_<item type>" when the item type is above 0. */
+TOLMER_API LibString TOLMER_CALL GETLIBRARYNAMEFROMCATEGORIES(int32_t category, int32_t sub_category, int32_t item_type);
+/* Reads fields 2, 3, 4 of a "_"-separated name (rounded to nearest, ties to even;
+ * NaN/inf/out of range give INT32_MIN; a missing field 3 or 4 gives -1). Returns 0. */
+TOLMER_API int32_t TOLMER_CALL GETCATEGORIESFROMLIBRARYNAME(const char* name, int32_t* category, int32_t* sub_category, int32_t* item_type);
+/* 1 for "LIB_<digits>[_<digits>[_<digits>]]_LIB.VDF" (any letter case of LIB), else 0. */
+TOLMER_API int32_t TOLMER_CALL ISVALIDLIBRARYNAME(const char* name);
+
+/* Plural (plural != 0) or singular name of an item type, or empty. */
+TOLMER_API LibString TOLMER_CALL GETSYMBOLITEMNAMEFROMTYPE(int32_t category, int32_t sub_category, int32_t item_type, int32_t plural);
+/* Item type named by the text in name, or 0. Unless the name is blank (spaces
+ * only) the buffer is rewritten with the trimmed, upper-cased name, which is
+ * never longer than the text read: no extra room is needed. */
+TOLMER_API int32_t TOLMER_CALL GETSYMBOLITEMTYPEFROMNAME(int32_t category, int32_t sub_category, char* name);
+/* Name of a sub-item type, or empty. */
+TOLMER_API LibString TOLMER_CALL GETSYMBOLSUBITEMNAMEFROMTYPE(int32_t category, int32_t sub_category, int32_t item_type, int32_t sub_item_type);
+
+/* Wall-snap record index 1..262 of an object kind, or 0. */
+TOLMER_API int32_t TOLMER_CALL GETOBJECTWALLSNAPINDEXFROMCATEGORIES(int32_t category, int32_t sub_category, int32_t item_type, int32_t sub_item_type);
+/* Highest wall-snap index in use (262). */
+TOLMER_API int32_t TOLMER_CALL GETHIGHESTOBJECTWALLSNAPINFOARRAYINDEX(void);
+/* 1 when fields 1-3 of the comma-separated key read as 1 (a wall), else 0. */
+TOLMER_API int32_t TOLMER_CALL ISOBJECTAWALL(const char* key);
+/* Wire type of a comma-separated key: the sub-item type for item types 250-254,
+ * its negation for sub-category 0 with item types 12-14, else 0. Fields are
+ * rounded to nearest (ties to even); INT32_MIN negated stays INT32_MIN. */
+TOLMER_API int32_t TOLMER_CALL ISOBJECTAWIRE(const char* key);
+/* -1 when a field of the comma-separated view list reads as view, else 0. */
+TOLMER_API int32_t TOLMER_CALL ISSYMBOLVIEWNUMBERVALID(int32_t view, const char* view_list);
+
+/* "Curved", "Straight", "Sweeping" for wire types 1-3, or empty. */
+TOLMER_API LibString TOLMER_CALL GETDESCRIPTIONFORWIRETYPE(int32_t wire_type);
+/* Description of drawing tool types 1-11 ("Line" .. "Box"), or empty. */
+TOLMER_API LibString TOLMER_CALL GETDESCRIPTIONFORDRAWINGTOOLTYPE(int32_t tool_type);
+/* Text box part 1-4 named by the object name's prefix (case-sensitive), or 0. */
+TOLMER_API int32_t TOLMER_CALL ISOBJECTPARTOFTEXTBOX(const char* object_name);
+/* Characters a folder name may not contain: / \ : * ? < > | and the double quote. */
+TOLMER_API LibString TOLMER_CALL GETFOLDERNAMEINVALIDCHARACTERS(void);
+/* Characters a category name may not contain: . , / \ : * ? < > | _ and the double quote. */
+TOLMER_API LibString TOLMER_CALL GETCATEGORYNAMEINVALIDCHARACTERS(void);
+/* Characters a circuit name may not contain: . , : * ? and the double quote. */
+TOLMER_API LibString TOLMER_CALL GETCIRCUITNAMEINVALIDCHARACTERS(void);
+/* Characters a symbol name may not contain: . , / \ : * ? and the double quote. */
+TOLMER_API LibString TOLMER_CALL GETSYMBOLNAMEINVALIDCHARACTERS(void);
 
 /* ======================================================================== */
 /* Positional fields                                                        */
@@ -225,6 +425,75 @@ TOLMER_API int32_t TOLMER_CALL SETSTRINGPARTINSTRINGBYPOSITION2(char* list, int3
 /* Delimited lists                                                          */
 /* ======================================================================== */
 
+/*
+ * A delimited list is a text of items joined by a delimiter text (all of its
+ * bytes match, in order). Fields are the texts between non-overlapping
+ * occurrences of the delimiter found from the left; an empty list has one
+ * empty field. Joining appends each item preceded by the delimiter only when
+ * the text built so far is not empty. Where a delimiter buffer is given empty,
+ * "," is used and written back into it (the buffer needs 2 bytes).
+ */
+
+/* Bit of TolmerLongArray.flags set when the array has element storage. */
+#define TOLMER_LONG_ARRAY_HAS_STORAGE 4
+
+/*
+ * The descriptor of a caller's array of 32-bit integers. 32-bit builds: the
+ * storage address at offset 0, the flag byte at 4, the lower bound at 24, the
+ * upper bound at 28. 64-bit builds: the address takes 8 bytes and the fields
+ * after it move by 4 (flags 8, lower bound 28, upper bound 32). Element k is
+ * elements[k - lower_bound].
+ */
+typedef struct TolmerLongArray {
+  int32_t* elements;    /* the element storage */
+  uint8_t flags;        /* TOLMER_LONG_ARRAY_HAS_STORAGE when there is storage */
+  uint8_t reserved[19]; /* not read */
+  int32_t lower_bound;  /* lower bound of the first dimension */
+  int32_t upper_bound;  /* upper bound of the first dimension */
+} TolmerLongArray;
+
+#if defined(__cplusplus) || (defined(__STDC_VERSION__) && __STDC_VERSION__ >= 201112L)
+#if defined(__cplusplus)
+#define TOLMER_LAYOUT_CHECK(condition, message) static_assert(condition, message)
+#else
+#define TOLMER_LAYOUT_CHECK(condition, message) _Static_assert(condition, message)
+#endif
+TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, elements) == 0, "storage address at 0");
+TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, flags) == sizeof(int32_t*), "flags after the address");
+TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, lower_bound) == (sizeof(int32_t*) == 4 ? 24 : 28),
+                    "lower bound at 24 (64-bit: 28)");
+TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, upper_bound) == (sizeof(int32_t*) == 4 ? 28 : 32),
+                    "upper bound at 28 (64-bit: 32)");
+#undef TOLMER_LAYOUT_CHECK
+#endif
+
+/* The non-empty items joined in argument order (empty items left out); defaults the delimiter. */
+TOLMER_API LibString TOLMER_CALL CREATEDELIMITEDSTRING(char* delimiter, const char* item1, const char* item2,
+                                                       const char* item3, const char* item4, const char* item5,
+                                                       const char* item6, const char* item7, const char* item8,
+                                                       const char* item9, const char* item10);
+/* The list with the item joined on; defaults the delimiter. A non-empty list buffer is rewritten as the
+ * list followed by the delimiter (room: its text, the delimiter and the NUL); an empty one is not written. */
+TOLMER_API LibString TOLMER_CALL ADDTODELIMITEDSTRING(char* list, const char* item, char* delimiter);
+/* The 1-based number of the first field equal to the item, or 0; defaults the delimiter. match_case 0
+ * upper-cases the list and the item, not the delimiter (a delimiter holding a byte that upper-casing
+ * changes, such as a-z or 0xFF, then no longer splits the list); keep_spaces 0 trims spaces off the item
+ * and every field. */
+TOLMER_API int32_t TOLMER_CALL ISSTRINGINDELIMITEDSTRING(const char* list, const char* item, char* delimiter,
+                                                         int32_t keep_spaces, int32_t match_case);
+/* Rewrites the list buffer (always; never longer) with the other fields joined, empty delimiter meaning ","
+ * (not written back); returns 1 when position named a field (1 to the field count), else 0. */
+TOLMER_API int32_t TOLMER_CALL REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(char* list, int32_t position,
+                                                                       const char* delimiter);
+/* The decimal texts of the array's elements 0 to its upper bound, joined; defaults the delimiter. A null
+ * descriptor, one without the storage flag or with a null address gives the empty string. Indices below
+ * a positive lower bound do not exist and are skipped (the walk starts at the lower bound). */
+TOLMER_API LibString TOLMER_CALL CREATEDELIMITEDSTRINGFROMLONGARRAY(char* delimiter, const TolmerLongArray* array);
+/* The smallest i from first to last with elements[i] == value, or -1 (also for first > last or null
+ * elements). elements is the array's element 0: indices below 0 are not examined. */
+TOLMER_API int32_t TOLMER_CALL ISVALUEINLONGARRAY(int32_t value, const int32_t* elements, int32_t last,
+                                                  int32_t first);
+
 /* ======================================================================== */
 /* String helpers and temporary string array                                */
 /* ======================================================================== */
@@ -264,9 +533,141 @@ TOLMER_API LibString TOLMER_CALL READTEMPSTRINGARRAY(int32_t index);
 /* Angles, rectangles and points, bits                                      */
 /* ======================================================================== */
 
+/*
+ * Angles are doubles in degrees (radians for ROTATERADIANSVALUE). Remainders
+ * truncate toward zero, so they keep the sign of the angle (-400 gives -40).
+ * The degree wrap tests take 359, not 360, as the last position of a turn:
+ * a value between 359 and 360 is wrapped too (359.5 + 0 rotates to -0.5).
+ */
+
+/* Remainder by 360 when the angle is above 359 (360 when allow_360 is non-zero) or below minus that; else unchanged. */
+TOLMER_API double TOLMER_CALL REDUCETO360DEGREEANGLE(double angle, int32_t allow_360);
+/* Signed offset from start to end (both reduced, 359 rule): direction 0 shortest (a half turn goes the wrapped way, 0 to 180 gives -180), 1 increasing, 2 decreasing, other the plain difference; a non-zero limit clamps to sign(offset) x limit. */
+TOLMER_API double TOLMER_CALL GETOFFSETFROMANGLES(double start, double end, int32_t direction, double limit);
+/* angle + offset; its remainder by 360 when above 359 or below -359. */
+TOLMER_API double TOLMER_CALL ADDANGLEOFFSET(double angle, double offset);
+/* angle + change, once less 360 when above 359, once plus 360 when below 0. */
+TOLMER_API double TOLMER_CALL ROTATEDEGREESVALUE(double angle, double change);
+/* angle + change, once less 2 pi when above 2 pi, once plus 2 pi when below 0 (pi as set by INITIALIZEDLL; 0 before it). */
+TOLMER_API double TOLMER_CALL ROTATERADIANSVALUE(double angle, double change);
+/* The next multiple of |step| above the angle (step > 0) or below it (step <= 0), once wrapped by 360 past 359 or below 0; a zero step gives NaN. */
+TOLMER_API double TOLMER_CALL ROTATETONEXTDEGREEVALUE(double angle, double step);
+/* 1 when angle + change is above 359, -1 when below 0, else 0. */
+TOLMER_API int32_t TOLMER_CALL ANGLEPASSEDTHROUGHZERO(double angle, double change);
+
+/* A rectangle by two opposite corners; normalised when x1 <= x2 and y1 <= y2 (y grows upward). */
+typedef struct DoubleRect {
+  double x1; /* left edge */
+  double y1; /* lower edge */
+  double x2; /* right edge */
+  double y2; /* upper edge */
+} DoubleRect;
+
+/* Exchanges x1/x2 when x2 < x1 and y1/y2 when y2 < y1, in place; only exchanged variables are written. */
+TOLMER_API void TOLMER_CALL SETRECTLOWERLEFTJUSTIFIED(double* x1, double* y1, double* x2, double* y2);
+/* How b lies against a (normalised copies; neither changed): 1 b within a (edges included), 2 b holds a corner of a, else 0. A null rectangle reads as all zeros. */
+TOLMER_API int32_t TOLMER_CALL RECTINRECT(const DoubleRect* a, const DoubleRect* b);
+/* 1 when the point is in the rectangle (taken as given, not normalised): strictly inside when exclusive is non-zero, edges included when 0; else 0. */
+TOLMER_API int32_t TOLMER_CALL ISPOINTINRECTDOUBLE(double x, double y, const DoubleRect* rect, int32_t exclusive);
+
+/*
+ * Bits: bit 0 is the least significant. A word's bit count below 1 or above
+ * 32 means 32. A bit target is the caller's memory read byte by byte: bit n
+ * is bit n mod 8 of byte n div 8 (bit n of a little-endian int32_t for n 0 to
+ * 31; larger n reach the following bytes, which the caller must own). A
+ * negative bit number names no bit: EXAMINEBIT answers 0 and CLEARBIT, SETBIT
+ * and TOGGLEBIT change nothing (no memory before the target is touched).
+ */
+
+/* The number of set bits among bits 0 to count - 1 of value. */
+TOLMER_API int32_t TOLMER_CALL GETTOTALBITSSET(int32_t value, int32_t count);
+/* The first set bit from start to count - 1, or -1 (also when start > count - 1); a negative start begins at bit 0. */
+TOLMER_API int32_t TOLMER_CALL GETFIRSTBITSET(int32_t value, int32_t start, int32_t count);
+/* 1 when bit n of the target is set, else 0 (0 for a negative n). */
+TOLMER_API int32_t TOLMER_CALL EXAMINEBIT(const void* target, int32_t bit);
+/* Clears bit n of the target (nothing for a negative n). */
+TOLMER_API void TOLMER_CALL CLEARBIT(void* target, int32_t bit);
+/* Sets bit n of the target (nothing for a negative n). */
+TOLMER_API void TOLMER_CALL SETBIT(void* target, int32_t bit);
+/* Inverts bit n of the target (nothing for a negative n). */
+TOLMER_API void TOLMER_CALL TOGGLEBIT(void* target, int32_t bit);
+/* value shifted left by count mod 32 places (32 leaves it unchanged, -1 acts as 31). */
+TOLMER_API int32_t TOLMER_CALL SHIFTBITSLEFT(int32_t value, int32_t count);
+/* value shifted right logically (zeros enter at the top) by count mod 32 places. */
+TOLMER_API int32_t TOLMER_CALL SHIFTBITSRIGHT(int32_t value, int32_t count);
+/* Rotates the byte left by count mod 8 places, in place. */
+TOLMER_API void TOLMER_CALL ROTATEBITSLEFT(uint8_t* byte, int32_t count);
+/* Rotates the byte right by count mod 8 places, in place. */
+TOLMER_API void TOLMER_CALL ROTATEBITSRIGHT(uint8_t* byte, int32_t count);
+
 /* ======================================================================== */
 /* Paths, special folders, mouse and keyboard, random numbers               */
 /* ======================================================================== */
+
+/*
+ * Special folders. On Windows the shell answers (SHGetSpecialFolderLocation,
+ * SHGetPathFromIDListA into a MAX_PATH buffer). Elsewhere the folder
+ * identifiers (CSIDL numbers) map as follows; every other identifier has no
+ * folder. XDG variables count only when they hold an absolute path; a user
+ * directory is read from $XDG_CONFIG_HOME/user-dirs.dirs (default
+ * $HOME/.config/user-dirs.dirs), else it is the name shown under $HOME.
+ *   0x0000 desktop, 0x0010 desktop directory  XDG_DESKTOP_DIR, $HOME/Desktop
+ *   0x0005 documents (personal)               XDG_DOCUMENTS_DIR, $HOME/Documents
+ *   0x000D music                              XDG_MUSIC_DIR, $HOME/Music
+ *   0x000E video                              XDG_VIDEOS_DIR, $HOME/Videos
+ *   0x0027 pictures                           XDG_PICTURES_DIR, $HOME/Pictures
+ *   0x0015 templates                          XDG_TEMPLATES_DIR, $HOME/Templates
+ *   0x0014 fonts                              $XDG_DATA_HOME/fonts ($HOME/.local/share/fonts)
+ *   0x001A application data                   $XDG_CONFIG_HOME ($HOME/.config)
+ *   0x001C local application data             $XDG_DATA_HOME ($HOME/.local/share)
+ *   0x0023 common application data            first entry of $XDG_DATA_DIRS (/usr/local/share)
+ *   0x0026 program files                      /opt
+ *   0x0028 the user's profile                 $HOME
+ *   0x0020 temporary (internet cache)         $TMPDIR, else /tmp
+ * Trailing slashes are dropped. A folder that is not an existing directory
+ * gives the empty string, and so does a path that does not fit the
+ * platform's path buffer (MAX_PATH on Windows, PATH_MAX elsewhere, counting
+ * the NUL): a path is never cut. A host's special_folder callback
+ * (SETHOSTSERVICES) replaces this table.
+ */
+
+/* The file-system path of a special folder (CSIDL number), or the empty string. */
+TOLMER_API LibString TOLMER_CALL GETSPECIALFOLDERLOCATION(int32_t folder);
+
+/*
+ * Path splitting: the backslash is the only separator on every platform (a
+ * forward slash is an ordinary character); a colon as the second character
+ * makes the first two characters the drive.
+ */
+
+/* The drive ("C:", no backslash) when the second character is a colon; else empty. */
+TOLMER_API LibString TOLMER_CALL GETDRIVEFROMPATH(const char* path);
+/* From after the drive through the last backslash ("\Plans\House\" of "C:\Plans\House\a.txt"); empty when there is no backslash there. */
+TOLMER_API LibString TOLMER_CALL GETDIRECTORYFROMPATH(const char* path);
+/* After the last backslash (the whole path without one), spaces trimmed; empty when the path is empty or ends with a backslash. */
+TOLMER_API LibString TOLMER_CALL GETFILENAMEFROMPATH(const char* path);
+/* The path through its last backslash; unchanged when empty or ending with a backslash; empty without a backslash. */
+TOLMER_API LibString TOLMER_CALL REMOVEFILENAMEFROMFULLPATH(const char* path);
+/* base name (spaces trimmed) + "_" + description of the category (sub-category 0; empty when unknown) + "_" + number in decimal: "House_Floor Plan_3". */
+TOLMER_API LibString TOLMER_CALL GETEXPORTFILENAME(const char* base_name, int32_t category, int32_t number);
+
+/* The mouse button held or pressed since the previous query: 1 left, 2 right, 3 middle (tried in that order), 0 none. A window above 0 gives 0 unless it is exactly the window under the cursor (also 0 when the cursor position cannot be had). */
+TOLMER_API int32_t TOLMER_CALL GETMOUSEBUTTON(int32_t window);
+/* 1 when the virtual key is down now, else 0 (a press since the previous query that has ended counts as up). */
+TOLMER_API int32_t TOLMER_CALL GETKEYSTATE(int32_t virtual_key);
+
+/*
+ * Random numbers. One generator per process; its seed is 0xFFFFFFFF at load,
+ * so an unseeded process always draws the same sequence (2080096055,
+ * 433179940, ...). A step is seed = seed * 134775813 + 1 (mod 2^32).
+ */
+
+/* Seeds the generator: the tick count as a signed integer, rounded to a float, whose 32 bits become the seed. */
+TOLMER_API void TOLMER_CALL RANDOMIZEDLLGENERATOR(void);
+/* One step scaled to 10000 to 2147483647: 10000 + ((seed >> 1) * 2147473648) >> 31. */
+TOLMER_API int32_t TOLMER_CALL GETRANDOMLONGVALUE(void);
+/* Draws as GETRANDOMLONGVALUE until the value is not among existing[0..last_index]; 0 without drawing when last_index is negative. A null array holds no value. */
+TOLMER_API int32_t TOLMER_CALL GETUNIQUERECORDID(const int32_t* existing, int32_t last_index);
 
 #ifdef __cplusplus
 }

@@ -1,12 +1,43 @@
-// The paper size table.
+// The paper size table: named paper sizes with their margins, in inches.
+//
+// The table is process-wide (state().paper). It does not exist until
+// INITIALIZEDLL or size_paper_table creates it, and its size never changes
+// afterwards. Every operation that takes an index treats an index outside 0 to
+// the upper bound (or a missing table) as naming no record: readers answer 0
+// or the empty name and writers change nothing.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "frame/state.h"
 
 namespace tolmer {
+
+// Orientation of a paper size: Portrait is the record as stored, Landscape
+// exchanges width and height.
+enum class PaperOrientation : int32_t { Portrait = 1, Landscape = 2 };
+
+// The number of bytes of a record's name.
+inline constexpr std::size_t kPaperNameBytes = 16;
+
+// The most records size_paper_table creates (upper bound 16,777,215): a
+// larger table is refused as memory that cannot be had.
+inline constexpr int32_t kMaxPaperRecords = 1 << 24;
+
+// Creates the table with indices 0 to `upper_bound`, all records blank (16
+// spaces, zeros), when there is no table yet and 0 <= upper_bound <
+// kMaxPaperRecords; an existing table is left as it is. Returns the upper
+// bound afterwards (-1 when there is no table).
+int32_t size_paper_table(int32_t upper_bound);
+
+// The table's upper bound, -1 when there is no table.
+int32_t paper_upper_bound();
+
+// The record at `index`, or null outside the table.
+const PaperInfo* paper_record(int32_t index);
+PaperInfo* mutable_paper_record(int32_t index);
 
 // Stores one record as SETPAPERINFOITEM does: the name cut or space padded to
 // 16 bytes. An index outside the table (or no table) changes nothing.
@@ -16,5 +47,28 @@ void set_paper_item(int32_t index, std::string_view name, float width, float hei
 // Stores the 41 initial records in index order through set_paper_item; the
 // records that do not fit a smaller table are skipped.
 void store_initial_paper_records();
+
+// A record's name with leading and trailing spaces removed (a view into it).
+std::string_view paper_name(const PaperInfo& record);
+
+// A record's width and height as seen in an orientation (Landscape, 2,
+// exchanges them; any other value gives the stored values).
+float paper_width(const PaperInfo& record, int32_t orientation);
+float paper_height(const PaperInfo& record, int32_t orientation);
+
+// The first index whose name, trimmed and upper-cased, equals `name` byte for
+// byte (the caller trims and upper-cases `name`), or -1.
+int32_t paper_index_from_name(std::string_view name);
+
+// The first record whose size equals width x height, each record tried
+// portrait first and landscape second, with its orientation; no match gives
+// nullopt. With a metric `system` each record's width and height are taken in
+// millimetres (inches_to_millimeters, rounded to single) before comparing;
+// comparison is exact single-precision equality.
+struct PaperSizeMatch {
+  int32_t index;
+  PaperOrientation orientation;
+};
+std::optional<PaperSizeMatch> paper_index_from_size(int32_t system, float width, float height);
 
 }  // namespace tolmer

@@ -1,6 +1,7 @@
 // The paper table's storage and its initial records.
 #include <algorithm>
 #include <cstddef>
+#include <new>
 
 #include "paper/paper.h"
 
@@ -38,11 +39,36 @@ constexpr InitialPaper kCustomPaper = {"Generic Custom", 8.5f, 11.0f};
 
 }  // namespace
 
+int32_t size_paper_table(int32_t upper_bound) {
+  auto& table = state().paper;
+  if (!table && upper_bound >= 0 && upper_bound < kMaxPaperRecords) {
+    try {
+      table.emplace(static_cast<std::size_t>(upper_bound) + 1);
+    } catch (const std::bad_alloc&) {
+      table.reset();
+    }
+  }
+  return paper_upper_bound();
+}
+
+int32_t paper_upper_bound() {
+  const auto& table = state().paper;
+  return table ? static_cast<int32_t>(table->size()) - 1 : -1;
+}
+
+PaperInfo* mutable_paper_record(int32_t index) {
+  auto& table = state().paper;
+  if (!table || index < 0 || static_cast<std::size_t>(index) >= table->size()) return nullptr;
+  return &(*table)[static_cast<std::size_t>(index)];
+}
+
+const PaperInfo* paper_record(int32_t index) { return mutable_paper_record(index); }
+
 void set_paper_item(int32_t index, std::string_view name, float width, float height, float top,
                     float bottom, float left, float right) {
-  auto& table = state().paper;
-  if (!table || index < 0 || static_cast<std::size_t>(index) >= table->size()) return;
-  PaperInfo& record = (*table)[static_cast<std::size_t>(index)];
+  PaperInfo* found = mutable_paper_record(index);
+  if (found == nullptr) return;
+  PaperInfo& record = *found;
   record.name.fill(' ');
   std::copy_n(name.begin(), std::min(name.size(), record.name.size()), record.name.begin());
   record.width = width;

@@ -1,0 +1,49 @@
+// Exports of paths and special folders, mouse and keyboard state, random
+// numbers and record identifiers.
+#include "frame/abi.h"
+#include "host/input.h"
+#include "host/paths.h"
+#include "host/random.h"
+
+// ------------------------------------------------------ paths and folders
+
+TOLMER_EXPORT(LibString) GETSPECIALFOLDERLOCATION(int32_t folder) {
+  return tolmer::abi::result(tolmer::special_folder_location(folder));
+}
+
+TOLMER_EXPORT(LibString) GETDRIVEFROMPATH(const char* path) {
+  return tolmer::abi::result(tolmer::drive_from_path(tolmer::abi::text_view(path)));
+}
+
+TOLMER_EXPORT(LibString) GETDIRECTORYFROMPATH(const char* path) {
+  return tolmer::abi::result(tolmer::directory_from_path(tolmer::abi::text_view(path)));
+}
+
+TOLMER_EXPORT(LibString) GETFILENAMEFROMPATH(const char* path) {
+  return tolmer::abi::result(tolmer::file_name_from_path(tolmer::abi::text_view(path)));
+}
+
+TOLMER_EXPORT(LibString) REMOVEFILENAMEFROMFULLPATH(const char* path) {
+  return tolmer::abi::result(tolmer::remove_file_name_from_full_path(tolmer::abi::text_view(path)));
+}
+
+TOLMER_EXPORT(LibString) GETEXPORTFILENAME(const char* base_name, int32_t category, int32_t number) {
+  return tolmer::abi::result(
+      tolmer::export_file_name(tolmer::abi::text_view(base_name), category, number));
+}
+
+// ------------------------------------------------------- mouse, keyboard
+
+TOLMER_EXPORT(int32_t) GETMOUSEBUTTON(int32_t window) { return tolmer::mouse_button(window); }
+
+TOLMER_EXPORT(int32_t) GETKEYSTATE(int32_t virtual_key) { return tolmer::key_state(virtual_key); }
+
+// -------------------------------------------------- random, identifiers
+
+TOLMER_EXPORT(void) RANDOMIZEDLLGENERATOR(void) { tolmer::randomize_generator(); }
+
+TOLMER_EXPORT(int32_t) GETRANDOMLONGVALUE(void) { return tolmer::random_long_value(); }
+
+TOLMER_EXPORT(int32_t) GETUNIQUERECORDID(const int32_t* existing, int32_t last_index) {
+  return tolmer::unique_record_id(existing, last_index);
+}

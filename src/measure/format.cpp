@@ -1,0 +1,236 @@
+#include "measure/format.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "frame/primitives.h"
+#include "measure/fraction.h"
+#include "measure/units.h"
+
+namespace tolmer {
+
+namespace {
+
+// Places that leave a fraction unrounded (more than the 18 that rounding
+// honours).
+constexpr int32_t kUnroundedPlaces = 20;
+
+// Caption styles of GETMEASUREMENTLABEL used here.
+constexpr int32_t kNoCaption = -1;
+constexpr int32_t kEnglishFootLong = 0;
+constexpr int32_t kEnglishInchLong = 1;
+constexpr int32_t kEnglishFt = 2;
+constexpr int32_t kEnglishIn = 3;
+constexpr int32_t kEnglishFtDot = 4;
+constexpr int32_t kEnglishInDot = 5;
+constexpr int32_t kEnglishApostrophe = 6;
+constexpr int32_t kEnglishDoubleQuote = 7;
+constexpr int32_t kMetricMeterLong = 0;
+constexpr int32_t kMetricMillimeterLong = 1;
+
+enum class Shape { FeetAndInches, DecimalFeet, InchesOnly, Plain };
+
+struct EnglishFormat {
+  Shape shape;
+  int32_t major_style;
+  int32_t minor_style;
+  std::string_view separator;
+};
+
+constexpr EnglishFormat kEnglishFormats[14] = {
+    {Shape::FeetAndInches, kEnglishFootLong, kEnglishInchLong, " "},
+    {Shape::FeetAndInches, kEnglishFtDot, kEnglishInDot, " "},
+    {Shape::FeetAndInches, kEnglishFt, kEnglishIn, " "},
+    {Shape::DecimalFeet, kEnglishFootLong, kNoCaption, ""},
+    {Shape::DecimalFeet, kEnglishFtDot, kNoCaption, ""},
+    {Shape::DecimalFeet, kEnglishFt, kNoCaption, ""},
+    {Shape::FeetAndInches, kEnglishApostrophe, kEnglishDoubleQuote, " "},
+    {Shape::FeetAndInches, kEnglishApostrophe, kEnglishDoubleQuote, " - "},
+    {Shape::DecimalFeet, kEnglishApostrophe, kNoCaption, ""},
+    {Shape::InchesOnly, kNoCaption, kEnglishInchLong, ""},
+    {Shape::InchesOnly, kNoCaption, kEnglishInDot, ""},
+    {Shape::InchesOnly, kNoCaption, kEnglishIn, ""},
+    {Shape::InchesOnly, kNoCaption, kEnglishDoubleQuote, ""},
+    {Shape::InchesOnly, kNoCaption, kNoCaption, ""},
+};
+
+// A caption as it follows its number: a word gets one space in front, the
+// apostrophe and the double quote stand directly after the number.
+std::string caption(int32_t system, int32_t style, float quantity) {
+  if (style == kNoCaption) return {};
+  const std::string_view label = measurement_label(system, style, quantity);
+  if (label.empty() || label == "'" || label == "\"") return std::string(label);
+  std::string spaced = " ";
+  spaced += label;
+  return spaced;
+}
+
+std::string format_metric(int32_t format, const MeasurementParts& parts, int32_t places) {
+  const float a = parts.major;
+  const float b = parts.minor;
+  std::string text;
+  switch (format) {
+    case 0:
+      if (a > 0) {
+        append_number(text, a, kSingleDigits);
+        text += ' ';
+        text += measurement_label(kMetric, kMetricMeterLong, a);
+      }
+      if (b > 0) {
+        text += ' ';
+        append_number(text, b, kSingleDigits);
+        text += ' ';
+        text += measurement_label(kMetric, kMetricMillimeterLong, b);
+      }
+      break;
+    case 1:
+      if (a > 0) {
+        append_number(text, a, kSingleDigits);
+        text += "m ";
+      }
+      if (b > 0) {
+        append_number(text, b, kSingleDigits);
+        text += "mm";
+      }
+      break;
+    case 2:
+    case 3:
+      if (static_cast<long double>(a) + b > 0) {
+        const double metres = static_cast<double>(
+            round_decimal(static_cast<long double>(b) / 1000 + a, places));
+        append_number(text, metres, kDoubleDigits);
+        text += ' ';
+        // The whole metres decide the plural.
+        text += format == 2 ? measurement_label(kMetric, kMetricMeterLong, a) : "m";
+      }
+      break;
+    case 4:
+    case 5: {
+      const float total = static_cast<float>(static_cast<long double>(b) + 1000.0L * a);
+      append_number(text, total, kSingleDigits);
+      if (format == 4) text += " mm";
+      break;
+    }
+    case 6:
+      if (a > 0) {
+        append_number(text, a, kSingleDigits);
+        text += "m ";
+      }
+      if (b > 0) {
+        // Whole millimetres (ties to even), then whole centimetres.
+        const int32_t centimetres = round_to_int(b) / 10;
+        append_number(text, centimetres, kDoubleDigits);
+        text += "cm";
+      }
+      break;
+    default:
+      return {};
+  }
+  return std::string(trim(text));
+}
+
+}  // namespace
+
+MeasurementParts split_inches(int32_t system, float inches, int32_t places) {
+  MeasurementParts parts;
+  if (is_metric(system)) {
+    const float mm = static_cast<float>(round_decimal(inches_to_millimeters(inches), 3));
+    parts.major = static_cast<float>(std::floor(static_cast<long double>(mm) / 1000));
+    parts.minor = static_cast<float>(
+        round_decimal(mm - round_decimal(1000.0L * parts.major, 3), 3));
+    parts.fraction = 0;
+    return parts;
+  }
+  const long double length = inches;
+  parts.major = static_cast<float>(std::trunc(length / 12));
+  const long double rest = length - 12.0L * parts.major;
+  parts.minor = static_cast<float>(std::trunc(rest));
+  long double fraction = rest - parts.minor;
+  if (fraction != 0) fraction = round_decimal(fraction, places);
+  parts.fraction = static_cast<float>(fraction);
+  return parts;
+}
+
+std::string format_inches(int32_t system, int32_t format, int32_t fraction_mode, double inches,
+                          int32_t places, int32_t /*reserved*/) {
+  const float length = static_cast<float>(inches);
+  const bool fractional = system == kEnglish && fraction_mode == 0;
+  const int32_t split_places = fractional ? kUnroundedPlaces : places;
+  MeasurementParts parts = split_inches(system, length, split_places);
+
+  // The fraction of an inch as text, or the fraction carried into a whole inch.
+  std::string fraction_text;
+  if (parts.fraction > 0) {
+    if (fractional) {
+      fraction_text = " ";
+      fraction_text += decimal_to_fraction_string(parts.fraction, places);
+    } else {
+      fraction_text = single_to_text(parts.fraction);
+      if (fraction_text.starts_with("0.")) fraction_text.erase(0, 1);
+    }
+    const std::string_view shown = trim(fraction_text);
+    if (shown == "1") {
+      // The fraction reached a whole inch at this precision: one more inch.
+      fraction_text.clear();
+      const float carried =
+          static_cast<float>(static_cast<long double>(parts.minor) + 12.0L * parts.major + 1);
+      parts = split_inches(system, carried, split_places);
+    } else if (shown.empty() || shown == "0" || shown.find('E') != std::string_view::npos) {
+      // Nothing to show: no fraction at this denominator, noise below half a
+      // millionth ("0"), or a decimal fraction below a ten-millionth of an
+      // inch that only the exponent form could write.
+      fraction_text.clear();
+      parts.fraction = 0;
+    }
+  }
+
+  if (is_metric(system)) return format_metric(format, parts, places);
+
+  const bool listed = format >= 0 && format < 14;
+  const EnglishFormat layout =
+      listed ? kEnglishFormats[format] : EnglishFormat{Shape::Plain, kNoCaption, kNoCaption, ""};
+
+  switch (layout.shape) {
+    case Shape::DecimalFeet:
+      parts.major = static_cast<float>(round_decimal(
+          (static_cast<long double>(parts.fraction) + parts.minor) / 12 + parts.major, places));
+      parts.minor = 0;
+      parts.fraction = 0;
+      fraction_text.clear();
+      break;
+    case Shape::InchesOnly:
+      parts.minor = static_cast<float>(parts.minor + 12.0L * parts.major);
+      parts.major = 0;
+      break;
+    case Shape::FeetAndInches:
+    case Shape::Plain:
+      break;
+  }
+
+  const float minor_quantity = static_cast<float>(static_cast<long double>(parts.fraction) + parts.minor);
+  const std::string major_caption = caption(system, layout.major_style, parts.major);
+  const std::string minor_caption = caption(system, layout.minor_style, minor_quantity);
+
+  std::string text;
+  if (parts.major > 0) {
+    append_number(text, parts.major, kSingleDigits);
+    text += major_caption;
+  }
+  if (parts.major > 0 && static_cast<long double>(parts.fraction) + parts.minor > 0) {
+    text += layout.separator;
+  }
+  if (parts.minor > 0 && parts.fraction > 0) {
+    append_number(text, parts.minor, kSingleDigits);
+    text += fraction_text;
+    text += minor_caption;
+  } else if (parts.minor > 0) {
+    append_number(text, parts.minor, kSingleDigits);
+    text += minor_caption;
+  } else if (parts.fraction > 0) {
+    text += fraction_text;
+    text += minor_caption;
+  }
+  return std::string(trim(text));
+}
+
+}  // namespace tolmer

@@ -1,0 +1,76 @@
+// Formatting of lengths for display.
+//
+// A length, carried in inches, is split into a major unit (whole feet or
+// whole metres), a minor unit (whole inches, or millimetres below the metre)
+// and an inch fraction, and rendered in one of the display formats below.
+//
+// Display formats (`MeasurementFormat`), English (every system but Metric):
+//    0  feet and inches     "12 Feet 6 1/2 Inches"
+//    1  feet and inches     "12 Ft. 6 1/2 In."
+//    2  feet and inches     "12 Ft 6 1/2 In"
+//    3  decimal feet        "12.54 Feet"
+//    4  decimal feet        "12.54 Ft."
+//    5  decimal feet        "12.54 Ft"
+//    6  feet and inches     "12' 6 1/2\""
+//    7  feet and inches     "12' - 6 1/2\""
+//    8  decimal feet        "12.54'"
+//    9  inches only         "150 1/2 Inches"
+//   10  inches only         "150 1/2 In."
+//   11  inches only         "150 1/2 In"
+//   12  inches only         "150 1/2\""
+//   13  inches only         "150 1/2"
+//   any other code: the numbers side by side with no captions ("126 1/2").
+// Metric:
+//    0  "2 Meters 500 Millimeters"     4  "2500 mm" (always shown)
+//    1  "2m 500mm"                     5  "2500" (always shown)
+//    2  "2.5 Meters"                   6  "2m 50cm" (millimetres below a
+//    3  "2.5 m"                           centimetre dropped)
+//   any other code: the empty text.
+//
+// `InchFractionMode`: 0 shows the part of an inch as a common fraction (only
+// when the system is exactly English, 0); any other value shows decimals.
+// Places: in fractional mode the largest denominator of the fraction; in
+// decimal mode the decimal places of the inch fraction. Decimal feet and
+// decimal metres are rounded to this many places (above 18, or negative,
+// counts as 18).
+//
+// Fractions that reach a whole inch carry into the inches: 143.99 inches at
+// sixteenths is shown as 12'. A fraction too small to show at the given
+// denominator is dropped (6.01 inches at sixteenths is 6"), and so is noise
+// below half a millionth of an inch (6.0000001 inches is 6", never 6 0").
+//
+// A length with no part greater than 0 gives the empty text, except in Metric
+// formats 4 and 5 ("0 mm", "0"). Negative lengths: every English format gives
+// the empty text; Metric formats 4 and 5 show the signed millimetre total
+// ("-500 mm"); the other Metric formats use the floor split (-0.5 metre is
+// major -1, minor 500) with the same greater-than-0 tests, so format 0 shows
+// "500 Millimeters", 1 "500mm", 6 "50cm", and 2 and 3 show the signed total
+// "-.5 Meter" / "-.5 m" (major + minor is above 0). These texts are kept as
+// they are; no display relies on them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tolmer {
+
+// The three parts of a length, each single precision.
+struct MeasurementParts {
+  float major = 0;     // whole feet, or whole metres
+  float minor = 0;     // whole inches below the feet, or millimetres (3 places) below the metres
+  float fraction = 0;  // part of an inch below the whole inches; 0 in Metric
+};
+
+// Splits a length. Metric (system 1): the millimetres rounded to 3 places,
+// major = their floor in metres, minor = the millimetres above it (3 places),
+// places unused. Every other system: major = inches / 12 and minor = the
+// inches left, both truncated towards zero; the fraction left over is rounded
+// to `places` when it is not 0.
+MeasurementParts split_inches(int32_t system, float inches, int32_t places);
+
+// The display text of a length (see above). The length is reduced to single
+// precision on entry; `reserved` has no effect.
+std::string format_inches(int32_t system, int32_t format, int32_t fraction_mode, double inches,
+                          int32_t places, int32_t reserved = 0);
+
+}  // namespace tolmer

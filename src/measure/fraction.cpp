@@ -1,0 +1,200 @@
+#include "measure/fraction.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+
+#include "frame/primitives.h"
+
+namespace tolmer {
+
+namespace {
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// The 0-based index of the separator: the first "/", else the first "\".
+std::size_t find_separator(std::string_view text) {
+  const std::size_t slash = text.find('/');
+  return slash != std::string_view::npos ? slash : text.find('\\');
+}
+
+// The index where the digit run ending just before `end` begins.
+std::size_t run_start_before(std::string_view text, std::size_t end) {
+  std::size_t start = end;
+  while (start > 0 && is_digit(text[start - 1])) --start;
+  return start;
+}
+
+// The index just past the digit run starting at `start`.
+std::size_t run_end_after(std::string_view text, std::size_t start) {
+  std::size_t end = start;
+  while (end < text.size() && is_digit(text[end])) ++end;
+  return end;
+}
+
+// A digit run as an integer: read as a number, rounded ties to even; an
+// empty run, or one too large for 32 bits, reads as 0.
+int32_t run_value(std::string_view run) {
+  if (run.empty()) return 0;
+  const double value = text_to_number(run);
+  if (!(value <= static_cast<double>(std::numeric_limits<int32_t>::max()))) return 0;
+  return round_to_int(value);
+}
+
+int32_t gcd(int32_t a, int32_t b) {
+  while (b != 0) {
+    const int32_t r = a % b;
+    a = b;
+    b = r;
+  }
+  return a;
+}
+
+std::string integer_text(int64_t value) {
+  return std::string(trim(number_to_text(static_cast<long double>(value), kDoubleDigits)));
+}
+
+}  // namespace
+
+std::optional<FractionParts> break_fraction_apart(std::string_view text) {
+  const std::size_t sep = find_separator(text);
+  if (sep == std::string_view::npos) return std::nullopt;
+  FractionParts parts;
+  parts.separator = text[sep];
+  const std::size_t num_start = run_start_before(text, sep);
+  parts.numerator = run_value(text.substr(num_start, sep - num_start));
+  const std::size_t den_end = run_end_after(text, sep + 1);
+  parts.denominator = run_value(text.substr(sep + 1, den_end - (sep + 1)));
+  if (num_start >= 2) {
+    const std::size_t whole_end = num_start - 1;  // one past the whole number's last digit
+    const std::size_t whole_start = run_start_before(text, whole_end);
+    parts.whole = run_value(text.substr(whole_start, whole_end - whole_start));
+  }
+  return parts;
+}
+
+std::string convert_fraction_denominator(std::string_view text, int32_t new_denominator) {
+  if (new_denominator < 1) return {};
+  const FractionParts parts = break_fraction_apart(text).value_or(FractionParts{0, 0, 0, '\0'});
+  if (parts.numerator < 1 || parts.denominator < 1) return {};
+  const float ratio = static_cast<float>(static_cast<long double>(parts.denominator) /
+                                         static_cast<long double>(new_denominator));
+  const int32_t numerator =
+      round_to_int(static_cast<long double>(parts.numerator) / static_cast<long double>(ratio));
+  std::string out;
+  if (parts.whole > 0) {
+    out = integer_text(parts.whole);
+    out += ' ';
+  }
+  out += integer_text(numerator);
+  out += parts.separator;
+  out += integer_text(new_denominator);
+  return out;
+}
+
+std::string reduce_fraction(std::string_view text, int32_t largest_denominator) {
+  const int32_t largest = std::max<int32_t>(largest_denominator, 1);
+  const std::optional<FractionParts> found = break_fraction_apart(text);
+  if (!found || found->numerator < 1 || found->denominator < 1) return {};
+  int32_t numerator = found->numerator;
+  int32_t denominator = found->denominator;
+  int64_t whole = found->whole;
+  // Both are positive: integer division is the floor.
+  const int32_t carry = numerator / denominator;
+  numerator -= denominator * carry;
+  std::string fraction;
+  if (numerator > 0) {
+    const double ratio = static_cast<double>(static_cast<long double>(numerator) /
+                                             static_cast<long double>(denominator));
+    int32_t divisor = gcd(numerator, denominator);
+    numerator /= divisor;
+    denominator /= divisor;
+    if (denominator > largest) {
+      denominator = largest;
+      numerator = round_to_int(static_cast<long double>(ratio) * largest);
+      if (numerator > 0) {
+        divisor = gcd(numerator, denominator);
+        numerator /= divisor;
+        denominator /= divisor;
+      }
+    }
+    if (numerator > 0) {
+      if (numerator == denominator) {
+        whole += 1;
+      } else {
+        fraction = integer_text(numerator);
+        fraction += found->separator;
+        fraction += integer_text(denominator);
+      }
+    }
+  }
+  const int64_t total = static_cast<int64_t>(carry) + whole;
+  if (total == 0) return fraction;
+  std::string out = integer_text(total);
+  out += ' ';
+  out += fraction;
+  return std::string(trim(out));
+}
+
+float fraction_string_to_decimal(std::string_view text) {
+  const std::optional<FractionParts> parts = break_fraction_apart(text);
+  if (!parts || parts->numerator < 1 || parts->denominator < 1) return 0;
+  return static_cast<float>(static_cast<long double>(parts->numerator) /
+                            static_cast<long double>(parts->denominator));
+}
+
+std::string decimal_to_fraction_string(float value, int32_t largest_denominator) {
+  // 1. Six decimal places, kept as a single (whole digits kept).
+  const float rounded = static_cast<float>(text_to_number(six_place_text(value)));
+  // 2. Seven significant digits.
+  const std::string s(trim(number_to_text(rounded, kSingleDigits)));
+  // 3. An integral value stands as it is.
+  const std::size_t point = s.find('.');
+  if (point == std::string::npos) return s;
+  // 4. The whole part ("0" counts as none) and the digits after the point.
+  std::string_view whole = std::string_view(s).substr(0, point);
+  if (whole == "0") whole = {};
+  const std::string_view digits = std::string_view(s).substr(point + 1);
+  // 5. Nothing after the point worth a fraction.
+  if (text_to_number(digits) < 1) return {};
+  // 6. The digits over the power of ten of their count, reduced.
+  std::string text(whole);
+  text += ' ';
+  text += digits;
+  text += "/1";
+  text.append(digits.size(), '0');
+  return reduce_fraction(trim(text), largest_denominator);
+}
+
+std::optional<ExtractedFraction> extract_fraction(std::string_view text, bool reversed) {
+  const std::string_view t = trim(text);
+  if (t.size() < 3) return std::nullopt;
+  const std::size_t sep = find_separator(t);
+  if (sep == std::string_view::npos || sep == 0 || sep + 1 >= t.size()) return std::nullopt;
+  const std::size_t a_start = run_start_before(t, sep);
+  const std::size_t b_end = run_end_after(t, sep + 1);
+  const std::string_view a = t.substr(a_start, sep - a_start);
+  const std::string_view b = t.substr(sep + 1, b_end - (sep + 1));
+  if (a.empty() || b.empty()) return std::nullopt;
+  std::string numerator, denominator;
+  if (reversed) {
+    numerator.assign(b.rbegin(), b.rend());
+    denominator.assign(a.rbegin(), a.rend());
+  } else {
+    numerator.assign(a);
+    denominator.assign(b);
+  }
+  ExtractedFraction found;
+  found.remainder.reserve(t.size() - (b_end - a_start));
+  found.remainder.append(t.substr(0, a_start));
+  found.remainder.append(t.substr(b_end));
+  found.value = static_cast<float>(static_cast<long double>(text_to_number(numerator)) /
+                                   static_cast<long double>(text_to_number(denominator)));
+  found.fraction = numerator;
+  found.fraction += t[sep];
+  found.fraction += denominator;
+  return found;
+}
+
+}  // namespace tolmer

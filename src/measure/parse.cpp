@@ -1,0 +1,150 @@
+#include "measure/parse.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
+#include "frame/primitives.h"
+#include "measure/fraction.h"
+#include "measure/units.h"
+
+namespace tolmer {
+
+bool is_measurement_numeral(int32_t system, char c) {
+  if ((c >= '0' && c <= '9') || c == '.') return true;
+  return system == kEnglish && (c == '/' || c == '\\');
+}
+
+std::string separate_measurements(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 2 + 1);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    out += text[i];
+    if (i + 1 == text.size()) break;
+    const char a = text[i], b = text[i + 1];
+    if (a != ' ' && b != ' ' &&
+        is_measurement_numeral(kEnglish, a) != is_measurement_numeral(kEnglish, b)) {
+      out += ' ';
+    }
+  }
+  return out;
+}
+
+NumberReading read_measurement_value(int32_t system, std::string_view text, int32_t position,
+                                     bool backwards, int32_t start_before) {
+  NumberReading reading;
+  const int64_t p = position;
+  const int64_t length = static_cast<int64_t>(text.size());
+  if (!backwards && p > length) return reading;
+  if (backwards && p < 1) return reading;
+
+  // The stretch next to the position, trimmed; backwards it is reversed so
+  // that it begins next to the position.
+  std::string stretch(trim(backwards ? left(text, p) : (p >= 1 ? mid(text, p) : std::string_view())));
+  if (backwards) std::reverse(stretch.begin(), stretch.end());
+  if (stretch.empty()) return reading;
+
+  // The fraction, cut out of the stretch.
+  float fraction_value = 0;
+  std::string fraction;
+  if (std::optional<ExtractedFraction> found = extract_fraction(stretch, backwards)) {
+    fraction_value = found->value;
+    fraction = std::move(found->fraction);
+    stretch.assign(trim(found->remainder));
+  }
+
+  // The whole part: the numeral run next to the position, in reading order.
+  std::size_t run = 0;
+  while (run < stretch.size() && is_measurement_numeral(system, stretch[run])) ++run;
+  std::string whole = stretch.substr(0, run);
+  if (backwards) std::reverse(whole.begin(), whole.end());
+
+  // The start: the last occurrence of the whole part found while the search
+  // starts below position - 1 and the occurrence begins at or before it.
+  int64_t start = start_before;
+  for (int64_t k = 1; k < p - 1;) {
+    const std::size_t at = tolmer::find(text, whole, k);
+    if (at == 0 || static_cast<int64_t>(at) > p - 1) break;
+    start = static_cast<int64_t>(at);
+    reading.start = static_cast<int32_t>(start);
+    k = start + 1;
+  }
+
+  // The end.
+  int64_t end;
+  if (!fraction.empty()) {
+    end = static_cast<int64_t>(tolmer::find(text, fraction, start)) + static_cast<int64_t>(fraction.size()) - 1;
+  } else {
+    end = start + static_cast<int64_t>(whole.size()) - 1;
+  }
+  reading.end = static_cast<int32_t>(end);  // modular for a caller's start near the limit
+
+  reading.value = static_cast<float>(static_cast<long double>(fraction_value) +
+                                     static_cast<long double>(text_to_number(whole)));
+  return reading;
+}
+
+namespace {
+
+struct UnitVisit {
+  int32_t system;
+  int32_t unit;
+  float error;
+  long double factor;  // English: to inches; Metric: to millimetres
+};
+
+// The order in which units are looked for.
+constexpr std::array<UnitVisit, 7> kVisits = {{
+    {kEnglish, kYards, kYardsTooLarge, 36},
+    {kMetric, kMeters, kMetersTooLarge, 1000},
+    {kEnglish, kInches, kInchesTooLarge, 1},
+    {kMetric, kCentimeters, kCentimetersTooLarge, 10},
+    {kEnglish, kFeet, kFeetTooLarge, 12},
+    {kMetric, kDecimeters, kDecimetersTooLarge, 100},
+    {kMetric, kMillimeters, kMillimetersTooLarge, 1},
+}};
+
+// The highest designator index that is tried.
+constexpr int32_t kLastDesignatorIndex = 10;
+
+}  // namespace
+
+Conversion convert_text_to_inches(std::string_view text, float maximum) {
+  Conversion conversion;
+  if (trim(text).empty()) return conversion;
+  std::string prepared(trim(to_upper(text)));
+  prepared += ' ';
+
+  std::array<float, 4> slots{};
+  std::string padded;
+  for (const UnitVisit& visit : kVisits) {
+    for (int32_t index = 0; index <= kLastDesignatorIndex; ++index) {
+      const std::string_view word = designator_word(visit.system, visit.unit, index);
+      if (word.empty()) break;
+      padded.assign(1, ' ');
+      padded += word;
+      padded += ' ';
+      const std::size_t at = tolmer::find(prepared, padded, 1);
+      if (at <= 1) continue;
+      const NumberReading reading = read_measurement_value(
+          visit.system, prepared, static_cast<int32_t>(at - 1), true, 0);
+      if (maximum > 0 && reading.value > maximum) {
+        conversion.inches = visit.error;
+        conversion.error = true;
+        conversion.start = reading.start.value_or(0);
+        conversion.end = reading.end.value_or(0);
+        return conversion;
+      }
+      const float product =
+          static_cast<float>(static_cast<long double>(reading.value) * visit.factor);
+      slots[static_cast<std::size_t>(visit.unit)] =
+          is_metric(visit.system) ? millimeters_to_inches(product) : product;
+      break;
+    }
+  }
+  conversion.inches = static_cast<float>(
+      ((static_cast<long double>(slots[1]) + slots[0]) + slots[2]) + slots[3]);
+  return conversion;
+}
+
+}  // namespace tolmer

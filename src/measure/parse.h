@@ -1,0 +1,98 @@
+// Reading typed lengths: "12' 6 1/2\"", "5 ft 3 in", "3.5 m", "250mm".
+//
+// A typed length is read in two steps. Separation puts a space between every
+// run of numeral characters and every run of other characters ("12'6\""
+// becomes "12 ' 6 \""). Conversion then looks for the designator words of
+// every unit, each with a space on either side, reads the number standing
+// before each word found, checks it against a maximum and sums the lengths in
+// inches.
+//
+// Numeral characters: English (system 0) the digits, ".", "/" and "\" (the
+// last two are fraction bars); every other system the digits and "." only.
+// The minus sign, the comma and spaces are never numeral characters.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tolmer {
+
+// Whether a byte is a numeral character of a system.
+bool is_measurement_numeral(int32_t system, char c);
+
+// The text with one space inserted between every two adjacent bytes, neither
+// a space, of which exactly one is a numeral character of the English set.
+// Built in one pass; spaces already there, and leading and trailing spaces,
+// stay. "12'-6\"" gives "12 '- 6 \"".
+std::string separate_measurements(std::string_view text);
+
+// A number read next to a position, with where it stands.
+struct NumberReading {
+  float value = 0;
+  std::optional<int32_t> start;  // first position, when one was found
+  std::optional<int32_t> end;    // last position, when the number was read
+};
+
+// Reads the number (whole part and fraction) that ends at `position`
+// (backwards) or begins there (forwards) in `text`, with the numeral
+// characters of `system`:
+// - forwards past the end of the text, backwards before position 1, or an
+//   empty stretch (the text from the position on, or up to it, trimmed):
+//   value 0, neither position found;
+// - a fraction anywhere in the stretch is cut out of it first (backwards it
+//   is read back in reading order); the whole part is the run of numeral
+//   characters of what is left that stands next to the position (possibly
+//   empty), in reading order;
+// - start: the last occurrence of the whole part's text in `text` found by
+//   searching from position 1 while the search start is below position - 1
+//   and the occurrence begins at or before position - 1. A number that itself
+//   begins at position - 1 or later (a one-digit number read backwards, or a
+//   number at the very start of the text) thus has no start: `start_before`,
+//   the start the caller held, stands instead;
+// - end: with a fraction, the end of the fraction text's first occurrence at
+//   or after the start (a start below 1 finds nothing: 0 + its length - 1);
+//   otherwise start + the whole part's length - 1;
+// - value: the fraction's value plus the whole part read as a number,
+//   rounded to single.
+// Characters that are not numerals stand outside the number (a minus sign is
+// ignored).
+NumberReading read_measurement_value(int32_t system, std::string_view text, int32_t position,
+                                     bool backwards, int32_t start_before);
+
+// Error codes of a conversion: the unit whose number exceeded the maximum.
+inline constexpr float kMetersTooLarge = -1;
+inline constexpr float kYardsTooLarge = -2;
+inline constexpr float kDecimetersTooLarge = -3;
+inline constexpr float kFeetTooLarge = -4;
+inline constexpr float kCentimetersTooLarge = -5;
+inline constexpr float kInchesTooLarge = -6;
+inline constexpr float kMillimetersTooLarge = -7;
+
+struct Conversion {
+  float inches = 0;  // the length, or an error code above
+  bool error = false;
+  int32_t start = 0;  // with an error: the offending number's first position
+  int32_t end = 0;    // and its last position, in the prepared text
+};
+
+// The length in inches of a separated text. The text is upper-cased,
+// trimmed, and given one trailing space (the prepared text). Units are
+// visited in the order yards, metres, inches, centimetres, feet, decimetres,
+// millimetres; for each, its designator words are tried in order, each with
+// a space on either side, and the first one found takes the number that ends
+// just before it (read backwards). A number above `maximum` (when the maximum
+// is above 0) stops the conversion with the unit's error code and the
+// number's positions in the prepared text; each number is read with a start
+// of 0 before it, so a number that has no start (see read_measurement_value)
+// reports start 0. Otherwise the number, times its unit (metric units through
+// millimetres, stored as single, then millimeters_to_inches), goes in the
+// slot of its unit code (0 yards/metres, 1 feet/decimetres, 2 inches/
+// centimetres, 3 millimetres; a metric reading replaces an English one of the
+// same code), and the result is (slot 1 + slot 0) + slot 2 + slot 3 as a
+// single. A blank text, or one with no designator word between spaces,
+// converts to 0.
+Conversion convert_text_to_inches(std::string_view text, float maximum);
+
+}  // namespace tolmer

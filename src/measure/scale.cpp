@@ -1,0 +1,54 @@
+#include <cstddef>
+
+#include "measure/scales.h"
+#include "measure/units.h"
+
+namespace tolmer {
+
+namespace {
+constexpr int32_t kEntries = 13;
+// The standard denominators, built here rather than read from the table.
+constexpr int32_t kEnglishStandard[12] = {1, 2, 12, 24, 48, 64, 96, 128, 192, 256, 384, 768};
+constexpr int32_t kMetricStandard[12] = {1, 2, 5, 10, 20, 25, 50, 100, 200, 250, 500, 1000};
+}  // namespace
+
+float scale_ratio_value(int32_t system, int32_t part, int32_t index) {
+  const auto& table = state().scales;
+  if (!table) return 0;
+  if (system < 0 || system > 1 || part < 0 || part > 1 || index < 0 || index >= kEntries) return 0;
+  return (*table)[static_cast<std::size_t>(system)][static_cast<std::size_t>(part)]
+                  [static_cast<std::size_t>(index)];
+}
+
+int32_t scale_ratio_index(int32_t system, float numerator, float denominator) {
+  const auto& table = state().scales;
+  if (!table) return -1;
+  const auto& row = (*table)[is_metric(system) ? 1 : 0];
+  for (int32_t i = 0; i < kEntries; ++i) {
+    const auto entry = static_cast<std::size_t>(i);
+    if (row[0][entry] == numerator && row[1][entry] == denominator) return i;
+  }
+  return -1;
+}
+
+float inches_per_foot(float numerator, float denominator) {
+  const float ratio = static_cast<float>(static_cast<long double>(numerator) / denominator);
+  return static_cast<float>(static_cast<long double>(ratio) * 12);
+}
+
+int32_t nearest_scale_denominator(int32_t system, double scale) {
+  const int32_t* standard = is_metric(system) ? kMetricStandard : kEnglishStandard;
+  for (std::size_t i = 0; i < 12; ++i) {
+    // 1 / D as the double a caller would pass for that ratio.
+    const double ratio = static_cast<double>(1.0L / standard[i]);
+    if (ratio <= scale) return standard[i];
+  }
+  return -standard[11];
+}
+
+float converted_scale_value(int32_t system, float value) {
+  if (is_metric(system)) return millimeters_to_inches(value);
+  return static_cast<float>(inches_to_millimeters(value));
+}
+
+}  // namespace tolmer

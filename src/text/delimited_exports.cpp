@@ -1,0 +1,89 @@
+// Delimited lists and integer arrays: the exports.
+#include <algorithm>
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "frame/abi.h"
+#include "text/delimited.h"
+
+namespace {
+
+// The delimiter of an operation that defaults it: "," for an empty one, which
+// is then written back into the caller's buffer (2 bytes).
+std::string take_delimiter(const std::string& given, char* buffer) {
+  if (!given.empty()) return given;
+  tolmer::abi::write_buffer(buffer, tolmer::kDefaultDelimiter);
+  return std::string(tolmer::kDefaultDelimiter);
+}
+
+// The elements 0 to the upper bound of a descriptor that exist in its array.
+std::span<const int32_t> described_elements(const TolmerLongArray* array) {
+  if (array == nullptr || (array->flags & TOLMER_LONG_ARRAY_HAS_STORAGE) == 0 ||
+      array->elements == nullptr) {
+    return {};
+  }
+  const int64_t lower = array->lower_bound;
+  const int64_t first = std::max<int64_t>(lower, 0);
+  const int64_t upper = array->upper_bound;
+  if (upper < first) return {};
+  return {array->elements + (first - lower), static_cast<std::size_t>(upper - first + 1)};
+}
+
+}  // namespace
+
+TOLMER_EXPORT(LibString)
+CREATEDELIMITEDSTRING(char* delimiter, const char* item1, const char* item2, const char* item3,
+                      const char* item4, const char* item5, const char* item6, const char* item7,
+                      const char* item8, const char* item9, const char* item10) {
+  namespace abi = tolmer::abi;
+  const std::array<std::string, 10> items = {
+      abi::text(item1), abi::text(item2), abi::text(item3), abi::text(item4), abi::text(item5),
+      abi::text(item6), abi::text(item7), abi::text(item8), abi::text(item9), abi::text(item10)};
+  const std::string delim = take_delimiter(abi::text(delimiter), delimiter);
+  std::array<std::string_view, 10> views;
+  std::copy(items.begin(), items.end(), views.begin());
+  return abi::result(tolmer::join_nonempty(views, delim));
+}
+
+TOLMER_EXPORT(LibString) ADDTODELIMITEDSTRING(char* list, const char* item, char* delimiter) {
+  namespace abi = tolmer::abi;
+  const std::string given_list = abi::text(list);
+  const std::string given_item = abi::text(item);
+  const std::string delim = take_delimiter(abi::text(delimiter), delimiter);
+  if (!given_list.empty()) abi::write_buffer(list, given_list + delim);
+  return abi::result(tolmer::add_to_list(given_list, given_item, delim));
+}
+
+TOLMER_EXPORT(int32_t)
+ISSTRINGINDELIMITEDSTRING(const char* list, const char* item, char* delimiter, int32_t keep_spaces,
+                          int32_t match_case) {
+  namespace abi = tolmer::abi;
+  const std::string given_list = abi::text(list);
+  const std::string given_item = abi::text(item);
+  const std::string delim = take_delimiter(abi::text(delimiter), delimiter);
+  return tolmer::find_in_list(given_list, given_item, delim, keep_spaces != 0, match_case != 0);
+}
+
+TOLMER_EXPORT(int32_t)
+REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(char* list, int32_t position, const char* delimiter) {
+  namespace abi = tolmer::abi;
+  const std::string given_list = abi::text(list);
+  const std::string delim(tolmer::effective_delimiter(abi::text_view(delimiter)));
+  const tolmer::ListRemoval removal = tolmer::remove_from_list(given_list, position, delim);
+  abi::write_buffer(list, removal.list);
+  return removal.removed ? 1 : 0;
+}
+
+TOLMER_EXPORT(LibString)
+CREATEDELIMITEDSTRINGFROMLONGARRAY(char* delimiter, const TolmerLongArray* array) {
+  namespace abi = tolmer::abi;
+  const std::string delim = take_delimiter(abi::text(delimiter), delimiter);
+  return abi::result(tolmer::join_integers(described_elements(array), delim));
+}
+
+TOLMER_EXPORT(int32_t)
+ISVALUEINLONGARRAY(int32_t value, const int32_t* elements, int32_t last, int32_t first) {
+  return tolmer::is_value_in_long_array(value, elements, last, first);
+}
