@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "text/delimited.h"
 #include "text/fields.h"
 #include "text/strings.h"
 #include "text/temp_array.h"
@@ -249,12 +250,99 @@ void register_temp_array() {
   }
 }
 
+// A delimited list of `n` items of equal length ("item-0000000,...").
+std::string list_of(std::size_t n) {
+  std::string list;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (i > 0) list += ',';
+    list += entry_text(i);
+  }
+  return list;
+}
+
+void register_lists() {
+  for (const std::size_t n : item_counts()) {
+    const std::string tail = "/" + size_name(n);
+    // Search for the last item, ignoring case and outer spaces (the list is
+    // upper-cased and every field trimmed on the way).
+    add("list/search/library" + tail, [=](benchmark::State& state) {
+      const std::string list = list_of(n);
+      std::string wanted = " " + entry_text(n - 1) + " ";
+      wanted[1] = 'E';
+      if (!check(state, tolmer::find_in_list(list, wanted, ",", false, false) == static_cast<int32_t>(n),
+                 "find_in_list"))
+        return;
+      for (auto _ : state) benchmark::DoNotOptimize(tolmer::find_in_list(list, wanted, ",", false, false));
+      state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * n));
+    });
+    add("list/search_exact/export" + tail, [=](benchmark::State& state) {
+      const std::string list = list_of(n);
+      const std::string wanted = entry_text(n);  // absent
+      char delimiter[] = ",";
+      for (auto _ : state)
+        benchmark::DoNotOptimize(ISSTRINGINDELIMITEDSTRING(list.c_str(), wanted.c_str(), delimiter, 1, 1));
+      state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * n));
+    });
+    add("list/remove/library" + tail, [=](benchmark::State& state) {
+      const std::string list = list_of(n);
+      const auto middle = static_cast<int64_t>(n / 2 + 1);
+      const auto removed = tolmer::remove_from_list(list, middle, ",");
+      if (!check(state, removed.removed && removed.list.size() == list.size() - entry_text(0).size() - 1,
+                 "remove_from_list"))
+        return;
+      for (auto _ : state) {
+        auto result = tolmer::remove_from_list(list, middle, ",");
+        benchmark::DoNotOptimize(result.list.data());
+      }
+      state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * n));
+    });
+    add("list/remove/export" + tail, [=](benchmark::State& state) {
+      const std::string list = list_of(n);
+      std::vector<char> buffer(list.size() + 1);
+      const auto middle = static_cast<int32_t>(n / 2 + 1);
+      for (auto _ : state) {
+        std::memcpy(buffer.data(), list.c_str(), list.size() + 1);
+        benchmark::DoNotOptimize(REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(buffer.data(), middle, ","));
+      }
+      state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * n));
+    });
+    add("list/add/export" + tail, [=](benchmark::State& state) {
+      const std::string list = list_of(n);
+      std::vector<char> buffer(list.size() + 8);
+      char delimiter[] = ",";
+      for (auto _ : state) {
+        std::memcpy(buffer.data(), list.c_str(), list.size() + 1);
+        FREELIBSTRING(ADDTODELIMITEDSTRING(buffer.data(), "new-item", delimiter));
+      }
+      state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * n));
+    });
+    add("list/join_integers/library" + tail, [=](benchmark::State& state) {
+      std::vector<int32_t> values(n);
+      for (std::size_t i = 0; i < n; ++i) values[i] = static_cast<int32_t>(i * 7919 - 500000);
+      for (auto _ : state) {
+        std::string joined = tolmer::join_integers(values, ",");
+        benchmark::DoNotOptimize(joined.data());
+      }
+      state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * n));
+    });
+    add("list/value_in_array/export" + tail, [=](benchmark::State& state) {
+      std::vector<int32_t> values(n);
+      for (std::size_t i = 0; i < n; ++i) values[i] = static_cast<int32_t>(i);
+      const auto last = static_cast<int32_t>(n - 1);
+      if (!check(state, ISVALUEINLONGARRAY(last, values.data(), last, 0) == last, "ISVALUEINLONGARRAY")) return;
+      for (auto _ : state) benchmark::DoNotOptimize(ISVALUEINLONGARRAY(last, values.data(), last, 0));
+      state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * n));
+    });
+  }
+}
+
 }  // namespace
 
 void register_text() {
   register_field_counting();
   register_text_scaling();
   register_temp_array();
+  register_lists();
 }
 
 }  // namespace bench
