@@ -56,12 +56,14 @@ int main(int argc, char** argv) {
   }
   argc = kept;
 #if defined(__GLIBC__)
-  // glibc raises its threshold for serving large blocks from fresh pages each
-  // time such a block is freed, up to 32 MiB: a 1 MiB result would then come
-  // from reused heap memory while a 32 MiB one never does. A fixed threshold
-  // treats both alike (both from fresh pages), so the scaling cases compare
-  // the same kind of memory.
-  mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+  // Every block from the heap, which keeps its memory once touched, as a
+  // long-running host's heap does. Left to its defaults glibc serves large
+  // blocks from fresh pages each time, above a threshold that moves with the
+  // sizes freed so far (up to 32 MiB): one case would then pay the system's
+  // page faults on every call and a case twice its size not, or the other way
+  // round, and the scaling ratios would measure that instead of the library.
+  mallopt(M_MMAP_MAX, 0);
+  mallopt(M_TRIM_THRESHOLD, 1 << 30);
 #endif
   INITIALIZEDLL();
   bench::register_numbers();

@@ -20,28 +20,36 @@ namespace bench {
 
 namespace {
 
-// The inputs of one case: copies of one text. A 1 MiB text read over and
-// over stays in the processor's caches while a 32 MiB one comes from memory,
-// which would make the larger case look worse than linear; so from 1 MiB up a
-// case cycles through enough copies (64 MiB or more in all) that every call
-// reads its input from memory, as the largest case does. Only the inputs of
-// the case being run are kept.
-const std::vector<std::string>& inputs(const std::string& kind, std::size_t size,
-                                       const std::function<char(std::size_t)>& byte) {
+// The inputs of one case: copies of one text. A 1 MiB text (or a list of
+// 1,000 items) read over and over stays in the processor's caches while a
+// 32 MiB one (or 100,000 items) comes from memory, which would make the larger
+// case look worse than linear; so a case whose text is 8 KiB or more cycles
+// through enough copies (64 MiB or more in all) that every call reads its
+// input from memory, as the largest case does. Only the inputs of the case
+// being run are kept.
+const std::vector<std::string>& copies_of(const std::string& key, const std::function<std::string()>& make) {
   static std::string current_key;
   static std::vector<std::string> copies;
-  const std::string key = kind + "/" + std::to_string(size);
   if (key != current_key) {
     copies.clear();
     copies.shrink_to_fit();
     current_key = key;
+    const std::string text = make();
     constexpr std::size_t kColdBytes = 64u << 20;
-    const std::size_t count = size < (1u << 20) ? 1 : std::max<std::size_t>(2, (kColdBytes + size - 1) / size);
-    std::string text(size, '\0');
-    for (std::size_t i = 0; i < size; ++i) text[i] = byte(i);
+    const std::size_t size = text.size();
+    const std::size_t count = size < (8u << 10) ? 1 : std::max<std::size_t>(2, (kColdBytes + size - 1) / size);
     copies.assign(count, text);
   }
   return copies;
+}
+
+const std::vector<std::string>& inputs(const std::string& kind, std::size_t size,
+                                       const std::function<char(std::size_t)>& byte) {
+  return copies_of(kind + "/" + std::to_string(size), [&] {
+    std::string text(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) text[i] = byte(i);
+    return text;
+  });
 }
 
 // Texts of `size` bytes with a comma every `spacing` bytes (the last byte of
@@ -97,6 +105,13 @@ void bytes_processed(benchmark::State& state, std::size_t size) {
 }
 
 std::string size_name(std::size_t n) { return std::to_string(n); }
+
+// The bytes of a LibString result, which is released.
+std::string libstring_text(LibString result) {
+  std::string text = result == nullptr ? std::string() : std::string(result, std::strlen(result));
+  FREELIBSTRING(result);
+  return text;
+}
 
 void register_field_counting() {
   for (const Density density : {kLong, kShort}) {
@@ -260,42 +275,49 @@ std::string list_of(std::size_t n) {
   return list;
 }
 
+// The copies of a list of `n` items, each with room for a delimiter after it.
+const std::vector<std::string>& lists_of(std::size_t n) {
+  return copies_of("list/" + std::to_string(n), [n] { return list_of(n); });
+}
+
 void register_lists() {
   for (const std::size_t n : item_counts()) {
     const std::string tail = "/" + size_name(n);
     // Search for the last item, ignoring case and outer spaces (the list is
     // upper-cased and every field trimmed on the way).
     add("list/search/library" + tail, [=](benchmark::State& state) {
-      const std::string list = list_of(n);
+      Cycle lists(lists_of(n));
       std::string wanted = " " + entry_text(n - 1) + " ";
       wanted[1] = 'E';
-      if (!check(state, tolmer::find_in_list(list, wanted, ",", false, false) == static_cast<int32_t>(n),
+      if (!check(state, tolmer::find_in_list(lists.first(), wanted, ",", false, false) == static_cast<int32_t>(n),
                  "find_in_list"))
         return;
-      for (auto _ : state) benchmark::DoNotOptimize(tolmer::find_in_list(list, wanted, ",", false, false));
+      for (auto _ : state) benchmark::DoNotOptimize(tolmer::find_in_list(lists.next(), wanted, ",", false, false));
       state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * n));
     });
     add("list/search_exact/export" + tail, [=](benchmark::State& state) {
-      const std::string list = list_of(n);
+      Cycle lists(lists_of(n));
       const std::string wanted = entry_text(n);  // absent
       char delimiter[] = ",";
       for (auto _ : state)
-        benchmark::DoNotOptimize(ISSTRINGINDELIMITEDSTRING(list.c_str(), wanted.c_str(), delimiter, 1, 1));
+        benchmark::DoNotOptimize(ISSTRINGINDELIMITEDSTRING(lists.next().c_str(), wanted.c_str(), delimiter, 1, 1));
       state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * n));
     });
     add("list/remove/library" + tail, [=](benchmark::State& state) {
-      const std::string list = list_of(n);
+      Cycle lists(lists_of(n));
       const auto middle = static_cast<int64_t>(n / 2 + 1);
-      const auto removed = tolmer::remove_from_list(list, middle, ",");
-      if (!check(state, removed.removed && removed.list.size() == list.size() - entry_text(0).size() - 1,
+      const auto removed = tolmer::remove_from_list(lists.first(), middle, ",");
+      if (!check(state, removed.removed && removed.list.size() == lists.first().size() - entry_text(0).size() - 1,
                  "remove_from_list"))
         return;
       for (auto _ : state) {
-        auto result = tolmer::remove_from_list(list, middle, ",");
+        auto result = tolmer::remove_from_list(lists.next(), middle, ",");
         benchmark::DoNotOptimize(result.list.data());
       }
       state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * n));
     });
+    // The export rewrites its buffer: each call works on a fresh copy of the
+    // list, and that copy is part of the time measured.
     add("list/remove/export" + tail, [=](benchmark::State& state) {
       const std::string list = list_of(n);
       std::vector<char> buffer(list.size() + 1);
@@ -306,13 +328,24 @@ void register_lists() {
       }
       state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * n));
     });
+    // The export writes the list and a delimiter back into the buffer; the
+    // copies have room for it, and the delimiter is cut off again.
     add("list/add/export" + tail, [=](benchmark::State& state) {
-      const std::string list = list_of(n);
-      std::vector<char> buffer(list.size() + 8);
+      std::vector<std::string> lists = lists_of(n);
+      const std::size_t size = lists.front().size();
+      for (auto& list : lists) list.append("\0\0\0\0", 4);
       char delimiter[] = ",";
+      if (!check(state, libstring_text(ADDTODELIMITEDSTRING(lists.front().data(), "new", delimiter)) ==
+                                lists.front().substr(0, size) + ",new" &&
+                            lists.front()[size] == ',',
+                 "ADDTODELIMITEDSTRING"))
+        return;
+      lists.front()[size] = '\0';
+      std::size_t i = 0;
       for (auto _ : state) {
-        std::memcpy(buffer.data(), list.c_str(), list.size() + 1);
-        FREELIBSTRING(ADDTODELIMITEDSTRING(buffer.data(), "new-item", delimiter));
+        FREELIBSTRING(ADDTODELIMITEDSTRING(lists[i].data(), "new-item", delimiter));
+        lists[i][size] = '\0';
+        i = i + 1 == lists.size() ? 0 : i + 1;
       }
       state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * n));
     });
