@@ -88,7 +88,11 @@ INSTANTIATE_TEST_SUITE_P(
         NumberCase{12345.6789L, 15, P, "12345.6789"}, NumberCase{-0.0625L, 1, P, "-6E-2"},
         // The least double, 4.94065645841246544...E-324: the dropped 5 follows an even 6.
         NumberCase{std::numeric_limits<double>::denorm_min(), 15, P, "4.94065645841246E-324"},
-        NumberCase{1e300L, 15, P, "1E+300"}, NumberCase{1e-4000L, 7, P, "1E-4000"}));
+        NumberCase{1e300L, 15, P, "1E+300"}, NumberCase{1e-4000L, 7, P, "1E-4000"},
+        // Digits just past the kept ones that read 9999... or 0000...
+        NumberCase{0.1234567999999, 7, P, ".1234568"}, NumberCase{0.1234567000001, 7, P, ".1234567"},
+        NumberCase{2.5000000001, 1, P, "2"}, NumberCase{3.4999999999, 1, P, "3"},
+        NumberCase{9.9999999999e-20, 3, P, "1E-19"}, NumberCase{1.0000000001e20f, 7, P, "1E+20"}));
 
 TEST(NumberToText, AppendsWithoutReplacing) {
   std::string out = "x=";

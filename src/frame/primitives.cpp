@@ -95,12 +95,14 @@ bool short_exact_digits(uint64_t mantissa, int exponent, Digits18& out) {
   return true;
 }
 
-// Reads the 18 digits and the exponent of to_chars' scientific form with
-// precision 17: d.ddddddddddddddddde[+-]x...
-void read_scientific(const char* buffer, const char* end, Digits18& out) {
+// Reads to_chars' scientific form with `precision` (at most 17) digits after
+// the point, d.ddd...e[+-]x..., into `out`: the digits, then zeros.
+void read_scientific(const char* buffer, const char* end, int precision, Digits18& out) {
+  const auto after_point = static_cast<std::size_t>(precision);
   out.digit[0] = buffer[0];
-  std::memcpy(out.digit.data() + 1, buffer + 2, 17);
-  const char* p = buffer + 20;  // the exponent's sign
+  std::memcpy(out.digit.data() + 1, buffer + 2, after_point);
+  std::memset(out.digit.data() + 1 + after_point, '0', 17 - after_point);
+  const char* p = buffer + 3 + after_point;  // the exponent's sign
   const bool negative = *p == '-';
   ++p;
   int exponent = 0;
@@ -108,36 +110,58 @@ void read_scientific(const char* buffer, const char* end, Digits18& out) {
   out.exponent = negative ? -exponent : exponent;
 }
 
-// The 18 digits of a finite double above 0.
-void eighteen_digits(double magnitude, Digits18& out) {
+// The digits that a text of `digits` significant digits is made from: the
+// first `digits` + 1 of the 18-digit rounding (the rest may read as zeros).
+// A short expansion gives them exactly. Otherwise, for few digits, the value
+// correctly rounded to `digits` + 3 digits gives them when its last two digits
+// are neither 00 nor 99: the exact digits in those places are then not both
+// 9, so neither rounding can carry into the places before them. Failing
+// both, the full 18 digits are computed.
+template <class Float>
+void leading_digits(Float magnitude, int digits, uint64_t mantissa, int exponent, Digits18& out) {
+  if (short_exact_digits(mantissa, exponent, out)) return;
+  char buffer[64];
+  if (digits <= 13) {
+    const int precision = digits + 2;  // digits after the point
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, precision);
+    const char a = buffer[precision];  // the last two digits
+    const char b = buffer[precision + 1];
+    if (!(a == '0' && b == '0') && !(a == '9' && b == '9')) {
+      read_scientific(buffer, written.ptr, precision, out);
+      return;
+    }
+  }
+  const auto written =
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
+  read_scientific(buffer, written.ptr, 17, out);
+}
+
+// The same for a finite double above 0.
+void leading_digits(double magnitude, int digits, Digits18& out) {
   uint64_t mantissa = 0;
   int exponent = 0;
   split_double(magnitude, mantissa, exponent);
-  if (short_exact_digits(mantissa, exponent, out)) return;
-  char buffer[64];
-  const auto written =
-      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
-  read_scientific(buffer, written.ptr, out);
+  leading_digits(magnitude, digits, mantissa, exponent, out);
 }
 
-// The 18 digits of a finite long double above 0.
-void eighteen_digits(long double magnitude, Digits18& out) {
+// The same for a finite long double above 0.
+void leading_digits(long double magnitude, int digits, Digits18& out) {
   const auto as_double = static_cast<double>(magnitude);
   // A value that a double holds exactly has the same decimal expansion; the
   // double conversion is the faster one.
   if (static_cast<long double>(as_double) == magnitude) {
-    eighteen_digits(as_double, out);
+    leading_digits(as_double, digits, out);
     return;
   }
   uint64_t mantissa = 0;
   int exponent = 0;
   split_long_double(magnitude, mantissa, exponent);
-  if (short_exact_digits(mantissa, exponent, out)) return;
-  char buffer[64];
-  const auto written =
-      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
-  read_scientific(buffer, written.ptr, out);
+  leading_digits(magnitude, digits, mantissa, exponent, out);
 }
+
+// All 18 digits of a finite long double above 0.
+void eighteen_digits(long double magnitude, Digits18& out) { leading_digits(magnitude, 18, out); }
 
 // Room for the longest number text: a sign, 18 digits, a point, "E-" and a
 // four-digit exponent, with some to spare.
@@ -175,7 +199,7 @@ char* write_number(char* p, long double value, int digits, NumberForm form) {
       *p++ = '0';
       return p;
     }
-    eighteen_digits(std::fabs(as_double), d);
+    leading_digits(std::fabs(as_double), digits, d);
   } else {
     if (std::isnan(value)) return write_chars(p, "NaN", 3);
     negative = std::signbit(value);  // not 0: a double holds 0
@@ -185,7 +209,7 @@ char* write_number(char* p, long double value, int digits, NumberForm form) {
       *p++ = ' ';
     }
     if (std::isinf(value)) return write_chars(p, "Inf", 3);
-    eighteen_digits(std::fabs(value), d);
+    leading_digits(std::fabs(value), digits, d);
   }
   // Keep `digits` digits: round up when the first dropped digit is above 5,
   // or is 5 after an odd kept digit.
