@@ -15,7 +15,7 @@ cmake --build "$build" -j"$(nproc)" --target tolmer_bench
 "$build/bench/tolmer_bench" \
   --benchmark_repetitions="${BENCH_REPETITIONS:-3}" \
   --benchmark_enable_random_interleaving=true \
-  --benchmark_min_time=0.2 \
+  --benchmark_min_time=0.1 \
   --benchmark_out="$build/bench.json" --benchmark_out_format=json \
   "$@" >"$build/bench.txt"
 python3 scripts/bench_report.py "$build/bench.json" | tee "$build/bench-report.md"
