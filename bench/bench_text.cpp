@@ -136,6 +136,16 @@ void register_field_counting() {
         for (auto _ : state) benchmark::DoNotOptimize(compare_count(texts.next(), ','));
         bytes_processed(state, size);
       });
+      // Two passes as the export makes them: the length, then the count.
+      add("field_count/" + suffix + "strlen_memchr" + tail, [=](benchmark::State& state) {
+        Cycle texts(fields_texts(size, density.spacing));
+        for (auto _ : state) {
+          const std::string& text = texts.next();
+          benchmark::DoNotOptimize(std::strlen(text.c_str()));
+          benchmark::DoNotOptimize(memchr_count(text, ','));
+        }
+        bytes_processed(state, size);
+      });
       // Through the export: the text's length is found first (its NUL).
       add("field_count/" + suffix + "export" + tail, [=](benchmark::State& state) {
         Cycle texts(fields_texts(size, density.spacing));
