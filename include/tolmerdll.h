@@ -61,7 +61,8 @@
 
 #if defined(TOLMER_BUILDING_LIBRARY)
 #if defined(_WIN32)
-#define TOLMER_API __declspec(dllexport)
+/* The DLL's module-definition file names the exports (undecorated). */
+#define TOLMER_API
 #else
 #define TOLMER_API __attribute__((visibility("default")))
 #endif

@@ -10,14 +10,11 @@
 #include "catalog/sub_item_names.h"
 #include "frame/libstring.h"
 #include "tolmerdll.h"
+#include "test_support.h"
 
 namespace {
 
-std::string take(LibString handle) {
-  std::string bytes(tolmer::libstring_bytes(handle));
-  tolmer::free_libstring(handle);
-  return bytes;
-}
+using test_support::take;
 
 // The numbers as decimal text separated by the byte 255.
 std::string code_string(const std::vector<int>& numbers) {

@@ -12,14 +12,11 @@
 #include "catalog/sub_item_names.h"
 #include "frame/libstring.h"
 #include "tolmerdll.h"
+#include "test_support.h"
 
 namespace {
 
-std::string take(LibString handle) {
-  std::string bytes(tolmer::libstring_bytes(handle));
-  tolmer::free_libstring(handle);
-  return bytes;
-}
+using test_support::take;
 
 // A caller's name buffer; bytes past the text are filled with '#' so that
 // writes beyond the rewritten name show.

@@ -11,14 +11,11 @@
 #include "measure/format.h"
 #include "measure/parse.h"
 #include "tolmerdll.h"
+#include "test_support.h"
 
 namespace {
 
-std::string take(LibString s) {
-  std::string out = s == nullptr ? std::string() : std::string(s);
-  FREELIBSTRING(s);
-  return out;
-}
+using test_support::take;
 
 std::string formatted(int32_t system, int32_t format, int32_t mode, double inches, int32_t places) {
   return take(GETFORMATEDTEXTFROMINCHES(system, format, mode, inches, places, 0));

@@ -10,6 +10,7 @@
 
 #include "frame/libstring.h"
 #include "host/services.h"
+#include "test_support.h"
 #include "tolmerdll.h"
 
 #if !defined(_WIN32)
@@ -20,11 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string take(LibString handle) {
-  std::string bytes(tolmer::libstring_bytes(handle));
-  tolmer::free_libstring(handle);
-  return bytes;
-}
+using test_support::take;
 
 // A host folder callback answering from a fixed path (or -1).
 struct FolderHost {

@@ -5,14 +5,11 @@
 
 #include "frame/libstring.h"
 #include "tolmerdll.h"
+#include "test_support.h"
 
 namespace {
 
-std::string take(LibString handle) {
-  std::string bytes(tolmer::libstring_bytes(handle));
-  tolmer::free_libstring(handle);
-  return bytes;
-}
+using test_support::take;
 
 struct Split {
   const char* path;

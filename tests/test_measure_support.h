@@ -6,15 +6,12 @@
 
 #include "frame/libstring.h"
 #include "tolmerdll.h"
+#include "test_support.h"
 
 namespace tolmer::testing {
 
 // The bytes of a LibString result, which is released.
-inline std::string take(LibString handle) {
-  std::string bytes(tolmer::libstring_bytes(handle));
-  FREELIBSTRING(handle);
-  return bytes;
-}
+using test_support::take;
 
 // A caller's text buffer holding `text`, its NUL, and `spare` bytes of 'X'
 // after the NUL (to see what an export writes past the text).

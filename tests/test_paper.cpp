@@ -12,14 +12,11 @@
 #include "frame/state.h"
 #include "paper/paper.h"
 #include "tolmerdll.h"
+#include "test_support.h"
 
 namespace {
 
-std::string take(LibString handle) {
-  std::string bytes(tolmer::libstring_bytes(handle));
-  tolmer::free_libstring(handle);
-  return bytes;
-}
+using test_support::take;
 
 // Every field of one record as the getters report it.
 struct Record {
@@ -238,7 +235,7 @@ TEST_F(Paper, OrientationExchangesWidthAndHeightOnlyForLandscape) {
 }
 
 TEST_F(Paper, SettersStoreOneFieldEach) {
-  using Setter = void (*)(int32_t, float);
+  using Setter = void(TOLMER_CALL*)(int32_t, float);
   struct Case {
     Setter set;
     float Record::*field;

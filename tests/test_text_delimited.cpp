@@ -10,15 +10,12 @@
 #include "frame/libstring.h"
 #include "text/delimited.h"
 #include "tolmerdll.h"
+#include "test_support.h"
 
 namespace {
 
 // Takes a LibString result: its bytes, the handle released.
-std::string take(LibString handle) {
-  std::string bytes(tolmer::libstring_bytes(handle));
-  tolmer::free_libstring(handle);
-  return bytes;
-}
+using test_support::take;
 
 // A caller's text buffer with room to spare.
 struct Buffer {

@@ -116,7 +116,7 @@ TEST(GetValue, ReadsFieldAsNumber) {
 
 // ------------------------------------- SETSTRINGPARTINSTRINGBYPOSITION(2)
 
-using SetExport = int32_t (*)(char*, int32_t, const char*, const char*);
+using SetExport = int32_t(TOLMER_CALL*)(char*, int32_t, const char*, const char*);
 
 struct SetCase {
   const char* list;

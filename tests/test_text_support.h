@@ -5,14 +5,11 @@
 
 #include "frame/libstring.h"
 #include "tolmerdll.h"
+#include "test_support.h"
 
 namespace text_test {
 
 // The bytes of a LibString result, which is released.
-inline std::string take(LibString result) {
-  std::string bytes(tolmer::libstring_bytes(result));
-  FREELIBSTRING(result);
-  return bytes;
-}
+using test_support::take;
 
 }  // namespace text_test

@@ -7,14 +7,11 @@
 #include "frame/state.h"
 #include "measure/units.h"
 #include "tolmerdll.h"
+#include "test_support.h"
 
 namespace {
 
-std::string take(LibString s) {
-  std::string out = s == nullptr ? std::string() : std::string(s);
-  FREELIBSTRING(s);
-  return out;
-}
+using test_support::take;
 
 class Units : public ::testing::Test {
  protected:

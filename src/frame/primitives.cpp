@@ -9,6 +9,14 @@
 #include <limits>
 #include <system_error>
 
+#if defined(_WIN32)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 namespace tolmer {
 
 // ------------------------------------------------------- number to text
@@ -524,6 +532,22 @@ std::string_view trim_right(std::string_view text) {
 
 std::string_view trim(std::string_view text) { return trim_right(trim_left(text)); }
 
+#if defined(_WIN32)
+// The system's ANSI upper-casing (the code page of the process).
+unsigned char upper_byte(unsigned char byte) {
+  char c = static_cast<char>(byte);
+  CharUpperBuffA(&c, 1);
+  return static_cast<unsigned char>(c);
+}
+
+void to_upper_in_place(std::string& text) {
+  constexpr std::size_t kPiece = std::size_t{1} << 30;  // counted by a DWORD
+  for (std::size_t at = 0; at < text.size(); at += kPiece) {
+    const std::size_t length = text.size() - at < kPiece ? text.size() - at : kPiece;
+    CharUpperBuffA(text.data() + at, static_cast<DWORD>(length));
+  }
+}
+#else
 namespace {
 constexpr std::array<unsigned char, 256> make_upper_table() {
   std::array<unsigned char, 256> table{};
@@ -546,6 +570,7 @@ unsigned char upper_byte(unsigned char byte) { return kUpper[byte]; }
 void to_upper_in_place(std::string& text) {
   for (char& c : text) c = static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
 }
+#endif
 
 std::string to_upper(std::string_view text) {
   std::string out(text);

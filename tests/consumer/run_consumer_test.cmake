@@ -1,0 +1,66 @@
+# Installs the built library into a fresh prefix, then builds and runs a small
+# consumer project against it twice: with find_package and with pkg-config.
+#
+# Variables: TOLMER_BUILD_DIR, TOLMER_CONFIG, TOLMER_CONSUMER_DIR,
+# TOLMER_WORK_DIR, TOLMER_C_COMPILER, TOLMER_GENERATOR, TOLMER_EXTRA_FLAGS
+# (compiler flags the library was built with that a consumer needs too, such
+# as the sanitizers).
+
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT code EQUAL 0)
+    string(REPLACE ";" " " command "${ARGN}")
+    message(FATAL_ERROR "failed (${code}): ${command}\n${out}\n${err}")
+  endif()
+  set(RUN_OUTPUT "${out}" PARENT_SCOPE)
+endfunction()
+
+set(prefix ${TOLMER_WORK_DIR}/prefix)
+file(REMOVE_RECURSE ${TOLMER_WORK_DIR})
+file(MAKE_DIRECTORY ${TOLMER_WORK_DIR})
+
+set(config_args)
+if(TOLMER_CONFIG)
+  set(config_args --config ${TOLMER_CONFIG})
+endif()
+run(${CMAKE_COMMAND} --install ${TOLMER_BUILD_DIR} --prefix ${prefix} ${config_args})
+
+foreach(installed include/tolmerdll.h bin/tolmer)
+  if(NOT EXISTS ${prefix}/${installed})
+    message(FATAL_ERROR "the installation lacks ${installed}")
+  endif()
+endforeach()
+file(GLOB_RECURSE package_files ${prefix}/*tolmerdllConfig.cmake)
+file(GLOB_RECURSE pc_files ${prefix}/*tolmerdll.pc)
+if(NOT package_files OR NOT pc_files)
+  message(FATAL_ERROR "the installation lacks the CMake package or tolmerdll.pc")
+endif()
+list(GET pc_files 0 pc_file)
+get_filename_component(pc_dir ${pc_file} DIRECTORY)
+get_filename_component(libdir ${pc_dir} DIRECTORY)
+
+# The installed tool runs and finds its library.
+run(${prefix}/bin/tolmer call GETMEASUREMENTLABEL 0 0 1.5)
+if(NOT RUN_OUTPUT STREQUAL "result = \"Feet\"\n")
+  message(FATAL_ERROR "the installed tolmer printed: ${RUN_OUTPUT}")
+endif()
+
+# 1. CMake: find_package(tolmerdll) and tolmerdll::tolmerdll.
+run(${CMAKE_COMMAND} -S ${TOLMER_CONSUMER_DIR} -B ${TOLMER_WORK_DIR}/cmake-build
+    -G ${TOLMER_GENERATOR} -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release
+    -DCMAKE_C_COMPILER=${TOLMER_C_COMPILER} "-DCMAKE_C_FLAGS=${TOLMER_EXTRA_FLAGS}")
+run(${CMAKE_COMMAND} --build ${TOLMER_WORK_DIR}/cmake-build)
+run(${TOLMER_WORK_DIR}/cmake-build/consumer)
+message(STATUS "CMake consumer: ${RUN_OUTPUT}")
+
+# 2. pkg-config.
+find_program(PKG_CONFIG NAMES pkg-config pkgconf REQUIRED)
+set(ENV{PKG_CONFIG_PATH} ${pc_dir})
+run(${PKG_CONFIG} --cflags --libs tolmerdll)
+string(STRIP "${RUN_OUTPUT}" flags)
+separate_arguments(flags UNIX_COMMAND "${flags}")
+separate_arguments(extra_flags UNIX_COMMAND "${TOLMER_EXTRA_FLAGS}")
+run(${TOLMER_C_COMPILER} ${extra_flags} ${TOLMER_CONSUMER_DIR}/consumer.c ${flags} -o ${TOLMER_WORK_DIR}/consumer-pkg-config)
+set(ENV{LD_LIBRARY_PATH} ${libdir})
+run(${TOLMER_WORK_DIR}/consumer-pkg-config)
+message(STATUS "pkg-config consumer: ${RUN_OUTPUT}")

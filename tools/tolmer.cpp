@@ -1,0 +1,293 @@
+// tolmer: the library at a terminal.
+//
+// Each subcommand is a host of the library: it initialises it, calls its
+// exports (found by name, as a host finds them) and prints what they answer.
+// Exit codes: 0 success, 1 input rejected or not found, 2 usage error,
+// 3 an export the command needs is missing from this build of the library.
+#include <cstring>
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli.h"
+#include "commands.h"
+#include "library.h"
+
+#ifndef TOLMER_VERSION
+#define TOLMER_VERSION "unknown"
+#endif
+
+namespace tolmer::tool {
+namespace {
+
+const Command kCommands[] = {
+    {"length", "read a typed length: separate, convert, validate, format",
+     "tolmer length TEXT [--metric] [--format N] [--decimal | --fraction] [--places N]\n"
+     "                    [--min INCHES] [--max N] [--max-total INCHES]",
+     "Takes one length entry the way a length field of the host does: separates\n"
+     "numbers from unit words, converts the text to inches, checks it against the\n"
+     "limits and formats it for display. Prints the separated text, the length in\n"
+     "inches and the display text. A rejected entry prints the message the user\n"
+     "would see (in the \"Measurement Error\" box) on standard error and exits 1.\n"
+     "\n"
+     "Options:\n"
+     "  --metric          metric display settings (default: English)\n"
+     "  --format N        display format: English 0 to 13 (default 6),\n"
+     "                    metric 0 to 6 (default 1); see tolmer format --help\n"
+     "  --fraction        show parts of an inch as fractions (default)\n"
+     "  --decimal         show parts of an inch as decimals\n"
+     "  --places N        largest denominator in fraction mode (default 16);\n"
+     "                    decimal places otherwise (default 3)\n"
+     "  --min INCHES      the smallest length allowed (default 0)\n"
+     "  --max N           the largest number allowed in any one unit, as typed\n"
+     "                    (default 0: no limit)\n"
+     "  --max-total INCHES  the largest length allowed (default 1000000)\n"
+     "\n"
+     "The numbers in the messages have --places decimal places in decimal mode\n"
+     "and two in fraction mode.\n"
+     "\n"
+     "Examples:\n"
+     "  $ tolmer length \"12'6 1/2\\\"\"\n"
+     "  separated  12 ' 6 1/2 \"\n"
+     "  inches     150.5\n"
+     "  display    12' 6 1/2\"\n"
+     "\n"
+     "  $ tolmer length \"3.5m\" --metric --format 4\n"
+     "  separated  3.5 m\n"
+     "  inches     137.79527\n"
+     "  display    3500 mm\n"
+     "\n"
+     "  $ tolmer length \"150 ft\" --max 100\n"
+     "  The value you have entered for feet is invalid. The value cannot exceed 100.\n"
+     "  (exit code 1)\n",
+     run_length},
+    {"format", "a length in inches as display text, in one format or all",
+     "tolmer format INCHES [--metric] [--format N|all] [--decimal | --fraction] [--places N]",
+     "Prints the display text of a length given in inches. With --format all,\n"
+     "prints every format of the system with its code.\n"
+     "\n"
+     "Options:\n"
+     "  --metric          metric formats 0 to 6 (default format 1); without it the\n"
+     "                    English formats 0 to 13 (default format 6)\n"
+     "  --format N|all    the format code, or all of them\n"
+     "  --fraction        parts of an inch as fractions (default; English only)\n"
+     "  --decimal         parts of an inch as decimals\n"
+     "  --places N        largest denominator in fraction mode (default 16);\n"
+     "                    decimal places otherwise (default 3)\n"
+     "\n"
+     "Examples:\n"
+     "  $ tolmer format 150.5\n"
+     "  12' 6 1/2\"\n"
+     "\n"
+     "  $ tolmer format 150.5 --decimal --places 2 --format 3\n"
+     "  12.54 Feet\n"
+     "\n"
+     "  $ tolmer format 100 --metric --format all\n"
+     "  format  text\n"
+     "       0  2 Meters 540 Millimeters\n"
+     "       1  2m 540mm\n"
+     "       2  2.54 Meters\n"
+     "       3  2.54 m\n"
+     "       4  2540 mm\n"
+     "       5  2540\n"
+     "       6  2m 54cm\n",
+     run_format},
+    {"scale", "the standard drawing scales, or the standard scale for a ratio",
+     "tolmer scale [RATIO] [--metric | --english]",
+     "Without a ratio, lists the standard scales of both systems with the inches\n"
+     "of drawing that stand for one foot. With a ratio (1:50, or 0.02), prints the\n"
+     "standard scale of each system for it: the ratio itself when it is a standard\n"
+     "scale, otherwise the largest standard scale that does not exceed it. Exits 1\n"
+     "when no system has one.\n"
+     "\n"
+     "Options:\n"
+     "  --metric, --english   one system only\n"
+     "\n"
+     "Examples:\n"
+     "  $ tolmer scale --english\n"
+     "  English scales\n"
+     "  index  ratio   inches per foot\n"
+     "      0  1:1     12\n"
+     "      ...\n"
+     "      4  1:48    0.25\n"
+     "      ...\n"
+     "\n"
+     "  $ tolmer scale 1:50\n"
+     "  English  1:64    index 5, 0.1875 inches per foot\n"
+     "  Metric   1:50    index 6, 0.24 inches per foot\n",
+     run_scale},
+    {"paper", "the paper sizes, or the paper of a name or a size",
+     "tolmer paper [NAME | WIDTHxHEIGHT [--metric]]",
+     "Without an argument, lists the paper table: index, name, size in inches and\n"
+     "millimetres, margins in inches. With a name (any letter case), or a size in\n"
+     "inches (millimetres with --metric), prints the matching record; a size also\n"
+     "tells the orientation. Sizes match exactly, either way round. Exits 1 when\n"
+     "nothing matches.\n"
+     "\n"
+     "Options:\n"
+     "  --metric   the size is in millimetres\n"
+     "\n"
+     "Examples:\n"
+     "  $ tolmer paper \"generic a4\"\n"
+     "  index        16\n"
+     "  name         Generic A4\n"
+     "  size         8.27 x 11.69 in (210.1 x 296.9 mm)\n"
+     "  margins      0.5 / 0.5 / 0.5 / 0.5 in (top / bottom / left / right)\n"
+     "\n"
+     "  $ tolmer paper 11x8.5\n"
+     "  index        0\n"
+     "  name         Generic Letter\n"
+     "  orientation  Landscape\n"
+     "  ...\n",
+     run_paper},
+    {"catalog", "the symbol catalog as a tree",
+     "tolmer catalog [CATEGORY [SUB [ITEM]]]",
+     "Prints the catalog below the given numbers (all of it without any): the\n"
+     "descriptions of categories and sub-categories, item types with their plural\n"
+     "and singular names, sub-item types with their names and wall-snap indices,\n"
+     "and library names in brackets. Exits 1 for numbers the catalog lacks.\n"
+     "\n"
+     "Examples:\n"
+     "  $ tolmer catalog 1 1 2\n"
+     "  1  Floor Plan  [lib_1_0]\n"
+     "    1.1  Walls/Windows/Doors  [lib_1_1]\n"
+     "      1.1.2  Windows / Window  [lib_1_1_2]\n"
+     "        1.1.2.1  Double  (wall snap 3)\n"
+     "        1.1.2.2  Single  (wall snap 2)\n"
+     "        1.1.2.3  Bay  (wall snap 4)\n",
+     run_catalog},
+    {"call", "call any export by name and show everything it answers",
+     "tolmer call [--no-init] EXPORT [ARG...] [+ EXPORT [ARG...]]...\n"
+     "       tolmer call --list",
+     "Calls an export with arguments given as text and prints its result and every\n"
+     "value it wrote back through a reference or a text buffer. Several calls,\n"
+     "separated by \"+\", run one after another in the same process. The library is\n"
+     "initialised first (INITIALIZEDLL) unless --no-init is given.\n"
+     "\n"
+     "Arguments by kind:\n"
+     "  integer, single, double   a number (integers also as 0x hexadecimal)\n"
+     "  text                      the text itself\n"
+     "  text buffer               its initial contents (the buffer has ample room)\n"
+     "  integer/single/double reference   the initial value\n"
+     "  LibString handle          the text, passed as a counted string\n"
+     "  DoubleRect reference      x1,y1,x2,y2\n"
+     "  integer array (descriptor)  the elements, 1,-2,30 (empty: no elements)\n"
+     "  bit string reference      the 32-bit variable's initial value\n"
+     "  byte reference            0 to 255\n"
+     "  NULL                      a null address, for any kind passed by address\n"
+     "\n"
+     "Options:\n"
+     "  --list      every export with its argument and result kinds\n"
+     "  --no-init   do not call INITIALIZEDLL first\n"
+     "\n"
+     "Examples:\n"
+     "  $ tolmer call GETPAPERINFOWIDTH 0 2\n"
+     "  result = 11\n"
+     "\n"
+     "  $ tolmer call BREAKFRACTIONAPART \"1 1/2\" 0 0 0 \"\"\n"
+     "  result = (none)\n"
+     "  arg 2 = 1\n"
+     "  arg 3 = 1\n"
+     "  arg 4 = 2\n"
+     "  arg 5 = \"/\"\n"
+     "\n"
+     "  $ tolmer call ACCESSTEMPSTRINGARRAY 1 Kitchen + READTEMPSTRINGARRAY 1\n"
+     "  == ACCESSTEMPSTRINGARRAY\n"
+     "  result = 1\n"
+     "  == READTEMPSTRINGARRAY\n"
+     "  result = \"Kitchen\"\n",
+     run_call},
+};
+
+const Command* find_command(const std::string& name) {
+  for (const Command& command : kCommands)
+    if (name == command.name) return &command;
+  return nullptr;
+}
+
+void print_overview(std::ostream& out) {
+  out << "usage: tolmer COMMAND [ARGUMENTS]\n\n"
+         "The tolmerdll library at a terminal.\n\nCommands:\n";
+  for (const Command& command : kCommands) {
+    std::string name = command.name;
+    name.resize(9, ' ');
+    out << "  " << name << command.summary << '\n';
+  }
+  out << "\n'tolmer COMMAND --help' tells more about a command.\n"
+         "Exit codes: 0 success, 1 input rejected or not found, 2 usage error,\n"
+         "3 this build of the library lacks an export the command needs.\n";
+}
+
+void print_help(std::ostream& out, const Command& command) {
+  out << "usage: " << command.usage << "\n\n" << command.help;
+}
+
+bool asks_for_help(const std::vector<std::string>& arguments, const Command& command) {
+  // `call` passes everything after the export name to the export.
+  if (std::strcmp(command.name, "call") == 0) return !arguments.empty() && (arguments[0] == "--help" || arguments[0] == "-h");
+  for (const std::string& argument : arguments) {
+    if (argument == "--") return false;
+    if (argument == "--help" || argument == "-h") return true;
+  }
+  return false;
+}
+
+int run(const std::vector<std::string>& arguments) {
+  if (arguments.empty()) {
+    print_overview(std::cerr);
+    return kUsage;
+  }
+  const std::string& name = arguments[0];
+  if (name == "--help" || name == "-h" || name == "help") {
+    if (name == "help" && arguments.size() > 1) {
+      if (const Command* command = find_command(arguments[1])) {
+        print_help(std::cout, *command);
+        return kSuccess;
+      }
+      std::cerr << "tolmer: unknown command '" << arguments[1] << "'\n";
+      return kUsage;
+    }
+    print_overview(std::cout);
+    return kSuccess;
+  }
+  if (name == "--version") {
+    std::cout << "tolmer " << TOLMER_VERSION << '\n';
+    return kSuccess;
+  }
+  const Command* command = find_command(name);
+  if (command == nullptr) {
+    std::cerr << "tolmer: unknown command '" << name << "'\n"
+              << "usage: tolmer COMMAND [ARGUMENTS] (commands: length, format, scale, paper, catalog, call)\n";
+    return kUsage;
+  }
+  const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+  if (asks_for_help(rest, *command)) {
+    print_help(std::cout, *command);
+    return kSuccess;
+  }
+  try {
+    const int code = command->run(rest, std::cout, std::cerr);
+    std::cout.flush();
+    return code;
+  } catch (const UsageError& error) {
+    std::cerr << "tolmer " << command->name << ": " << error.what() << '\n'
+              << "usage: " << command->usage << '\n';
+    return kUsage;
+  } catch (const Unavailable& error) {
+    std::cerr << "tolmer " << command->name << ": " << error.what() << '\n';
+    return kUnavailable;
+  }
+}
+
+}  // namespace
+}  // namespace tolmer::tool
+
+int main(int argc, char** argv) {
+  try {
+    return tolmer::tool::run(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const std::exception& error) {
+    std::cerr << "tolmer: " << error.what() << '\n';
+    return 70;
+  }
+}
