@@ -3,7 +3,7 @@
 # Usage: scripts/deps.sh [extra-package ...]
 set -euo pipefail
 
-packages=(g++ cmake make libgtest-dev libgmock-dev pkg-config "$@")
+packages=(g++ cmake make libgtest-dev libgmock-dev libbenchmark-dev pkg-config "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,10 +1,12 @@
 // The text and number primitives every export builds on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "frame/primitives.h"
 
@@ -69,6 +71,28 @@ TEST(NumberToText, EighteenDigitRoundingComesFirst) {
   // A 5 followed by more digits still rounds by the parity rule alone.
   EXPECT_EQ(number_to_text(2.51L, 1), "2");
 }
+
+// Values whose exact expansion has at most 18 digits are written from it;
+// longer ones go through the 18-digit rounding (ties to even) first. Both
+// sides of that boundary, for doubles and for wider long doubles.
+INSTANTIATE_TEST_SUITE_P(
+    ExpansionLengths, NumberToText,
+    ::testing::Values(
+        NumberCase{123456789012345678.0L, 18, P, "123456789012345678"},
+        NumberCase{1152921504606846976.0L, 18, P, "1.15292150460684698E+18"},  // 2^60
+        NumberCase{18446744073709551615.0L, 18, P, "1.84467440737095516E+19"},  // 2^64 - 1
+        NumberCase{0.00000095367431640625L, 15, P, "9.5367431640625E-7"},     // 2^-20
+        NumberCase{0.00000001490116119384765625L, 18, P, "1.49011611938476562E-8"},  // 2^-26: tie kept
+        NumberCase{0.00000004470348358154296875L, 18, P, "4.47034835815429688E-8"},  // tie raised
+        NumberCase{1234.5625L, 15, S, " 1234.5625"}, NumberCase{-1234.5625L, 6, P, "-1234.56"},
+        NumberCase{12345.6789L, 15, P, "12345.6789"}, NumberCase{-0.0625L, 1, P, "-6E-2"},
+        // The least double, 4.94065645841246544...E-324: the dropped 5 follows an even 6.
+        NumberCase{std::numeric_limits<double>::denorm_min(), 15, P, "4.94065645841246E-324"},
+        NumberCase{1e300L, 15, P, "1E+300"}, NumberCase{1e-4000L, 7, P, "1E-4000"},
+        // Digits just past the kept ones that read 9999... or 0000...
+        NumberCase{0.1234567999999, 7, P, ".1234568"}, NumberCase{0.1234567000001, 7, P, ".1234567"},
+        NumberCase{2.5000000001, 1, P, "2"}, NumberCase{3.4999999999, 1, P, "3"},
+        NumberCase{9.9999999999e-20, 3, P, "1E-19"}, NumberCase{1.0000000001e20f, 7, P, "1E+20"}));
 
 TEST(NumberToText, AppendsWithoutReplacing) {
   std::string out = "x=";
@@ -138,6 +162,20 @@ TEST(TextToNumber, LongDigitRunsStayExact) {
   EXPECT_EQ(text_to_number(digits), std::numeric_limits<double>::infinity());
   EXPECT_EQ(text_to_number("0." + std::string(5000, '0') + "1"), 0.0);
   EXPECT_EQ(text_to_number(std::string(5000, '0') + "12.5"), 12.5);
+}
+
+TEST(TextToNumber, ExponentsBeyondFourDigitsAreCapped) {
+  // 10^-10000 written out, times 10^10005 read as 10^9999.
+  const std::string tiny = "0." + std::string(9999, '0') + "1";
+  EXPECT_EQ(text_to_number(tiny + "e10005"), 0.1);
+  EXPECT_EQ(text_to_number(tiny + "E+10005x"), 0.1);
+  EXPECT_EQ(text_to_number(tiny + "D10005"), 0.1);
+  EXPECT_EQ(text_to_number("2e00003"), 2000);
+  EXPECT_EQ(text_to_number("2e0003"), 2000);
+  EXPECT_EQ(text_to_number("-2.5e-0400"), -0.0);
+  EXPECT_EQ(text_to_number("1e0400"), std::numeric_limits<double>::infinity());
+  EXPECT_EQ(text_to_number("7.25d-1"), 0.725);
+  EXPECT_EQ(text_to_number("7.25e-1d3"), 0.725);
 }
 
 struct IntCase {
@@ -272,6 +310,40 @@ INSTANTIATE_TEST_SUITE_P(
                       FieldCase{"a,,b", ",", 3, 4, ""}, FieldCase{"a,,b", ",", 3, 0, ""},
                       FieldCase{"aaa", "aa", 2, 2, "a"}, FieldCase{"x::y::z", "::", 3, 3, "z"},
                       FieldCase{"abc", "", 1, 1, "abc"}));
+
+// Long texts where the delimiter is sparse in places and dense in others,
+// against a plain split.
+TEST(DelimiterFields, LongTextsWithSparseAndDenseStretches) {
+  std::string text;
+  for (int stretch = 0; stretch < 40; ++stretch) {
+    const int gap = stretch % 4 == 0 ? 300 : 1 + stretch % 9;  // sparse, then dense
+    for (int i = 0; i < 97; ++i) {
+      text.append(static_cast<std::size_t>(gap), static_cast<char>('a' + (stretch + i) % 26));
+      text += ';';
+    }
+  }
+  std::vector<std::string> parts;
+  std::string current;
+  for (const char c : text) {
+    if (c == ';') {
+      parts.push_back(current);
+      current.clear();
+    } else {
+      current += c;
+    }
+  }
+  parts.push_back(current);
+  ASSERT_EQ(field_count(text, ";"), parts.size());
+  const auto count = static_cast<int64_t>(parts.size());
+  for (int64_t k = 1; k <= count; k += 7) {
+    EXPECT_EQ(field(text, ";", k), parts[static_cast<std::size_t>(k - 1)]) << k;
+    EXPECT_EQ(field(text, ";", -k), parts[static_cast<std::size_t>(count - k)]) << -k;
+  }
+  EXPECT_EQ(field(text, ";", count), "");
+  EXPECT_EQ(field(text, ";", count + 1), "");
+  EXPECT_EQ(field_count(text.substr(0, 1000), ";"), 1 + static_cast<std::size_t>(std::count(
+                                                          text.begin(), text.begin() + 1000, ';')));
+}
 
 struct DefaultCase {
   const char* text;

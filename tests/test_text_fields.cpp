@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/abi.h"
 #include "frame/primitives.h"
 #include "text/fields.h"
 #include "test_text_support.h"
@@ -215,6 +216,24 @@ TEST(SetStringPart, PartTakenFromTheListBufferItself) {
   // The part aliases the buffer: it is read before the buffer is rewritten.
   EXPECT_EQ(SETSTRINGPARTINSTRINGBYPOSITION(buffer, 1, buffer + 5, ","), 11);
   EXPECT_STREQ(buffer, "right,right");
+}
+
+TEST(ParseCount, LongTextsCountedAcrossPieces) {
+  // Delimiters around every multiple of 64 KiB, where a long text is split
+  // into the pieces it is read in, and a text longer than the read cap.
+  std::string text(300000, 'x');
+  for (const std::size_t at : {65535u, 131071u, 196607u, 262143u}) {
+    text[at - 1] = text[at] = text[at + 1] = ';';  // three at each boundary
+  }
+  text.back() = ';';
+  EXPECT_EQ(PARSECOUNTDLL(text.c_str(), ";"), 14);   // 13 delimiters
+  EXPECT_EQ(PARSECOUNTDLL(text.c_str(), "x;"), 6);   // one per boundary and the last
+  text[131071] = '\0';  // the text now ends inside its second piece
+  EXPECT_EQ(PARSECOUNTDLL(text.c_str(), ";"), 5);
+
+  std::string beyond(tolmer::abi::kTextCap + 5, ';');
+  EXPECT_EQ(PARSECOUNTDLL(beyond.c_str(), ";"), static_cast<int32_t>(tolmer::abi::kTextCap + 1));
+  EXPECT_EQ(PARSECOUNTDLL(beyond.c_str(), ";;"), static_cast<int32_t>(tolmer::abi::kTextCap / 2 + 1));
 }
 
 TEST(SetStringPart, LongListEveryFieldReplaced) {

@@ -30,6 +30,27 @@ inline std::string_view text_view(const char* text) {
   return {text, strnlen(text, kTextCap)};
 }
 
+// A text argument read in consecutive pieces as its end is found: `piece` is
+// called with views that together make text_view(text), none for an empty
+// or null text. Each piece is handed over while it is still in the
+// processor's cache, so work done on it needs no second trip to memory, as
+// it would after a whole text_view of a long text.
+template <class Piece>
+inline void for_each_text_piece(const char* text, Piece piece) {
+  if (text == nullptr) return;
+  constexpr std::size_t kPiece = 64 * 1024;
+  std::size_t offset = 0;
+  while (offset < kTextCap) {
+    const std::size_t length = kTextCap - offset < kPiece ? kTextCap - offset : kPiece;
+    const void* nul = std::memchr(text + offset, '\0', length);
+    const std::size_t end =
+        nul == nullptr ? offset + length : static_cast<std::size_t>(static_cast<const char*>(nul) - text);
+    if (end > offset) piece(std::string_view(text + offset, end - offset));
+    if (nul != nullptr) return;
+    offset = end;
+  }
+}
+
 // A text argument copied before use.
 inline std::string text(const char* text) { return std::string(text_view(text)); }
 

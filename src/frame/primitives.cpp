@@ -1,6 +1,8 @@
 #include "frame/primitives.h"
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -29,72 +31,194 @@ struct Digits18 {
   int exponent = 0;
 };
 
-Digits18 eighteen_digits(long double magnitude) {
-  char buffer[64] = {};
-  std::to_chars_result written{};
+// A finite double above 0 as mantissa * 2^exponent (integers).
+void split_double(double magnitude, uint64_t& mantissa, int& exponent) {
+  const auto bits = std::bit_cast<uint64_t>(magnitude);
+  const auto biased = static_cast<int>((bits >> 52) & 0x7FF);
+  mantissa = bits & ((uint64_t{1} << 52) - 1);
+  if (biased != 0) mantissa |= uint64_t{1} << 52;
+  exponent = (biased == 0 ? 1 : biased) - 1075;
+}
+
+// A finite long double above 0 as mantissa * 2^exponent; a mantissa of 0
+// when it does not fit 64 bits.
+void split_long_double(long double magnitude, uint64_t& mantissa, int& exponent) {
+#if defined(__i386__) || defined(__x86_64__)
+  if constexpr (std::numeric_limits<long double>::digits == 64) {
+    // The x87 format: a 64-bit mantissa with its leading bit, then the sign
+    // and a 15-bit biased exponent.
+    unsigned char bytes[sizeof(long double)];
+    std::memcpy(bytes, &magnitude, sizeof bytes);
+    std::memcpy(&mantissa, bytes, sizeof mantissa);
+    uint16_t sign_exponent = 0;
+    std::memcpy(&sign_exponent, bytes + 8, sizeof sign_exponent);
+    const int biased = sign_exponent & 0x7FFF;
+    exponent = (biased == 0 ? 1 : biased) - 16383 - 63;
+    return;
+  }
+#endif
+  int binary_exponent = 0;
+  const long double fraction = std::frexp(magnitude, &binary_exponent);  // [0.5, 1)
+  const long double scaled = std::ldexp(fraction, 64);
+  mantissa = scaled < 18446744073709551616.0L ? static_cast<uint64_t>(scaled) : 0;
+  if (static_cast<long double>(mantissa) != scaled) mantissa = 0;
+  exponent = binary_exponent - 64;
+}
+
+// A short exact expansion: when the magnitude, mantissa * 2^exponent, has at
+// most 18 significant decimal digits, those are its digits exactly and no
+// rounding is needed. This covers whole numbers and the decimals people type
+// (12.5, 1234.5625, 0.25) without the general conversion. False when the
+// expansion is longer (or the mantissa is 0).
+bool short_exact_digits(uint64_t mantissa, int exponent, Digits18& out) {
+  constexpr uint64_t kLimit = 1'000'000'000'000'000'000ULL;  // 10^18
+  if (mantissa == 0) return false;
+  const int zeros = std::countr_zero(mantissa);
+  mantissa >>= zeros;
+  exponent += zeros;
+  uint64_t whole = 0;  // magnitude * 10^places, an integer below 10^18
+  int places = 0;
+  if (exponent >= 0) {
+    if (exponent >= 60 || mantissa > (kLimit - 1) >> exponent) return false;
+    whole = mantissa << exponent;
+  } else {
+    // magnitude = mantissa * 5^places / 10^places
+    places = -exponent;
+    if (places > 26) return false;  // 5^26 < 2^63
+    uint64_t five_power = 1;
+    for (int i = 0; i < places; ++i) five_power *= 5;
+    if (mantissa > (kLimit - 1) / five_power) return false;
+    whole = mantissa * five_power;
+  }
+  char reversed[20];
+  int count = 0;
+  while (whole != 0) {
+    reversed[count++] = static_cast<char>('0' + whole % 10);
+    whole /= 10;
+  }
+  char forward[18];
+  for (int i = 0; i < 18; ++i) forward[i] = i < count ? reversed[count - 1 - i] : '0';
+  std::memcpy(out.digit.data(), forward, sizeof forward);
+  out.exponent = count - 1 - places;
+  return true;
+}
+
+// Reads to_chars' scientific form with `precision` (at most 17) digits after
+// the point, d.ddd...e[+-]x..., into `out`: the digits, then zeros.
+void read_scientific(const char* buffer, const char* end, int precision, Digits18& out) {
+  const auto after_point = static_cast<std::size_t>(precision);
+  out.digit[0] = buffer[0];
+  std::memcpy(out.digit.data() + 1, buffer + 2, after_point);
+  std::memset(out.digit.data() + 1 + after_point, '0', 17 - after_point);
+  const char* p = buffer + 3 + after_point;  // the exponent's sign
+  const bool negative = *p == '-';
+  ++p;
+  int exponent = 0;
+  for (; p < end; ++p) exponent = exponent * 10 + (*p - '0');
+  out.exponent = negative ? -exponent : exponent;
+}
+
+// The digits that a text of `digits` significant digits is made from: the
+// first `digits` + 1 of the 18-digit rounding (the rest may read as zeros).
+// A short expansion gives them exactly. Otherwise, for few digits, the value
+// correctly rounded to `digits` + 3 digits gives them when its last two digits
+// are neither 00 nor 99: the exact digits in those places are then not both
+// 9, so neither rounding can carry into the places before them. Failing
+// both, the full 18 digits are computed.
+template <class Float>
+void leading_digits(Float magnitude, int digits, uint64_t mantissa, int exponent, Digits18& out) {
+  if (short_exact_digits(mantissa, exponent, out)) return;
+  char buffer[64];
+  if (digits <= 13) {
+    const int precision = digits + 2;  // digits after the point
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, precision);
+    const char a = buffer[precision];  // the last two digits
+    const char b = buffer[precision + 1];
+    if (!(a == '0' && b == '0') && !(a == '9' && b == '9')) {
+      read_scientific(buffer, written.ptr, precision, out);
+      return;
+    }
+  }
+  const auto written =
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
+  read_scientific(buffer, written.ptr, 17, out);
+}
+
+// The same for a finite double above 0.
+void leading_digits(double magnitude, int digits, Digits18& out) {
+  uint64_t mantissa = 0;
+  int exponent = 0;
+  split_double(magnitude, mantissa, exponent);
+  leading_digits(magnitude, digits, mantissa, exponent, out);
+}
+
+// The same for a finite long double above 0.
+void leading_digits(long double magnitude, int digits, Digits18& out) {
   const auto as_double = static_cast<double>(magnitude);
   // A value that a double holds exactly has the same decimal expansion; the
   // double conversion is the faster one.
   if (static_cast<long double>(as_double) == magnitude) {
-    written = std::to_chars(buffer, buffer + sizeof buffer, as_double,
-                            std::chars_format::scientific, 17);
-  } else {
-    written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                            std::chars_format::scientific, 17);
+    leading_digits(as_double, digits, out);
+    return;
   }
-  Digits18 out;
-  // Layout: d.ddddddddddddddddde[+-]x... Anything else (the callers pass
-  // only finite values, but an 80-bit pattern that is no canonical number
-  // prints as "nan" or "inf") reads as zero digits: nothing past what
-  // to_chars wrote is read.
-  if (written.ptr - buffer < 22 || buffer[0] < '0' || buffer[0] > '9') {
-    out.digit.fill('0');
-    return out;
-  }
-  const char* p = buffer;
-  out.digit[0] = *p;
-  p += 2;  // digit and point
-  for (int i = 1; i < 18; ++i) out.digit[static_cast<std::size_t>(i)] = *p++;
-  ++p;  // 'e'
-  const bool negative = *p == '-';
-  ++p;
+  uint64_t mantissa = 0;
   int exponent = 0;
-  for (; p < written.ptr; ++p) exponent = exponent * 10 + (*p - '0');
-  out.exponent = negative ? -exponent : exponent;
-  return out;
+  split_long_double(magnitude, mantissa, exponent);
+  leading_digits(magnitude, digits, mantissa, exponent, out);
 }
 
-void append_exponent(std::string& out, int exponent) {
-  out += exponent < 0 ? "E-" : "E+";
-  char buffer[16];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, exponent < 0 ? -exponent : exponent);
-  out.append(buffer, written.ptr);
+// All 18 digits of a finite long double above 0.
+void eighteen_digits(long double magnitude, Digits18& out) { leading_digits(magnitude, 18, out); }
+
+// Room for the longest number text: a sign, 18 digits, a point, "E-" and a
+// four-digit exponent, with some to spare.
+constexpr std::size_t kNumberRoom = 48;
+
+char* write_chars(char* p, const char* from, std::size_t count) {
+  std::memcpy(p, from, count);
+  return p + count;
 }
 
-}  // namespace
+char* write_fill(char* p, std::size_t count, char c) {
+  std::memset(p, c, count);
+  return p + count;
+}
 
-void append_number(std::string& out, long double value, int digits, NumberForm form) {
+// Writes the text of number_to_text at `p` (kNumberRoom bytes of room) and
+// gives the end.
+char* write_number(char* p, long double value, int digits, NumberForm form) {
   if (digits < 1) digits = 1;
   if (digits > 18) digits = 18;
-  if (std::isnan(value)) {
-    out += "NaN";
-    return;
+  // Sign, zero, infinities and the digits, read from the double when it
+  // holds the value (the usual case), else from the long double.
+  bool negative = false;
+  Digits18 d;
+  const auto as_double = static_cast<double>(value);
+  if (static_cast<long double>(as_double) == value) {
+    negative = std::signbit(as_double) && as_double != 0;
+    if (negative) {
+      *p++ = '-';
+    } else if (form == NumberForm::Spaced) {
+      *p++ = ' ';
+    }
+    if (std::isinf(as_double)) return write_chars(p, "Inf", 3);
+    if (as_double == 0) {
+      *p++ = '0';
+      return p;
+    }
+    leading_digits(std::fabs(as_double), digits, d);
+  } else {
+    if (std::isnan(value)) return write_chars(p, "NaN", 3);
+    negative = std::signbit(value);  // not 0: a double holds 0
+    if (negative) {
+      *p++ = '-';
+    } else if (form == NumberForm::Spaced) {
+      *p++ = ' ';
+    }
+    if (std::isinf(value)) return write_chars(p, "Inf", 3);
+    leading_digits(std::fabs(value), digits, d);
   }
-  const bool negative = std::signbit(value) && value != 0;
-  if (negative) {
-    out += '-';
-  } else if (form == NumberForm::Spaced) {
-    out += ' ';
-  }
-  if (std::isinf(value)) {
-    out += "Inf";
-    return;
-  }
-  if (value == 0) {
-    out += '0';
-    return;
-  }
-  Digits18 d = eighteen_digits(std::fabs(value));
   // Keep `digits` digits: round up when the first dropped digit is above 5,
   // or is 5 after an odd kept digit.
   const auto keep = static_cast<std::size_t>(digits);
@@ -126,37 +250,42 @@ void append_number(std::string& out, long double value, int digits, NumberForm f
   if (x >= n - 1) {
     // Integral: digits and zeros up to the units place, while that fits.
     if (x + 1 <= digits) {
-      out.append(digit, count);
-      out.append(static_cast<std::size_t>(x + 1 - n), '0');
-      return;
+      p = write_chars(p, digit, count);
+      return write_fill(p, static_cast<std::size_t>(x + 1 - n), '0');
     }
   } else {
     const int places = n - 1 - x;
     if (places <= digits) {
       if (x < 0) {
-        out += '.';
-        out.append(static_cast<std::size_t>(-x - 1), '0');
-        out.append(digit, count);
-      } else {
-        out.append(digit, static_cast<std::size_t>(x + 1));
-        out += '.';
-        out.append(digit + x + 1, count - static_cast<std::size_t>(x + 1));
+        *p++ = '.';
+        p = write_fill(p, static_cast<std::size_t>(-x - 1), '0');
+        return write_chars(p, digit, count);
       }
-      return;
+      p = write_chars(p, digit, static_cast<std::size_t>(x + 1));
+      *p++ = '.';
+      return write_chars(p, digit + x + 1, count - static_cast<std::size_t>(x + 1));
     }
   }
-  out += digit[0];
+  *p++ = digit[0];
   if (count > 1) {
-    out += '.';
-    out.append(digit + 1, count - 1);
+    *p++ = '.';
+    p = write_chars(p, digit + 1, count - 1);
   }
-  append_exponent(out, x);
+  *p++ = 'E';
+  *p++ = x < 0 ? '-' : '+';
+  return std::to_chars(p, p + 8, x < 0 ? -x : x).ptr;
+}
+
+}  // namespace
+
+void append_number(std::string& out, long double value, int digits, NumberForm form) {
+  char buffer[kNumberRoom];
+  out.append(buffer, write_number(buffer, value, digits, form));
 }
 
 std::string number_to_text(long double value, int digits, NumberForm form) {
-  std::string out;
-  append_number(out, value, digits, form);
-  return out;
+  char buffer[kNumberRoom];
+  return std::string(buffer, write_number(buffer, value, digits, form));
 }
 
 std::string six_place_text(long double value) {
@@ -170,7 +299,8 @@ std::string six_place_text(long double value) {
     out += '.';
     return out;
   }
-  const Digits18 d = eighteen_digits(std::fabs(value));
+  Digits18 d;
+  eighteen_digits(std::fabs(value), d);
   const int x = d.exponent;
   auto digit_at = [&](int i) -> int {  // digit of weight 10^(x - i)
     return i >= 0 && i < 18 ? d.digit[static_cast<std::size_t>(i)] - '0' : 0;
@@ -269,6 +399,24 @@ double text_to_number(std::string_view text, std::size_t start) {
   if (text[i] == '+' || text[i] == '-') {
     negative = text[i] == '-';
     ++i;
+  }
+  // The common case read in one pass: a number whose exponent, if any, is
+  // written with E or e and at most four digits has exactly the grammar of
+  // the exact converter, which then reads it in place.
+  if (i < text.size() && (is_digit(text[i]) || text[i] == '.')) {
+    const char* const begin = text.data() + i;
+    const char* const end = text.data() + text.size();
+    double value = 0;
+    const auto parsed = std::from_chars(begin, end, value, std::chars_format::general);
+    if (parsed.ec == std::errc{} && !(parsed.ptr < end && (*parsed.ptr == 'D' || *parsed.ptr == 'd'))) {
+      const char* p = parsed.ptr;
+      while (p > begin && is_digit(p[-1])) --p;
+      const auto trailing_digits = parsed.ptr - p;
+      const bool has_exponent = p > begin && (p[-1] == 'e' || p[-1] == 'E' || p[-1] == '+' || p[-1] == '-');
+      if (!has_exponent || trailing_digits <= 4) return negative ? -value : value;
+    }
+    // Otherwise (no digits, a D exponent, a long exponent, out of range) the
+    // general reading below decides.
   }
   // Mantissa: digits with at most one point.
   const std::size_t mantissa_begin = i;
@@ -487,8 +635,82 @@ int32_t char_code_at(std::string_view text, int64_t position) {
 
 // ----------------------------------------------------------------- fields
 
+namespace {
+
+// The occurrences of byte `c` in the `n` bytes at `p`, by comparison: blocks
+// of 64 bytes are counted into one byte each, which compilers turn into
+// vector compares.
+std::size_t count_byte_by_compare(const char* p, std::size_t n, char c) {
+  std::size_t count = 0;
+  while (n >= 64) {
+    unsigned char block = 0;
+    for (int i = 0; i < 64; ++i) block = static_cast<unsigned char>(block + (p[i] == c ? 1 : 0));
+    count += block;
+    p += 64;
+    n -= 64;
+  }
+  for (; n > 0; --n) count += *p++ == c ? 1 : 0;
+  return count;
+}
+
+// The occurrences of byte `c` in `text`. Long stretches without it are
+// skipped by memchr; where it occurs densely (two within 64 bytes) the next
+// 2 KiB are counted by comparison instead of one memchr call per occurrence.
+std::size_t count_byte(std::string_view text, char c) {
+  constexpr std::ptrdiff_t kDenseGap = 64;
+  constexpr std::size_t kDenseBlock = 2048;
+  std::size_t count = 0;
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (p < end) {
+    const void* found = std::memchr(p, c, static_cast<std::size_t>(end - p));
+    if (found == nullptr) break;
+    const char* hit = static_cast<const char*>(found);
+    ++count;
+    const bool dense = hit - p < kDenseGap;
+    p = hit + 1;
+    if (dense) {
+      const std::size_t block = std::min(kDenseBlock, static_cast<std::size_t>(end - p));
+      count += count_byte_by_compare(p, block, c);
+      p += block;
+    }
+  }
+  return count;
+}
+
+// The 0-based offset just after occurrence number `nth` (1 or more) of byte
+// `c` in `text`, or npos. Found as count_byte counts: memchr between sparse
+// occurrences, whole 64-byte blocks counted and skipped between dense ones.
+std::size_t after_occurrence(std::string_view text, char c, std::size_t nth) {
+  constexpr std::ptrdiff_t kDenseGap = 64;
+  constexpr std::size_t kDenseBlocks = 32;
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  const char* p = begin;
+  while (p < end) {
+    const void* found = std::memchr(p, c, static_cast<std::size_t>(end - p));
+    if (found == nullptr) break;
+    const char* hit = static_cast<const char*>(found);
+    if (--nth == 0) return static_cast<std::size_t>(hit + 1 - begin);
+    const bool dense = hit - p < kDenseGap;
+    p = hit + 1;
+    if (dense) {
+      for (std::size_t b = 0; b < kDenseBlocks && end - p >= 64; ++b) {
+        const std::size_t in_block = count_byte_by_compare(p, 64, c);
+        if (in_block >= nth) break;  // the wanted one is in this block
+        nth -= in_block;
+        p += 64;
+      }
+    }
+  }
+  return std::string_view::npos;
+}
+
+}  // namespace
+
 std::size_t field_count(std::string_view text, std::string_view delimiter) {
   if (delimiter.empty()) return 1;
+  if (delimiter.size() == 1) return 1 + count_byte(text, delimiter[0]);
   std::size_t count = 1;
   std::size_t at = 0;
   while ((at = text.find(delimiter, at)) != std::string_view::npos) {
@@ -507,10 +729,17 @@ std::string_view field(std::string_view text, std::string_view delimiter, int64_
     if (k < 1) return {};
   }
   std::size_t begin = 0;
-  for (int64_t i = 1; i < k; ++i) {
-    const std::size_t at = text.find(delimiter, begin);
-    if (at == std::string_view::npos) return {};
-    begin = at + delimiter.size();
+  if (delimiter.size() == 1) {
+    if (k > 1) {
+      begin = after_occurrence(text, delimiter[0], static_cast<uint64_t>(k - 1));
+      if (begin == std::string_view::npos) return {};
+    }
+  } else {
+    for (int64_t i = 1; i < k; ++i) {
+      const std::size_t at = text.find(delimiter, begin);
+      if (at == std::string_view::npos) return {};
+      begin = at + delimiter.size();
+    }
   }
   const std::size_t end = text.find(delimiter, begin);
   return text.substr(begin, end == std::string_view::npos ? std::string_view::npos : end - begin);

@@ -115,12 +115,20 @@ Conversion convert_text_to_inches(std::string_view text, float maximum) {
   std::string prepared(trim(to_upper(text)));
   prepared += ' ';
 
+  // The bytes that follow a space in the text: a word can stand between
+  // spaces only when it begins with one of them, so the others need no search.
+  std::array<bool, 256> after_space{};
+  for (std::size_t i = 0; i + 1 < prepared.size(); ++i) {
+    if (prepared[i] == ' ') after_space[static_cast<unsigned char>(prepared[i + 1])] = true;
+  }
+
   std::array<float, 4> slots{};
   std::string padded;
   for (const UnitVisit& visit : kVisits) {
     for (int32_t index = 0; index <= kLastDesignatorIndex; ++index) {
       const std::string_view word = designator_word(visit.system, visit.unit, index);
       if (word.empty()) break;
+      if (!after_space[static_cast<unsigned char>(word.front())]) continue;
       padded.assign(1, ' ');
       padded += word;
       padded += ' ';

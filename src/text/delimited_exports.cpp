@@ -49,11 +49,21 @@ CREATEDELIMITEDSTRING(char* delimiter, const char* item1, const char* item2, con
 
 TOLMER_EXPORT(LibString) ADDTODELIMITEDSTRING(char* list, const char* item, char* delimiter) {
   namespace abi = tolmer::abi;
-  const std::string given_list = abi::text(list);
+  // The new list is built from the caller's texts before anything is written
+  // back, so the list itself need not be copied first (only the short item
+  // and delimiter are).
   const std::string given_item = abi::text(item);
-  const std::string delim = take_delimiter(abi::text(delimiter), delimiter);
-  if (!given_list.empty()) abi::write_buffer(list, given_list + delim);
-  return abi::result(tolmer::add_to_list(given_list, given_item, delim));
+  const std::string given_delimiter = abi::text(delimiter);
+  const std::string_view delim =
+      given_delimiter.empty() ? tolmer::kDefaultDelimiter : std::string_view(given_delimiter);
+  const std::string_view given_list = abi::text_view(list);
+  const std::size_t list_size = given_list.size();
+  const std::string joined = tolmer::add_to_list(given_list, given_item, delim);
+  take_delimiter(given_delimiter, delimiter);
+  // The list buffer becomes the list followed by the delimiter: the start of
+  // the joined list.
+  if (list_size != 0) abi::write_buffer(list, std::string_view(joined).substr(0, list_size + delim.size()));
+  return abi::result(joined);
 }
 
 TOLMER_EXPORT(int32_t)

@@ -25,8 +25,17 @@ int32_t replace_in_buffer(char* list, int32_t position, const char* part, const 
 }  // namespace
 
 TOLMER_EXPORT(int32_t) PARSECOUNTDLL(const char* text, const char* delimiter) {
-  return static_cast<int32_t>(
-      tolmer::count_fields(tolmer::abi::text_view(text), tolmer::abi::text_view(delimiter)));
+  const std::string_view delimiter_text = tolmer::abi::text_view(delimiter);
+  if (delimiter_text.size() == 1) {
+    // A one-byte delimiter cannot straddle two pieces: the text is counted
+    // piece by piece as its end is found, in one pass.
+    std::size_t fields = 1;
+    tolmer::abi::for_each_text_piece(text, [&](std::string_view piece) {
+      fields += tolmer::count_fields(piece, delimiter_text) - 1;
+    });
+    return static_cast<int32_t>(fields);
+  }
+  return static_cast<int32_t>(tolmer::count_fields(tolmer::abi::text_view(text), delimiter_text));
 }
 
 TOLMER_EXPORT(LibString)
