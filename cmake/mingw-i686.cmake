@@ -6,24 +6,10 @@ set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
 
 set(TOLMER_MINGW_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${TOLMER_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TOLMER_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${TOLMER_MINGW_PREFIX}-windres)
-set(CMAKE_DLLTOOL ${TOLMER_MINGW_PREFIX}-dlltool)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${TOLMER_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
 
 # Real arithmetic of float and double in SSE registers, rounded at every
 # operation exactly as on x86-64 (long double stays on the x87 unit with its
 # 64-bit mantissa). The caller's stack may be aligned to 4 bytes only.
 set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse -mincoming-stack-boundary=2")
 set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse -mincoming-stack-boundary=2")
-
-# The C and C++ runtime (libgcc, libstdc++, winpthread) linked in statically.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

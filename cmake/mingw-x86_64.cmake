@@ -6,18 +6,4 @@ set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 
 set(TOLMER_MINGW_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${TOLMER_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TOLMER_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${TOLMER_MINGW_PREFIX}-windres)
-set(CMAKE_DLLTOOL ${TOLMER_MINGW_PREFIX}-dlltool)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${TOLMER_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# The C and C++ runtime (libgcc, libstdc++, winpthread) linked in statically.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
