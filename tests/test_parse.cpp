@@ -120,6 +120,19 @@ struct ReadCase {
 
 constexpr int32_t kPreset = 77;
 
+// Reads one case with both references preset and checks value, start and end.
+void expect_reading(const ReadCase& c) {
+  SCOPED_TRACE(std::string(c.text) + " @" + std::to_string(c.position));
+  LibString text = tolmer::make_libstring(c.text);
+  int32_t start = kPreset, end = kPreset;
+  EXPECT_EQ(GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(c.system, text, c.position, c.backwards,
+                                                      &start, &end),
+            c.value);
+  EXPECT_EQ(start, c.start);
+  EXPECT_EQ(end, c.end);
+  FREELIBSTRING(text);
+}
+
 TEST_F(MeasureParse, ReadsTheNumberNextToAPosition) {
   const ReadCase cases[] = {
       // The inches of 12' 6 1/2": fraction and whole part, start and end.
@@ -147,17 +160,7 @@ TEST_F(MeasureParse, ReadsTheNumberNextToAPosition) {
       // A backwards flag other than -1 reads forwards.
       {0, "x 42", 3, 1, 42.0f, kPreset, kPreset + 1},
   };
-  for (const ReadCase& c : cases) {
-    SCOPED_TRACE(std::string(c.text) + " @" + std::to_string(c.position));
-    LibString text = tolmer::make_libstring(c.text);
-    int32_t start = kPreset, end = kPreset;
-    EXPECT_EQ(GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(c.system, text, c.position, c.backwards,
-                                                        &start, &end),
-              c.value);
-    EXPECT_EQ(start, c.start);
-    EXPECT_EQ(end, c.end);
-    FREELIBSTRING(text);
-  }
+  for (const ReadCase& c : cases) expect_reading(c);
 }
 
 TEST_F(MeasureParse, ReadingOutsideTheTextLeavesTheReferences) {
@@ -169,17 +172,7 @@ TEST_F(MeasureParse, ReadingOutsideTheTextLeavesTheReferences) {
       {0, "5   ", 2, 0, 0.0f, kPreset, kPreset},
       {0, "", 1, -1, 0.0f, kPreset, kPreset},
   };
-  for (const ReadCase& c : cases) {
-    SCOPED_TRACE(std::string(c.text) + " @" + std::to_string(c.position));
-    LibString text = tolmer::make_libstring(c.text);
-    int32_t start = kPreset, end = kPreset;
-    EXPECT_EQ(GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(c.system, text, c.position, c.backwards,
-                                                        &start, &end),
-              c.value);
-    EXPECT_EQ(start, c.start);
-    EXPECT_EQ(end, c.end);
-    FREELIBSTRING(text);
-  }
+  for (const ReadCase& c : cases) expect_reading(c);
 }
 
 TEST_F(MeasureParse, ReadingWithAStartNearTheLimitDoesNotOverflow) {

@@ -174,7 +174,7 @@ static void check_float(const char* call, float got, float want) {
          (double)want);
 }
 
-/* A real result given by the spec's decimal value: within 2 units in the last
+/* A real result known as a decimal value: within 2 units in the last
  * place (the exact bits are compared across platforms by the "=" lines). */
 static void check_double_near(const char* call, double got, double want) {
   printf("= %s -> %016" PRIX64 "\n", call, double_bits(got));
