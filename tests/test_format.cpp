@@ -275,10 +275,41 @@ TEST_F(Formatting, FractionNoiseIsNotShownAsZero) {
       {kEnglish, 13, kFractional, above_one, 16, "1"},
       // 13 + 9.5e-7: no sixteenth at all.
       {kEnglish, 0, kFractional, std::nextafter(13.0f, 14.0f), 16, "1 Foot 1 Inch"},
-      // In decimals a fraction that only the exponent form could write is
-      // dropped as well (not "64.8E-7\"").
-      {kEnglish, 6, kDecimal, above_six, 8, "6\""},
+      {kEnglish, 6, kDecimal, above_six, 8, "6.00000048\""},
       {kEnglish, 6, kDecimal, above_six, 6, "6\""},
+  });
+}
+
+TEST_F(Formatting, SmallDecimalFractionsKeepTheirDigits) {
+  // Fractions below 0.1 whose seven significant digits need more than seven
+  // places are written out in full, never in exponent form and never dropped.
+  expect_cases({
+      {kEnglish, 6, kDecimal, 6.07, 8, "6.07000017\""},
+      {kEnglish, 0, kDecimal, 6040.01141, 8, "503 Feet 4.01123047 Inches"},
+      {kEnglish, 6, kDecimal, 6.000000476837158, 16, "6.0000004768372\""},
+      {kEnglish, 13, kDecimal, 0.0625 / 1024, 18, ".00006103516"},
+      // Decimal feet count the whole fraction.
+      {5, 4, kDecimal, 9988.09, 20, "832.3408 Ft."},
+      {kEnglish, 3, kDecimal, 12.01, 8, "1.000833 Feet"},
+      {kEnglish, 8, kDecimal, 12.01, 8, "1.000833'"},
+      // Seven places or fewer are written as before.
+      {kEnglish, 6, kDecimal, 6.07, 7, "6.0700002\""},
+      {kEnglish, 6, kDecimal, 6.07, 2, "6.07\""},
+  });
+}
+
+TEST_F(Formatting, HiddenFractionNoiseStillCountsInDecimalFeet) {
+  // 3.0000002 inches is 3 + 2.4e-7: the fraction is too small to show as a
+  // common fraction, but the decimal feet are 0.25000002, which round up at
+  // one place.
+  const double above_three = std::nextafter(3.0f, 4.0f);
+  expect_cases({
+      {kEnglish, 3, kFractional, 3.0000002, 1, ".3 Foot"},
+      {kEnglish, 8, kFractional, above_three, 1, ".3'"},
+      {kEnglish, 3, kFractional, 3.0, 1, ".2 Foot"},
+      {kEnglish, 3, kFractional, 3.0000002, 2, ".25 Foot"},
+      {kEnglish, 6, kFractional, 3.0000002, 1, "3\""},
+      {kEnglish, 0, kFractional, above_three, 16, "3 Inches"},
   });
 }
 

@@ -212,7 +212,7 @@ TEST_F(MeasureParse, WorkedReadings) {
 
 TEST_F(MeasureParse, ConversionWordsSpacingAndCase) {
   const ConvertCase cases[] = {
-      {"12 '- 6 \"", 0, 6.0f},  // the feet mark is not followed by a space
+      {"12 '- 6 \"", 0, 150.0f},
       {"2 FT 3 FT", 0, 24.0f},  // a unit is read once, at its first word
       {"1 YD 1 M", 0, 39.370079f},  // the metric reading of code 0 wins
       {"1 M 1 YD", 0, 39.370079f},
@@ -243,6 +243,72 @@ TEST_F(MeasureParse, ConversionWordsSpacingAndCase) {
     EXPECT_EQ(start, kPreset);
     EXPECT_EQ(end, kPreset);
   }
+}
+
+TEST_F(MeasureParse, HyphenatedFeetAndInches) {
+  const ConvertCase cases[] = {
+      // A hyphen straight after a unit word or mark separates feet from inches.
+      {"12 '- 6 \"", 0, 150.0f},
+      {"3 '- 4 3/8 \"", 0, 40.375f},
+      {"12 FT- 6 IN", 0, 150.0f},
+      {"12 '- 0 \"", 0, 144.0f},
+      {"12 ft- 6 in", 0, 150.0f},
+      // A hyphen between whole inches and their fraction joins them.
+      {"6 - 1/2 \"", 0, 6.5f},
+      {"12 ' 6 - 1/2 \"", 0, 150.5f},
+      {"6-1/2 \"", 0, 6.5f},
+      {"6 -1/2 IN", 0, 6.5f},
+      {"6 - 15\\16 \"", 0, 6.9375f},
+      // Other hyphens are left as they are.
+      {"- 5 FT", 0, 60.0f},     // first byte
+      {"1 - 1/2", 0, 0.0f},     // no unit word
+      {"6 - 1 IN", 0, 1.0f},    // no fraction after it
+      {"6 - 1/ IN", 0, 1.0f},   // no digit after the bar
+      {"X - 1/2 IN", 0, 0.5f},  // no digit before it
+      {"12 ' - 6 \"", 0, 150.0f},
+  };
+  for (const ConvertCase& c : cases) {
+    SCOPED_TRACE(c.text);
+    int32_t start = kPreset, end = kPreset;
+    EXPECT_EQ(CONVERTTEXTSTRINGVALUETOINCHES(c.text, c.maximum, &start, &end), c.inches);
+    EXPECT_EQ(start, kPreset);
+    EXPECT_EQ(end, kPreset);
+  }
+  // A mended hyphen reads exactly as a space would.
+  const char* const pairs[][2] = {
+      {"3 M- 50 CM", "3 M  50 CM"},
+      {"2 YD- 1 FT- 3 IN", "2 YD  1 FT  3 IN"},
+      {"1 FT- 3 1/4 IN", "1 FT  3 1/4 IN"},
+      {"4 FT 3 - 7/8 IN", "4 FT 3   7/8 IN"},
+  };
+  for (const auto& pair : pairs) {
+    SCOPED_TRACE(pair[0]);
+    const float spaced = CONVERTTEXTSTRINGVALUETOINCHES(pair[1], 0, nullptr, nullptr);
+    EXPECT_GT(spaced, 0.0f);
+    EXPECT_EQ(CONVERTTEXTSTRINGVALUETOINCHES(pair[0], 0, nullptr, nullptr), spaced);
+  }
+}
+
+TEST_F(MeasureParse, HyphenMendMovesNoPosition) {
+  // The inches number 12 1/2 is read across the hyphen; its positions are
+  // those of the typed text (trimmed).
+  int32_t start = kPreset, end = kPreset;
+  EXPECT_EQ(CONVERTTEXTSTRINGVALUETOINCHES("5 ' 12 - 1/2 \"", 10, &start, &end), -6.0f);
+  EXPECT_EQ(start, 5);
+  EXPECT_EQ(end, 12);
+  start = end = kPreset;
+  EXPECT_EQ(CONVERTTEXTSTRINGVALUETOINCHES("  11 FT- 6 IN", 10, &start, &end), -4.0f);
+  EXPECT_EQ(start, 0);
+  EXPECT_EQ(end, 1);
+}
+
+TEST_F(MeasureParse, HyphensStayInSeparationAndReading) {
+  std::vector<char> buffer = buffer_with("12'-6\"", 8);
+  EXPECT_EQ(take(SEPARATEMEASUREMENTSINTEXTSTRING(buffer.data())), "12 '- 6 \"");
+  const ReadCase cases[] = {
+      {0, "6 - 1/2 \"", 7, -1, 0.5f, 5, 7},
+  };
+  for (const ReadCase& c : cases) expect_reading(c);
 }
 
 struct MaximumCase {
@@ -291,8 +357,7 @@ TEST_F(MeasureParse, SeparatedTextConvertsLikeTheWorkedRoad) {
     float inches;
   } const cases[] = {
       {"12'6 1/2\"", 150.5f}, {"5FT3IN", 63.0f}, {"250mm", 9.84251976f},
-      // The hyphen stands next to the fraction: the whole part is not read.
-      {"6-1/2 in", 0.5f}, {"6 1/2in", 6.5f},
+      {"6-1/2 in", 6.5f}, {"6 1/2in", 6.5f},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ struct Recorder {
 };
 
 constexpr int32_t kWindow = 4242;
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr const char* kCaption = "message Measurement Error: ";
 
 class MeasurementEntry : public ::testing::Test {
@@ -142,6 +144,27 @@ TEST_F(MeasurementEntry, Conversations) {
       // Decimal feet have no denominator: the echo keeps 3 places.
       {"decimal feet in fractional mode", "12 ' 1 \"", 0, 0, 1200, 0, 3, 0, 2, 0, 145.0f,
        {text("12.083 Feet")}},
+      // Decimal feet are echoed from decimal inches: 150.9 inches is 12.575
+      // feet, not the 151 inches that a denominator of 3 would make of it.
+      {"decimal feet echo, format 3", "150.9 IN", 0, 0, 1200, 0, 3, 0, 2, 0, 150.9f,
+       {text("12.575 Feet")}},
+      {"decimal feet echo, format 4", "12 ' 6.9 \"", 0, 0, 1200, 0, 4, 0, 2, 0, 150.9f,
+       {text("12.575 Ft.")}},
+      {"decimal feet echo, format 5", "150.9 IN", 0, 0, 1200, 0, 5, 0, 2, 0, 150.9f,
+       {text("12.575 Ft")}},
+      {"decimal feet echo, format 8", "150.9 IN", 0, 0, 1200, 0, 8, 0, 2, 0, 150.9f,
+       {text("12.575'")}},
+      {"decimal feet echo, decimal mode", "150.9 IN", 0, 0, 1200, 0, 3, 1, 2, 0, 150.9f,
+       {text("12.575 Feet")}},
+      // Limits that are not numbers.
+      {"a maximum total that is not a number rejects nothing", "12 IN", 0, 0, kNaN, 0, 6, 1, 2,
+       0, 12.0f, {text("1'")}},
+      {"a minimum that is not a number rejects nothing", "12 IN", kNaN, 0, 1200, 0, 6, 1, 2, 0,
+       12.0f, {text("1'")}},
+      {"a length that is not a number fails any maximum total", "0/0 IN", 0, 0, kNaN, 0, 6, 1, 2,
+       6, 0.0f,
+       {message("The maximum value for this measurement is NaN feet."), line_length(),
+        select(0, 6), kFocus}},
   };
   for (const Entry& e : entries) {
     SCOPED_TRACE(e.name);
@@ -178,6 +201,21 @@ TEST_F(MeasurementEntry, EchoPlacesBySetting) {
     SCOPED_TRACE(std::to_string(c.system) + "/" + std::to_string(c.format) + "/" +
                  std::to_string(c.fraction_mode));
     EXPECT_EQ(tolmer::echo_places(c.system, c.format, c.fraction_mode), c.places);
+  }
+}
+
+TEST_F(MeasurementEntry, EchoModeBySetting) {
+  struct Case {
+    int32_t system, format, fraction_mode, echo_mode;
+  } const cases[] = {
+      {0, 3, 0, 1}, {0, 4, 0, 1}, {0, 5, 0, 1}, {0, 8, 0, 1},  // decimal feet: decimals
+      {0, 6, 0, 0}, {0, 0, 0, 0}, {0, 13, 0, 0}, {0, 99, 0, 0},  // fractions shown
+      {0, 3, 1, 1}, {0, 3, 2, 2}, {1, 3, 0, 0},  {7, 3, 0, 0},   // no fractions anyway
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.system) + "/" + std::to_string(c.format) + "/" +
+                 std::to_string(c.fraction_mode));
+    EXPECT_EQ(tolmer::echo_fraction_mode(c.system, c.format, c.fraction_mode), c.echo_mode);
   }
 }
 

@@ -1,6 +1,8 @@
 #include "measure/format.h"
 
 #include <cmath>
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "frame/primitives.h"
@@ -129,6 +131,28 @@ std::string format_metric(int32_t format, const MeasurementParts& parts, int32_t
   return std::string(trim(text));
 }
 
+// The part of an inch in decimals: seven significant digits, laid out
+// without an exponent. The number text takes the exponent form when the
+// digits need more than seven places ("1.123047E-2"); here they are written
+// out in full (".01123047"). The fraction lies between 0 and 1, so only a
+// negative exponent occurs.
+std::string decimal_fraction_text(float fraction) {
+  std::string text = single_to_text(fraction);
+  const std::size_t e = text.find("E-");
+  if (e == std::string::npos) return text;
+  std::string digits;
+  for (std::size_t i = 0; i < e; ++i) {
+    if (text[i] != '.') digits += text[i];
+  }
+  int zeros = 0;
+  for (std::size_t i = e + 2; i < text.size() && zeros < 1000; ++i) zeros = zeros * 10 + (text[i] - '0');
+  if (zeros < 1) return text;
+  std::string plain = ".";
+  plain.append(static_cast<std::size_t>(zeros - 1), '0');
+  plain += digits;
+  return plain;
+}
+
 }  // namespace
 
 MeasurementParts split_inches(int32_t system, float inches, int32_t places) {
@@ -160,12 +184,15 @@ std::string format_inches(int32_t system, int32_t format, int32_t fraction_mode,
 
   // The fraction of an inch as text, or the fraction carried into a whole inch.
   std::string fraction_text;
+  // A fraction of the length that is not shown (noise below half a
+  // millionth): decimal feet still count it.
+  float unshown_fraction = 0;
   if (parts.fraction > 0) {
     if (fractional) {
       fraction_text = " ";
       fraction_text += decimal_to_fraction_string(parts.fraction, places);
     } else {
-      fraction_text = single_to_text(parts.fraction);
+      fraction_text = decimal_fraction_text(parts.fraction);
       if (fraction_text.starts_with("0.")) fraction_text.erase(0, 1);
     }
     const std::string_view shown = trim(fraction_text);
@@ -175,11 +202,15 @@ std::string format_inches(int32_t system, int32_t format, int32_t fraction_mode,
       const float carried =
           static_cast<float>(static_cast<long double>(parts.minor) + 12.0L * parts.major + 1);
       parts = split_inches(system, carried, split_places);
-    } else if (shown.empty() || shown == "0" || shown.find('E') != std::string_view::npos) {
-      // Nothing to show: no fraction at this denominator, noise below half a
-      // millionth ("0"), or a decimal fraction below a ten-millionth of an
-      // inch that only the exponent form could write.
+    } else if (shown.empty()) {
+      // No fraction at this denominator: the fraction is taken as 0.
       fraction_text.clear();
+      parts.fraction = 0;
+    } else if (shown == "0") {
+      // Noise below half a millionth of an inch: "6\"", never "6 0\"". The
+      // text drops it; the length keeps it.
+      fraction_text.clear();
+      unshown_fraction = parts.fraction;
       parts.fraction = 0;
     }
   }
@@ -193,7 +224,9 @@ std::string format_inches(int32_t system, int32_t format, int32_t fraction_mode,
   switch (layout.shape) {
     case Shape::DecimalFeet:
       parts.major = static_cast<float>(round_decimal(
-          (static_cast<long double>(parts.fraction) + parts.minor) / 12 + parts.major, places));
+          (static_cast<long double>(parts.fraction) + unshown_fraction + parts.minor) / 12 +
+              parts.major,
+          places));
       parts.minor = 0;
       parts.fraction = 0;
       fraction_text.clear();

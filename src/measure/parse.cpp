@@ -107,12 +107,45 @@ constexpr std::array<UnitVisit, 7> kVisits = {{
 // The highest designator index that is tried.
 constexpr int32_t kLastDesignatorIndex = 10;
 
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// Whether the hyphen at `i` joins feet and inches, or whole inches and their
+// fraction, and so reads as a space (see parse.h). `w` is the prepared text
+// as upper-cased and trimmed, before any hyphen is mended.
+bool hyphen_reads_as_space(std::string_view w, std::size_t i) {
+  if (i == 0) return false;
+  // (a) Directly after a unit word or mark: "12 '- 6", "12 FT- 6".
+  const char before = w[i - 1];
+  if (before != ' ' && before != '-' && !is_measurement_numeral(kEnglish, before)) return true;
+  // (b) Between a digit and a fraction, spaces allowed on either side:
+  // "6 - 1/2", "6-1/2".
+  std::size_t b = i;
+  while (b > 0 && w[b - 1] == ' ') --b;
+  if (b == 0 || !is_digit(w[b - 1])) return false;
+  std::size_t a = i + 1;
+  while (a < w.size() && w[a] == ' ') ++a;
+  const std::size_t digits_start = a;
+  while (a < w.size() && is_digit(w[a])) ++a;
+  if (a == digits_start || a >= w.size() || (w[a] != '/' && w[a] != '\\')) return false;
+  return a + 1 < w.size() && is_digit(w[a + 1]);
+}
+
+// The prepared text with every hyphen that joins the parts of one length
+// replaced by a space, byte for byte (no position moves).
+void mend_hyphens(std::string& w) {
+  const std::string typed = w;
+  for (std::size_t i = 0; i < typed.size(); ++i) {
+    if (typed[i] == '-' && hyphen_reads_as_space(typed, i)) w[i] = ' ';
+  }
+}
+
 }  // namespace
 
 Conversion convert_text_to_inches(std::string_view text, float maximum) {
   Conversion conversion;
   if (trim(text).empty()) return conversion;
   std::string prepared(trim(to_upper(text)));
+  mend_hyphens(prepared);
   prepared += ' ';
 
   // The bytes that follow a space in the text: a word can stand between

@@ -1,5 +1,6 @@
 #include "measure/validate.h"
 
+#include <cmath>
 #include <string>
 
 #include "frame/primitives.h"
@@ -37,6 +38,11 @@ int32_t echo_places(int32_t system, int32_t format, int32_t fraction_mode) {
   return fractional && !is_decimal_feet_format(format) ? kEchoLargestDenominator : kEchoPlaces;
 }
 
+int32_t echo_fraction_mode(int32_t system, int32_t format, int32_t fraction_mode) {
+  const bool fractional = system == kEnglish && fraction_mode == 0;
+  return fractional && is_decimal_feet_format(format) ? kEchoDecimalMode : fraction_mode;
+}
+
 float validate_measurement_entry(int32_t window, std::string_view measurement, float minimum,
                                  float maximum, float maximum_total, int32_t system,
                                  int32_t format, int32_t fraction_mode, int32_t places) {
@@ -57,9 +63,9 @@ float validate_measurement_entry(int32_t window, std::string_view measurement, f
     return -1;
   }
 
-  // Written so that a length that is not a number (a typed 0/0) fails here
-  // as an infinite one (1/0) does, instead of being accepted.
-  if (!(v <= maximum_total)) {
+  // A length that is not a number (a typed 0/0) fails here as an infinite
+  // one (1/0) does; a maximum total that is not a number rejects nothing.
+  if (v > maximum_total || std::isnan(v)) {
     const bool metric = is_metric(system);
     const float converted = convert_measurement(maximum_total, metric ? kToMeters : kToFeet);
     const double x = static_cast<double>(round_decimal(converted, places));
@@ -89,8 +95,9 @@ float validate_measurement_entry(int32_t window, std::string_view measurement, f
     return 0;
   }
 
-  field.set_text(window, format_inches(system, format, fraction_mode, static_cast<double>(v),
-                                       echo_places(system, format, fraction_mode), 0));
+  field.set_text(window, format_inches(system, format, echo_fraction_mode(system, format, fraction_mode),
+                                       static_cast<double>(v), echo_places(system, format, fraction_mode),
+                                       0));
   return v;
 }
 

@@ -10,12 +10,15 @@
 //    with leading spaces is selected that many characters to the left, and a
 //    number without a start selects from -1, which removes the selection),
 //    the focus given to the field; result -1.
-// 2. A length above the maximum total: "The maximum value for this
+// 2. A length above the maximum total, or a length that is not a number
+//    (a typed 0/0; a maximum total that is not a number rejects every other
+//    length, which is never above it): "The maximum value for this
 //    measurement is <X> meters." (Metric: X = maximum total / 39.369) or
 //    "... <X> feet." (every other system: maximum total / 12), X rounded to
 //    `places` and written with 15 significant digits; the whole first line of
 //    the field selected, the focus given; result 0.
-// 3. A length below the minimum: "The minimum value for this measurement is
+// 3. A length below the minimum (a minimum that is not a number rejects
+//    nothing): "The minimum value for this measurement is
 //    <Y> millimeters." (Metric: the minimum in millimetres, not rounded;
 //    "millimeter." when Y is 1 or less) or "... <Y> inches." (the minimum
 //    rounded to `places`; "inch." when Y is 1 or less); the focus given, the
@@ -26,7 +29,11 @@
 //    (English, fractional mode, every format but the decimal-feet ones 3, 4,
 //    5 and 8): there 3 would be the largest denominator and would turn a
 //    typed quarter inch into a third, so the echo uses 64, which gives back
-//    every fraction typed down to sixty-fourths.
+//    every fraction typed down to sixty-fourths. The decimal-feet formats
+//    3, 4, 5 and 8 are echoed in decimal mode with 3 places whatever the
+//    fraction mode, so that the inches are not carried to a whole inch at a
+//    denominator of 3 before the feet are computed (150.9 inches is echoed
+//    as 12.575 feet, never 12.583).
 //
 // Every message box has the caption "Measurement Error". The field and the
 // message box are reached only through host::window().
@@ -43,6 +50,8 @@ inline constexpr std::string_view kMeasurementErrorCaption = "Measurement Error"
 inline constexpr int32_t kEchoLargestDenominator = 64;
 // The places of every other echo.
 inline constexpr int32_t kEchoPlaces = 3;
+// The fraction mode of the echo of a decimal-feet format.
+inline constexpr int32_t kEchoDecimalMode = 1;
 
 // Validates an entry as described above; returns the length, -1 or 0.
 float validate_measurement_entry(int32_t window, std::string_view measurement, float minimum,
@@ -51,5 +60,10 @@ float validate_measurement_entry(int32_t window, std::string_view measurement, f
 
 // The places argument of the echo for a display setting (64 or 3, above).
 int32_t echo_places(int32_t system, int32_t format, int32_t fraction_mode);
+
+// The fraction mode of the echo for a display setting: decimal (1) for the
+// decimal-feet formats 3, 4, 5 and 8 of English (system 0) in fractional
+// mode (0); otherwise the mode as given.
+int32_t echo_fraction_mode(int32_t system, int32_t format, int32_t fraction_mode);
 
 }  // namespace tolmer
