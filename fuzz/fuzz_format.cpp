@@ -33,6 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       fuzz::check(major == std::trunc(major) && minor == std::trunc(minor) && std::fabs(minor) < 12);
       fuzz::check(std::fabs(fraction) <= 1);
     }
+    // Feet, whole inches and inch fractions are written without an exponent
+    // (decimal feet are one number of their own).
+    const bool decimal_feet = format == 3 || format == 4 || format == 5 || format == 8;
+    if (system != 1 && !decimal_feet) fuzz::check(text.find('E') == std::string::npos);
   }
 
   // A length exact in sixty-fourths, shown with captions in feet and inches

@@ -77,8 +77,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Accepted: the conversion's length, echoed once in the display format.
     fuzz::check(!conversion.error && field.texts == 1 && field.focus == 0 && field.selections == 0);
     fuzz::check(result == conversion.inches);
-    fuzz::check(!(result < minimum) && result <= maximum_total);
-    fuzz::check(field.text == tolmer::format_inches(system, format, fraction_mode, static_cast<double>(result),
+    // A limit that is not a number rejects nothing; a length that is not one
+    // is never accepted.
+    fuzz::check(!std::isnan(result));
+    fuzz::check(!(result < minimum) && (result <= maximum_total || std::isnan(maximum_total)));
+    fuzz::check(field.text == tolmer::format_inches(system, format,
+                                                    tolmer::echo_fraction_mode(system, format, fraction_mode),
+                                                    static_cast<double>(result),
                                                     tolmer::echo_places(system, format, fraction_mode)));
   }
   return 0;

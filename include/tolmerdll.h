@@ -207,7 +207,13 @@ TOLMER_API LibString TOLMER_CALL SEPARATEMEASUREMENTSINTEXTSTRING(char* measurem
 TOLMER_API float TOLMER_CALL GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, LibString text, int32_t position, int32_t backwards, int32_t* start, int32_t* end);
 /* The length in inches of a separated text, or -1..-7 when a number exceeds maximum (> 0)
  * in its unit; then start and end locate the number in the trimmed text (start 0 when it
- * has no start before it), and are written only then. */
+ * has no start before it), and are written only then. Hyphens of feet-and-inches writing
+ * read as spaces, byte for byte in the upper-cased, trimmed text (no position moves): a
+ * hyphen directly after a byte that is not a space, a hyphen or a numeral (digit, ".",
+ * "/", "\"), as in 12 '- 6 " (150) and 12 FT- 6 IN (150); and a hyphen with a digit
+ * before it and a fraction (digits, a bar, a digit) after it, spaces allowed between the
+ * hyphen and each of them, as in 6 - 1/2 " (6.5) and 12 ' 6 - 1/2 " (150.5). Every other
+ * hyphen stays: - 5 FT reads 60, 1 - 1/2 reads 0 (no unit word). */
 TOLMER_API float TOLMER_CALL CONVERTTEXTSTRINGVALUETOINCHES(const char* measurement, float maximum, int32_t* start, int32_t* end);
 
 /* ======================================================================== */
@@ -218,9 +224,12 @@ TOLMER_API float TOLMER_CALL CONVERTTEXTSTRINGVALUETOINCHES(const char* measurem
  * -1, a total over maximum_total (or not a number) or under minimum gives 0, each after a
  * message box "Measurement Error", a selection and the focus on the field (window); an
  * accepted length is written back into the field in the display format and returned.
+ * A maximum_total or minimum that is not a number rejects no length that is a number.
  * The echo uses 3 places, or largest denominator 64 where it shows an inch fraction
- * (English, fraction_mode 0, formats other than decimal feet 3, 4, 5, 8). The field and
- * box go through the window services (SETHOSTSERVICES). */
+ * (English, fraction_mode 0, formats other than decimal feet 3, 4, 5, 8); the decimal-feet
+ * formats 3, 4, 5, 8 are echoed in decimal mode with 3 places whatever fraction_mode
+ * (150.9 inches: 12.575 feet). The field and box go through the window services
+ * (SETHOSTSERVICES). */
 TOLMER_API float TOLMER_CALL CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(int32_t window, const char* measurement, float minimum, float maximum, float maximum_total, int32_t system, int32_t format, int32_t fraction_mode, int32_t places);
 
 /* ======================================================================== */
@@ -235,11 +244,15 @@ TOLMER_API void TOLMER_CALL GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t sys
 /* A length as display text in English format 0-13 or Metric format 0-6 (other
  * Metric codes: empty; other English codes: numbers without captions); mode 0
  * with system 0 shows fractions with largest denominator places, else decimals.
- * A fraction reaching a whole inch carries into the inches; a fraction below
- * half a millionth (or, in decimals, below a ten-millionth) is dropped: 6.0000001
- * gives 6", never 6 0". Negative lengths: English empty; Metric 4/5 the signed
- * millimetres; other Metric codes use the floor split (-0.5 m: format 0 gives
- * "500 Millimeters", 2 gives "-.5 Meter"). NaN gives the empty text, and so does
+ * A fraction reaching a whole inch carries into the inches. In fractional mode a
+ * fraction below half a millionth is not shown (6.0000001 gives 6", never 6 0"),
+ * but decimal feet still count it (3.0000002, format 3, places 1: .3 Foot). Decimal
+ * inches keep 7 significant digits written without an exponent (6.07, places 8:
+ * 6.07000017"; 6040.01141, format 0, places 8: 503 Feet 4.01123047 Inches), and
+ * decimal feet count them (12.01, format 3, places 8: 1.000833 Feet). Negative
+ * lengths: English empty; Metric 4/5 the signed millimetres; other Metric codes
+ * use the floor split (-0.5 m: format 0 gives "500 Millimeters", 2 gives
+ * "-.5 Meter"). NaN gives the empty text, and so does
  * -infinity; +infinity shows "Inf" as its number ("Inf Feet"); Metric 4 and 5 show
  * both, and NaN, as "NaN mm" / "NaN". */
 TOLMER_API LibString TOLMER_CALL GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t format, int32_t fraction_mode, double inches, int32_t places, int32_t reserved);

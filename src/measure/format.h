@@ -36,8 +36,15 @@
 //
 // Fractions that reach a whole inch carry into the inches: 143.99 inches at
 // sixteenths is shown as 12'. A fraction too small to show at the given
-// denominator is dropped (6.01 inches at sixteenths is 6"), and so is noise
-// below half a millionth of an inch (6.0000001 inches is 6", never 6 0").
+// denominator is dropped (6.01 inches at sixteenths is 6"). In fractional
+// mode noise below half a millionth of an inch is not shown (6.0000001
+// inches is 6", never 6 0"), but it stays part of the length: decimal feet
+// count it (3.0000002 inches, format 3, places 1, is .3 Foot, 0.25000002
+// feet rounded up). Decimal inch fractions keep their seven significant
+// digits written without an exponent, however many places that takes
+// (6.07 inches at 8 places is 6.07000017"; 6.000000476837158 at 16 places is
+// 6.0000004768372"), and decimal feet count them (12.01 inches, format 3,
+// places 8, is 1.000833 Feet).
 //
 // A length with no part greater than 0 gives the empty text, except in Metric
 // formats 4 and 5 ("0 mm", "0"). Negative lengths: every English format gives

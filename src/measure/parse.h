@@ -78,7 +78,8 @@ struct Conversion {
 };
 
 // The length in inches of a separated text. The text is upper-cased,
-// trimmed, and given one trailing space (the prepared text). Units are
+// trimmed, its hyphens of feet-and-inches writing mended (below), and given
+// one trailing space (the prepared text). Units are
 // visited in the order yards, metres, inches, centimetres, feet, decimetres,
 // millimetres; for each, its designator words are tried in order, each with
 // a space on either side, and the first one found takes the number that ends
@@ -93,6 +94,18 @@ struct Conversion {
 // same code), and the result is (slot 1 + slot 0) + slot 2 + slot 3 as a
 // single. A blank text, or one with no designator word between spaces,
 // converts to 0.
+//
+// Hyphens: in the upper-cased, trimmed text a hyphen reads as a space (the
+// byte is replaced, so no position moves) when
+// (a) it stands directly after a byte that is not a space, a hyphen or a
+//     numeral character of the English set: "12 '- 6 \"" reads 150,
+//     "3 '- 4 3/8 \"" 40.375, "12 FT- 6 IN" 150, "12 '- 0 \"" 144; or
+// (b) a digit stands before it and a fraction (digits, a bar "/" or "\", a
+//     digit) after it, with any spaces between the hyphen and either:
+//     "6 - 1/2 \"" reads 6.5, "12 ' 6 - 1/2 \"" 150.5.
+// Each hyphen is judged on the text as typed. Every other hyphen stays:
+// "- 5 FT" reads 60 and "1 - 1/2" 0 (no unit word). Separation and
+// read_measurement_value never mend hyphens.
 Conversion convert_text_to_inches(std::string_view text, float maximum);
 
 }  // namespace tolmer
