@@ -145,7 +145,9 @@ std::string decimal_fraction_text(float fraction) {
     if (text[i] != '.') digits += text[i];
   }
   int zeros = 0;
-  for (std::size_t i = e + 2; i < text.size() && zeros < 1000; ++i) zeros = zeros * 10 + (text[i] - '0');
+  for (std::size_t i = e + 2; i < text.size() && zeros < 1000; ++i) {
+    zeros = zeros * 10 + (text[i] - '0');
+  }
   if (zeros < 1) return text;
   std::string plain = ".";
   plain.append(static_cast<std::size_t>(zeros - 1), '0');

@@ -95,9 +95,9 @@ float validate_measurement_entry(int32_t window, std::string_view measurement, f
     return 0;
   }
 
-  field.set_text(window, format_inches(system, format, echo_fraction_mode(system, format, fraction_mode),
-                                       static_cast<double>(v), echo_places(system, format, fraction_mode),
-                                       0));
+  const int32_t echo_mode = echo_fraction_mode(system, format, fraction_mode);
+  field.set_text(window, format_inches(system, format, echo_mode, static_cast<double>(v),
+                                       echo_places(system, format, fraction_mode), 0));
   return v;
 }
 

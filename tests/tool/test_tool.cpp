@@ -136,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
               "separated  250 mm\ninches     9.84252\ndisplay    250\n"),
         Case{"NumberWithoutUnitReadsAsZero", {"length", "12"}, 0, "separated  12\ninches     0\ndisplay    \n",
              "tolmer length: note: the entry reads as 0 inches", true, false},
-        Case{"UnitWithoutSpaceBeforeIt", {"length", "12'-6\""}, 0, "separated  12 '- 6 \"\ninches     6\ndisplay    6\"\n",
+        Case{"UnitWithoutSpaceBeforeIt", {"length", "12'-6\""}, 0, "separated  12 '- 6 \"\ninches     150\ndisplay    12' 6\"\n",
              "", true, true},
         rejected("NumberAboveTheMaximum", {"length", "150 FT", "--max", "100"},
                  "The value you have entered for feet is invalid. The value cannot exceed 100.\n"),
