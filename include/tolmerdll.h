@@ -584,7 +584,7 @@ TOLMER_API double TOLMER_CALL GETVALUEFROMSTRINGBYPOSITION(const char* text, int
  * written (the result is the length the list would have).
  */
 TOLMER_API int32_t TOLMER_CALL SETSTRINGPARTINSTRINGBYPOSITION(char* list, int32_t position, const char* part, const char* delimiter);
-/* The same as SETSTRINGPARTINSTRINGBYPOSITION. Room: list needs the length of its text + the length
+/* The same as SETSTRINGPARTINSTRINGBYPOSITION (position 1-based). Room: list needs the length of its text + the length
  * of part + 3 bytes, the NUL included. */
 TOLMER_API int32_t TOLMER_CALL SETSTRINGPARTINSTRINGBYPOSITION2(char* list, int32_t position, const char* part, const char* delimiter);
 
@@ -643,8 +643,8 @@ TOLMER_API LibString TOLMER_CALL CREATEDELIMITEDSTRING(char* delimiter, const ch
                                                        const char* item9, const char* item10);
 /* The list with the item joined on; defaults the delimiter. A non-empty list buffer is rewritten as the
  * list followed by the delimiter; an empty one is not written. Room: list needs the length of its text +
- * the length of the delimiter + 1 bytes, the NUL included; delimiter needs 2 bytes, the NUL included,
- * when given empty. */
+ * the length of the delimiter + 1 bytes, the NUL included. Room: delimiter needs 2 bytes, the NUL
+ * included, when given empty. */
 TOLMER_API LibString TOLMER_CALL ADDTODELIMITEDSTRING(char* list, const char* item, char* delimiter);
 /* The 1-based number of the first field equal to the item, or 0; defaults the delimiter. match_case 0
  * upper-cases the list and the item, not the delimiter (a delimiter holding a byte that upper-casing
