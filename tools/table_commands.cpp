@@ -280,15 +280,21 @@ std::vector<Paper> papers_with_words(const std::vector<Paper>& papers, const std
 }
 
 // Up to three names nearest the query: the fewest edits to the whole name or
-// to one of its words.
+// to one of its words; among equals, names that begin with the query (or
+// have a word that does) come first.
 std::vector<std::string> closest_names(const std::vector<Paper>& papers, const std::string& query) {
   const std::string wanted = upper(trimmed(query));
-  std::vector<std::pair<std::size_t, std::string>> ranked;
+  const auto begins = [&](const std::string& text) { return !wanted.empty() && text.rfind(wanted, 0) == 0; };
+  std::vector<std::pair<std::pair<std::size_t, bool>, std::string>> ranked;
   for (const Paper& p : papers) {
     const std::string name = upper(p.name);
     std::size_t best = edit_distance(wanted, name);
-    for (const std::string& word : words_of(name)) best = std::min(best, edit_distance(wanted, word));
-    ranked.emplace_back(best, p.name);
+    bool prefix = begins(name);
+    for (const std::string& word : words_of(name)) {
+      best = std::min(best, edit_distance(wanted, word));
+      prefix = prefix || begins(word);
+    }
+    ranked.push_back({{best, !prefix}, p.name});
   }
   std::stable_sort(ranked.begin(), ranked.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
