@@ -4,6 +4,11 @@
 // counted strings made for the call command, and one set of exit codes.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -156,5 +161,80 @@ INSTANTIATE_TEST_SUITE_P(Tool, ExitCodesInDocuments, testing::Values("README.md"
                          [](const testing::TestParamInfo<const char*>& info) {
                            return std::string(info.param).find("README") == 0 ? "Readme" : "ToolReference";
                          });
+
+// --- what the README tells a new user ------------------------------------------
+
+struct Phrase {
+  const char* label;
+  const char* document;
+  const char* text;  // compared on one line, spaces and line breaks as one space
+};
+
+void PrintTo(const Phrase& p, std::ostream* out) { *out << p.label; }
+
+class DocumentTells : public testing::TestWithParam<Phrase> {};
+
+TEST_P(DocumentTells, ThePhrase) {
+  const Phrase& p = GetParam();
+  const std::string text = one_line(read_text(std::string(TOLMER_SOURCE_DIR) + "/" + p.document));
+  EXPECT_NE(text.find(p.text), std::string::npos) << p.document << " lacks: " << p.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Readme, DocumentTells,
+    testing::Values(
+        Phrase{"WhereTheToolIs", "README.md", "After the first command the tool is `build/tools/tolmer`"},
+        Phrase{"RunWithArguments", "README.md", "`scripts/run.sh ARGS` rebuild what changed and run `tolmer ARGS`"},
+        Phrase{"InstallWithoutTests", "README.md",
+               "cmake -S . -B build -DTOLMER_BUILD_TESTS=OFF && cmake --build build -j2"},
+        Phrase{"LoaderThroughRpath", "README.md", "through an rpath (`-Wl,-rpath,/opt/tolmerdll/lib`)"},
+        Phrase{"LoaderThroughTheEnvironment", "README.md", "`LD_LIBRARY_PATH=/opt/tolmerdll/lib`"},
+        Phrase{"LoaderThroughLdconfig", "README.md", "run `ldconfig`"},
+        Phrase{"ExportCount", "README.md", "121 exports"},
+        Phrase{"ToolInstallWithoutTests", "docs/tool.md",
+               "cmake -S . -B build -DTOLMER_BUILD_TESTS=OFF && cmake --build build -j2"},
+        Phrase{"PlacesIsNotAGrid", "docs/tool.md", "`--places N` is the largest denominator the library may use, not a grid"}),
+    [](const testing::TestParamInfo<Phrase>& info) { return std::string(info.param.label); });
+
+// --- the document check catches drift -----------------------------------------
+
+struct DocumentCase {
+  const char* label;
+  const char* markdown;
+  int code;  // of scripts/check-docs.sh
+};
+
+void PrintTo(const DocumentCase& c, std::ostream* out) { *out << c.label; }
+
+class DocumentCheck : public testing::TestWithParam<DocumentCase> {};
+
+TEST_P(DocumentCheck, ComparesEveryExample) {
+  const DocumentCase& c = GetParam();
+  const std::string path = testing::TempDir() + "tolmer_check_docs_" + std::to_string(getpid()) + ".md";
+  {
+    std::ofstream out(path);
+    out << c.markdown;
+  }
+  const std::string command = std::string(TOLMER_SOURCE_DIR) + "/scripts/check-docs.sh --tolmer " + TOLMER_TOOL_PATH +
+                              " " + path + " >/dev/null 2>&1";
+  const int status = std::system(command.c_str());
+  std::remove(path.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), c.code);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tool, DocumentCheck,
+    testing::Values(
+        DocumentCase{"OutputAsShown", "```console\n$ tolmer format 150.5\n12' 6 1/2\"\n```\n", 0},
+        DocumentCase{"ExitCodeAsShown", "```console\n$ tolmer paper 1x1\nno paper of 1 x 1 in (sizes match exactly, "
+                                        "either way round)\n(exit code 1)\n```\n", 0},
+        DocumentCase{"OutputDrifted", "```console\n$ tolmer format 150.5\n12' 6 1/4\"\n```\n", 1},
+        DocumentCase{"ExitCodeMissing", "```console\n$ tolmer paper 1x1\nno paper of 1 x 1 in (sizes match exactly, "
+                                        "either way round)\n```\n", 1},
+        DocumentCase{"LineMissing", "```console\n$ tolmer length 5ft\nseparated  5 ft\ninches     60\n```\n", 1},
+        DocumentCase{"OtherBlocksAreNotRun", "```sh\n$ tolmer format 150.5\nanything\n```\n", 0},
+        DocumentCase{"OnlyTheToolRuns", "```console\n$ echo hello\nhello\n```\n", 1}),
+    [](const testing::TestParamInfo<DocumentCase>& info) { return std::string(info.param.label); });
 
 }  // namespace
