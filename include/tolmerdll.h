@@ -15,10 +15,19 @@
  *                      33,554,432 bytes, and copied before use. A null
  *                      address reads as the empty text.
  *   text buffer        char*: caller-owned; the export writes a NUL-terminated
- *                      result into it. The caller supplies the room each
- *                      export documents. A null buffer reads as the empty
- *                      text and nothing is written.
- *   LibString          a counted byte string handle (see below).
+ *                      result into it. Each export states the room every
+ *                      buffer of its own needs in one phrase, "Room: NAME
+ *                      needs N bytes, the NUL included."; the caller supplies
+ *                      at least that. A null buffer reads as the empty text
+ *                      and nothing is written.
+ *   LibString          a counted byte string handle (see below); a host
+ *                      makes one to pass in with MAKELIBSTRING.
+ *
+ * Positions and indices
+ *   A position in a text is 1-based: the first byte is position 1 (0 names
+ *   no byte). Table indices (paper records, scales, the temporary string
+ *   array) are 0-based. The named constants below give every code the
+ *   exports take or answer; the exports themselves take plain int32_t.
  *
  * LibString results
  *   A LibString handle points at the first byte of a counted byte string: the
@@ -82,6 +91,136 @@ extern "C" {
 typedef char* LibString;
 
 /* ======================================================================== */
+/* Named constants                                                          */
+/* ======================================================================== */
+
+/* Measurement systems (the system argument of every measurement export; any
+ * value but TOLMER_METRIC is taken as English). */
+typedef enum TolmerSystem {
+  TOLMER_ENGLISH = 0,
+  TOLMER_METRIC = 1
+} TolmerSystem;
+
+/* Units of the English system (GETMEASUREMENTDESIGNATOR's unit). */
+typedef enum TolmerEnglishUnit {
+  TOLMER_YARDS = 0,
+  TOLMER_FEET = 1,
+  TOLMER_INCHES = 2
+} TolmerEnglishUnit;
+
+/* Units of the metric system (GETMEASUREMENTDESIGNATOR's unit). */
+typedef enum TolmerMetricUnit {
+  TOLMER_METERS = 0,
+  TOLMER_DECIMETERS = 1,
+  TOLMER_CENTIMETERS = 2,
+  TOLMER_MILLIMETERS = 3
+} TolmerMetricUnit;
+
+/* Targets of CONVERTMEASUREMENT. */
+typedef enum TolmerConversionTarget {
+  TOLMER_TO_FEET = 0,
+  TOLMER_TO_METERS = 1
+} TolmerConversionTarget;
+
+/* Label styles of GETMEASUREMENTLABEL, English system ("Foot" and "Inch"
+ * take their plural above a quantity of 1). */
+typedef enum TolmerEnglishLabel {
+  TOLMER_LABEL_FOOT = 0,       /* Foot / Feet */
+  TOLMER_LABEL_INCH = 1,       /* Inch / Inches */
+  TOLMER_LABEL_FT = 2,         /* Ft */
+  TOLMER_LABEL_IN = 3,         /* In */
+  TOLMER_LABEL_FT_DOT = 4,     /* Ft. */
+  TOLMER_LABEL_IN_DOT = 5,     /* In. */
+  TOLMER_LABEL_FOOT_MARK = 6,  /* ' */
+  TOLMER_LABEL_INCH_MARK = 7   /* " */
+} TolmerEnglishLabel;
+
+/* Label styles of GETMEASUREMENTLABEL, metric system. */
+typedef enum TolmerMetricLabel {
+  TOLMER_LABEL_METER = 0,       /* Meter / Meters */
+  TOLMER_LABEL_MILLIMETER = 1,  /* Millimeter / Millimeters */
+  TOLMER_LABEL_M = 2,           /* m */
+  TOLMER_LABEL_MM = 3,          /* mm */
+  TOLMER_LABEL_CM = 4           /* cm */
+} TolmerMetricLabel;
+
+/* Display formats of English lengths (GETFORMATEDTEXTFROMINCHES and the
+ * validator), shown for 150.5 inches with fractions to 1/16; decimal feet
+ * with 2 places. */
+typedef enum TolmerEnglishFormat {
+  TOLMER_FEET_INCHES_WORDS = 0,     /* 12 Feet 6 1/2 Inches */
+  TOLMER_FEET_INCHES_FT_DOT = 1,    /* 12 Ft. 6 1/2 In. */
+  TOLMER_FEET_INCHES_FT = 2,        /* 12 Ft 6 1/2 In */
+  TOLMER_DECIMAL_FEET_WORDS = 3,    /* 12.54 Feet */
+  TOLMER_DECIMAL_FEET_FT_DOT = 4,   /* 12.54 Ft. */
+  TOLMER_DECIMAL_FEET_FT = 5,       /* 12.54 Ft */
+  TOLMER_FEET_INCHES_MARKS = 6,     /* 12' 6 1/2" */
+  TOLMER_FEET_DASH_INCHES = 7,      /* 12' - 6 1/2" */
+  TOLMER_DECIMAL_FEET_MARK = 8,     /* 12.54' */
+  TOLMER_INCHES_WORDS = 9,          /* 150 1/2 Inches */
+  TOLMER_INCHES_IN_DOT = 10,        /* 150 1/2 In. */
+  TOLMER_INCHES_IN = 11,            /* 150 1/2 In */
+  TOLMER_INCHES_MARK = 12,          /* 150 1/2" */
+  TOLMER_INCHES_BARE = 13           /* 150 1/2 */
+} TolmerEnglishFormat;
+
+/* Display formats of metric lengths, shown for 2.5 metres with 2 places. */
+typedef enum TolmerMetricFormat {
+  TOLMER_METERS_MILLIMETERS_WORDS = 0,  /* 2 Meters 500 Millimeters */
+  TOLMER_METERS_MILLIMETERS = 1,        /* 2m 500mm */
+  TOLMER_DECIMAL_METERS_WORDS = 2,      /* 2.5 Meters */
+  TOLMER_DECIMAL_METERS = 3,            /* 2.5 m */
+  TOLMER_MILLIMETERS_MM = 4,            /* 2500 mm */
+  TOLMER_MILLIMETERS_BARE = 5,          /* 2500 */
+  TOLMER_METERS_CENTIMETERS = 6         /* 2m 50cm */
+} TolmerMetricFormat;
+
+/* How the part of an inch below one is shown (English only): as a fraction
+ * whose largest denominator is the places argument, or as decimals with that
+ * many places. Any value but 0 is decimal. */
+typedef enum TolmerFractionMode {
+  TOLMER_FRACTIONAL_INCHES = 0,
+  TOLMER_DECIMAL_INCHES = 1
+} TolmerFractionMode;
+
+/* CONVERTTEXTSTRINGVALUETOINCHES's answers when a number exceeds the
+ * per-unit maximum: the unit whose number did. */
+typedef enum TolmerConversionError {
+  TOLMER_TOO_MANY_METERS = -1,
+  TOLMER_TOO_MANY_YARDS = -2,
+  TOLMER_TOO_MANY_DECIMETERS = -3,
+  TOLMER_TOO_MANY_FEET = -4,
+  TOLMER_TOO_MANY_CENTIMETERS = -5,
+  TOLMER_TOO_MANY_INCHES = -6,
+  TOLMER_TOO_MANY_MILLIMETERS = -7
+} TolmerConversionError;
+
+/* Paper orientation (the paper table's width and height are portrait). */
+typedef enum TolmerPaperOrientation {
+  TOLMER_PORTRAIT = 1,
+  TOLMER_LANDSCAPE = 2
+} TolmerPaperOrientation;
+
+/* Special folders of GETSPECIALFOLDERLOCATION (the shell's CSIDL numbers;
+ * the places off Windows are listed with the export). */
+typedef enum TolmerSpecialFolder {
+  TOLMER_FOLDER_DESKTOP = 0x0000,
+  TOLMER_FOLDER_DOCUMENTS = 0x0005,
+  TOLMER_FOLDER_MUSIC = 0x000D,
+  TOLMER_FOLDER_VIDEOS = 0x000E,
+  TOLMER_FOLDER_DESKTOP_DIRECTORY = 0x0010,
+  TOLMER_FOLDER_FONTS = 0x0014,
+  TOLMER_FOLDER_TEMPLATES = 0x0015,
+  TOLMER_FOLDER_APPLICATION_DATA = 0x001A,
+  TOLMER_FOLDER_LOCAL_APPLICATION_DATA = 0x001C,
+  TOLMER_FOLDER_INTERNET_CACHE = 0x0020,
+  TOLMER_FOLDER_COMMON_APPLICATION_DATA = 0x0023,
+  TOLMER_FOLDER_PROGRAM_FILES = 0x0026,
+  TOLMER_FOLDER_PICTURES = 0x0027,
+  TOLMER_FOLDER_PROFILE = 0x0028
+} TolmerSpecialFolder;
+
+/* ======================================================================== */
 /* Library frame                                                            */
 /* ======================================================================== */
 
@@ -95,6 +234,16 @@ TOLMER_API void TOLMER_CALL INITIALIZEDLL(void);
 
 /* Releases a LibString result. A null handle is fine. */
 TOLMER_API void TOLMER_CALL FREELIBSTRING(LibString handle);
+
+/* A new LibString holding the length bytes at bytes (NUL bytes included), to
+ * pass to the exports that take a LibString (REVERSESTRINGDLL,
+ * GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION). A length of 0 or less gives the
+ * null handle (the empty string); null bytes with a positive length give that
+ * many zero bytes; the null handle too when memory cannot be had. The caller
+ * owns the result and releases it with FREELIBSTRING (on Windows it is made by
+ * SysAllocStringByteLen, so SysFreeString releases it as well). bytes must
+ * hold length readable bytes. */
+TOLMER_API LibString TOLMER_CALL MAKELIBSTRING(const char* bytes, int32_t length);
 
 /* ======================================================================== */
 /* Host services                                                            */
@@ -117,6 +266,8 @@ typedef struct TolmerHostServices {
 
   /* Edit field and message box of the length validator. */
   void (*show_message)(void* context, const char* text, const char* caption);
+  /* first and after_last are 0-based offsets, as an edit control takes them:
+   * position p of the entry is offset p - 1. */
   void (*select_range)(void* context, int32_t window, int32_t first, int32_t after_last);
   int32_t (*line_length)(void* context, int32_t window, int32_t line);
   void (*set_focus)(void* context, int32_t window);
@@ -162,9 +313,9 @@ TOLMER_API float TOLMER_CALL CONVERTMEASUREMENT(float inches, int32_t target);
 /* ======================================================================== */
 
 /* Splits a fraction text ("1 1/2", "1-3\4") into whole, numerator, denominator and
- * separator; writes separator (separator needs 2 bytes), numerator, denominator,
- * whole, in that order, or nothing when there is no "/" or "\". Absent parts,
- * and digit runs too large for 32 bits, are 0. */
+ * separator; writes separator, numerator, denominator, whole, in that order, or
+ * nothing when there is no "/" or "\". Absent parts, and digit runs too large for
+ * 32 bits, are 0. Room: separator needs 2 bytes, the NUL included. */
 TOLMER_API void TOLMER_CALL BREAKFRACTIONAPART(const char* text, int32_t* whole, int32_t* numerator, int32_t* denominator, char* separator);
 /* The fraction over a new denominator, unreduced ("15/16" over 4 gives "4/4"); empty when unusable.
  * A new numerator beyond 32 bits is INT32_MIN, as every real made an integer ("-2147483648/4"). */
@@ -184,7 +335,8 @@ TOLMER_API LibString TOLMER_CALL DECIMALTOFRACTIONSTRING(float value, int32_t la
  * remainder, padded with spaces to the length of the text the buffer held on entry.
  * Never writes past that text and its NUL: a longer remainder is cut to it, and
  * remainder_length is the length written. No fraction: empty result, value untouched,
- * length 0, the buffer's text blanked. */
+ * length 0, the buffer's text blanked. Room: remainder needs the length of the text it
+ * holds on entry + 1 bytes, the NUL included. */
 TOLMER_API LibString TOLMER_CALL EXTRACTFRACTIONINTEXTSTRING(const char* text, int32_t reversed, char* remainder, int32_t* remainder_length, float* value);
 
 /* ======================================================================== */
@@ -197,17 +349,19 @@ TOLMER_API int32_t TOLMER_CALL ISVALIDMEASUREMENTSCALENUMERICALCHARACTER(int32_t
 /* -1 when the first byte is a digit, ".", "/" or "\", else 0. */
 TOLMER_API int32_t TOLMER_CALL ISVALIDMEASUREMENTNUMERICALCHARACTER(const char* character);
 /* Inserts a space between every numeral run and non-numeral run ("12'6\"" -> "12 ' 6 \""),
- * rewriting the buffer, and returns a copy. Room: the text, plus one byte per boundary
- * between a numeral and a non-numeral run (at most the text's length - 1), plus the NUL.
- * Blank text: empty result, buffer untouched. */
+ * rewriting the buffer, and returns a copy. Blank text: empty result, buffer untouched.
+ * Room: measurement needs 2 x the length of its text bytes, the NUL included (the text,
+ * one byte per boundary between a numeral and a non-numeral run, and the NUL). */
 TOLMER_API LibString TOLMER_CALL SEPARATEMEASUREMENTSINTEXTSTRING(char* measurement);
 /* Reads the number ending at position (backwards -1) or beginning there; writes its first
  * and last positions (the start only when found before position - 1, else it keeps the
- * caller's value; nothing when there is no number to read). */
+ * caller's value; nothing when there is no number to read). position, start and end are
+ * 1-based byte positions in text (a LibString: MAKELIBSTRING makes one). */
 TOLMER_API float TOLMER_CALL GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, LibString text, int32_t position, int32_t backwards, int32_t* start, int32_t* end);
-/* The length in inches of a separated text, or -1..-7 when a number exceeds maximum (> 0)
- * in its unit; then start and end locate the number in the trimmed text (start 0 when it
- * has no start before it), and are written only then. Hyphens of feet-and-inches writing
+/* The length in inches of a separated text, or -1..-7 (TolmerConversionError) when a
+ * number exceeds maximum (> 0) in its unit; then start and end, 1-based byte positions,
+ * locate the number in the trimmed text (start 0 when it has no start before it), and are
+ * written only then. Hyphens of feet-and-inches writing
  * read as spaces, byte for byte in the upper-cased, trimmed text (no position moves): a
  * hyphen directly after a byte that is not a space, a hyphen or a numeral (digit, ".",
  * "/", "\"), as in 12 '- 6 " (150) and 12 FT- 6 IN (150); and a hyphen with a digit
@@ -302,7 +456,8 @@ TOLMER_API int32_t TOLMER_CALL GETUBPAPERINFOARRAY(void);
 TOLMER_API void TOLMER_CALL SETPAPERINFOITEM(int32_t index, const char* name, float width, float height,
                                              float top_margin, float bottom_margin, float left_margin,
                                              float right_margin);
-/* Writes a record: the trimmed name (name buffer: 17 bytes) and the six values. */
+/* Writes a record: the trimmed name and the six values. Room: name needs 17 bytes, the NUL
+ * included. */
 TOLMER_API void TOLMER_CALL GETPAPERINFOITEM(int32_t index, char* name, float* width, float* height,
                                              float* top_margin, float* bottom_margin, float* left_margin,
                                              float* right_margin);
@@ -335,7 +490,8 @@ TOLMER_API void TOLMER_CALL SETPAPERINFOLEFTMARGIN(int32_t index, float value);
 /* Stores the right margin. */
 TOLMER_API void TOLMER_CALL SETPAPERINFORIGHTMARGIN(int32_t index, float value);
 /* Rewrites the name buffer as its trimmed, upper-cased form (never longer), then returns the first
- * index whose trimmed name equals it ignoring case, or -1. */
+ * index whose trimmed name equals it ignoring case, or -1. Room: name needs the length of its text
+ * + 1 bytes, the NUL included. */
 TOLMER_API int32_t TOLMER_CALL GETPAPERINDEXFROMPAPERNAME(char* name);
 /* The first index whose size equals width x height, each record tried portrait (orientation := 1)
  * then landscape (orientation := 2); -1 with orientation untouched when none. System 1 (metric)
@@ -370,7 +526,8 @@ TOLMER_API int32_t TOLMER_CALL ISVALIDLIBRARYNAME(const char* name);
 TOLMER_API LibString TOLMER_CALL GETSYMBOLITEMNAMEFROMTYPE(int32_t category, int32_t sub_category, int32_t item_type, int32_t plural);
 /* Item type named by the text in name, or 0. Unless the name is blank (spaces
  * only) the buffer is rewritten with the trimmed, upper-cased name, which is
- * never longer than the text read: no extra room is needed. */
+ * never longer than the text read. Room: name needs the length of its text + 1
+ * bytes, the NUL included. */
 TOLMER_API int32_t TOLMER_CALL GETSYMBOLITEMTYPEFROMNAME(int32_t category, int32_t sub_category, char* name);
 /* Name of a sub-item type, or empty. */
 TOLMER_API LibString TOLMER_CALL GETSYMBOLSUBITEMNAMEFROMTYPE(int32_t category, int32_t sub_category, int32_t item_type, int32_t sub_item_type);
@@ -420,17 +577,17 @@ TOLMER_API LibString TOLMER_CALL GETSYMBOLNAMEINVALIDCHARACTERS(void);
 
 /* The number of fields of text (at least 1). */
 TOLMER_API int32_t TOLMER_CALL PARSECOUNTDLL(const char* text, const char* delimiter);
-/* Field number position of text, unchanged (spaces kept); 0 or a position beyond the count gives the empty string. */
+/* Field number position (1-based) of text, unchanged (spaces kept); 0 or a position beyond the count gives the empty string. */
 TOLMER_API LibString TOLMER_CALL GETSTRINGPARTFROMSTRINGBYPOSITION(const char* text, int32_t position, const char* delimiter);
-/* The same field read as a number; an empty or non-numeric field gives 0. */
+/* The same field (position 1-based) read as a number; an empty or non-numeric field gives 0. */
 TOLMER_API double TOLMER_CALL GETVALUEFROMSTRINGBYPOSITION(const char* text, int32_t position, const char* delimiter);
 /*
- * Replaces field number position of the list buffer with part, joins the
+ * Replaces field number position (1-based) of the list buffer with part, joins the
  * fields back with the delimiter, strips leading and trailing spaces of the
  * whole and rewrites the buffer; returns the new length. Returns -1 and
  * leaves the buffer untouched when position is 0 or less or beyond the field
- * count (or memory runs out). Room: the list's length plus the part's
- * length plus 3 bytes always suffices (two added quotes and the NUL).
+ * count (or memory runs out). Room: list needs the length of its text + the
+ * length of part + 3 bytes, the NUL included (two quotes may be added).
  * With the delimiter "," in double quotes (the three bytes quote, comma,
  * quote) the joined text gets one double quote at each end; a list already
  * wrapped in double quotes is split inside them, so the quotes are not
@@ -440,7 +597,8 @@ TOLMER_API double TOLMER_CALL GETVALUEFROMSTRINGBYPOSITION(const char* text, int
  * written (the result is the length the list would have).
  */
 TOLMER_API int32_t TOLMER_CALL SETSTRINGPARTINSTRINGBYPOSITION(char* list, int32_t position, const char* part, const char* delimiter);
-/* The same as SETSTRINGPARTINSTRINGBYPOSITION. */
+/* The same as SETSTRINGPARTINSTRINGBYPOSITION (position 1-based). Room: list needs the length of its text + the length
+ * of part + 3 bytes, the NUL included. */
 TOLMER_API int32_t TOLMER_CALL SETSTRINGPARTINSTRINGBYPOSITION2(char* list, int32_t position, const char* part, const char* delimiter);
 
 /* ======================================================================== */
@@ -453,7 +611,8 @@ TOLMER_API int32_t TOLMER_CALL SETSTRINGPARTINSTRINGBYPOSITION2(char* list, int3
  * occurrences of the delimiter found from the left; an empty list has one
  * empty field. Joining appends each item preceded by the delimiter only when
  * the text built so far is not empty. Where a delimiter buffer is given empty,
- * "," is used and written back into it (the buffer needs 2 bytes).
+ * "," is used and written back into it (the exports that "default the
+ * delimiter"); a delimiter that is not empty is not written.
  */
 
 /* Bit of TolmerLongArray.flags set when the array has element storage. */
@@ -489,27 +648,32 @@ TOLMER_LAYOUT_CHECK(offsetof(TolmerLongArray, upper_bound) == (sizeof(int32_t*) 
 #undef TOLMER_LAYOUT_CHECK
 #endif
 
-/* The non-empty items joined in argument order (empty items left out); defaults the delimiter. */
+/* The non-empty items joined in argument order (empty items left out); defaults the delimiter.
+ * Room: delimiter needs 2 bytes, the NUL included, when given empty. */
 TOLMER_API LibString TOLMER_CALL CREATEDELIMITEDSTRING(char* delimiter, const char* item1, const char* item2,
                                                        const char* item3, const char* item4, const char* item5,
                                                        const char* item6, const char* item7, const char* item8,
                                                        const char* item9, const char* item10);
 /* The list with the item joined on; defaults the delimiter. A non-empty list buffer is rewritten as the
- * list followed by the delimiter (room: its text, the delimiter and the NUL); an empty one is not written. */
+ * list followed by the delimiter; an empty one is not written. Room: list needs the length of its text +
+ * the length of the delimiter + 1 bytes, the NUL included. Room: delimiter needs 2 bytes, the NUL
+ * included, when given empty. */
 TOLMER_API LibString TOLMER_CALL ADDTODELIMITEDSTRING(char* list, const char* item, char* delimiter);
 /* The 1-based number of the first field equal to the item, or 0; defaults the delimiter. match_case 0
  * upper-cases the list and the item, not the delimiter (a delimiter holding a byte that upper-casing
  * changes, such as a-z or 0xFF, then no longer splits the list); keep_spaces 0 trims spaces off the item
- * and every field. */
+ * and every field. Room: delimiter needs 2 bytes, the NUL included, when given empty. */
 TOLMER_API int32_t TOLMER_CALL ISSTRINGINDELIMITEDSTRING(const char* list, const char* item, char* delimiter,
                                                          int32_t keep_spaces, int32_t match_case);
 /* Rewrites the list buffer (always; never longer) with the other fields joined, empty delimiter meaning ","
- * (not written back); returns 1 when position named a field (1 to the field count), else 0. */
+ * (not written back); returns 1 when position named a field (1-based: 1 to the field count), else 0.
+ * Room: list needs the length of its text + 1 bytes, the NUL included. */
 TOLMER_API int32_t TOLMER_CALL REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(char* list, int32_t position,
                                                                        const char* delimiter);
 /* The decimal texts of the array's elements 0 to its upper bound, joined; defaults the delimiter. A null
  * descriptor, one without the storage flag or with a null address gives the empty string. Indices below
- * a positive lower bound do not exist and are skipped (the walk starts at the lower bound). */
+ * a positive lower bound do not exist and are skipped (the walk starts at the lower bound). Room: delimiter
+ * needs 2 bytes, the NUL included, when given empty. */
 TOLMER_API LibString TOLMER_CALL CREATEDELIMITEDSTRINGFROMLONGARRAY(char* delimiter, const TolmerLongArray* array);
 /* The smallest i from first to last with elements[i] == value, or -1 (also for first > last or null
  * elements). elements is the array's element 0: indices below 0 are not examined. */

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Static checks of a cross-built TOLMERDLL.dll (no Windows needed):
 #   - the export table lists exactly the expected names (build-dir/exports.txt,
-#     made from tools/export_table.h), undecorated, nothing else;
+#     made from tools/export_table.h: 121, FREELIBSTRING, MAKELIBSTRING and
+#     SETHOSTSERVICES among them), undecorated, nothing else;
 #   - 32-bit: every export is a standard-call function whose decorated name
 #     NAME@N in the library's objects carries the argument bytes that the
 #     export table's kinds give (4 per argument, 8 per double);
@@ -52,6 +53,11 @@ while read -r name; do fail "expected export missing: $name"; done \
 while read -r name; do fail "unexpected export: $name"; done \
   < <(comm -23 "$work/exported" "$work/wanted")
 if grep -q '[@?]' "$work/exported"; then fail "decorated export names: $(grep '[@?]' "$work/exported" | tr '\n' ' ')"; fi
+# 118 exports the application calls and three of the library's own.
+[ "$wanted_count" -eq 121 ] || fail "the export table lists $wanted_count exports, not 121"
+for own in FREELIBSTRING MAKELIBSTRING SETHOSTSERVICES; do
+  grep -qx "$own" "$work/exported" || fail "the library's own export $own is missing"
+done
 echo "exports: $exported_count found, $wanted_count expected"
 
 # --- 32-bit: argument bytes of each standard-call export

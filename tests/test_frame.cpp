@@ -2,6 +2,7 @@
 // conventions shared by every export.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -85,6 +86,59 @@ TEST(LibStringResults, CountBytesAndNul) {
   EXPECT_EQ(tolmer::make_libstring(""), nullptr);
   EXPECT_EQ(tolmer::libstring_bytes(nullptr), "");
   FREELIBSTRING(nullptr);
+}
+
+// MAKELIBSTRING: the bytes the caller gives, counted, NULs included.
+struct MadeCase {
+  const char* label;
+  const char* bytes;
+  int32_t length;
+  std::string expected;  // the bytes of the result; empty for the null handle
+};
+
+TEST(MakeLibString, CountsTheGivenBytes) {
+  const MadeCase cases[] = {
+      {"three bytes", "abc", 3, "abc"},
+      {"a prefix", "abcdef", 2, "ab"},
+      {"NUL bytes inside", "a\0b", 3, std::string("a\0b", 3)},
+      {"the closing NUL", "ab", 3, std::string("ab\0", 3)},
+      {"length 0 is the empty string", "abc", 0, ""},
+      {"a negative length is the empty string", "abc", -5, ""},
+      {"INT32_MIN is the empty string", "abc", INT32_MIN, ""},
+      {"no bytes: zeros", nullptr, 4, std::string(4, '\0')},
+      {"no bytes, length 0", nullptr, 0, ""},
+  };
+  for (const MadeCase& c : cases) {
+    LibString made = MAKELIBSTRING(c.bytes, c.length);
+    if (c.expected.empty()) {
+      EXPECT_EQ(made, nullptr) << c.label;
+      continue;
+    }
+    ASSERT_NE(made, nullptr) << c.label;
+    uint32_t count = 0;
+    std::memcpy(&count, made - 4, 4);
+    EXPECT_EQ(count, c.expected.size()) << c.label;
+    EXPECT_EQ(std::string(made, count), c.expected) << c.label;
+    EXPECT_EQ(made[count], '\0') << c.label;
+    FREELIBSTRING(made);
+  }
+}
+
+TEST(MakeLibString, PassesToTheExportsThatTakeOne) {
+  INITIALIZEDLL();
+  LibString text = MAKELIBSTRING("a\0bc", 4);
+  LibString reversed = REVERSESTRINGDLL(text);
+  ASSERT_NE(reversed, nullptr);
+  EXPECT_EQ(tolmer::libstring_bytes(reversed), std::string("cb\0a", 4));
+  FREELIBSTRING(reversed);
+  FREELIBSTRING(text);
+  // The number ending at position 10 of a separated entry: 6 1/2.
+  LibString entry = MAKELIBSTRING("12 ' 6 1/2 \"", 12);
+  int32_t start = 0, end = 0;
+  EXPECT_EQ(GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(0, entry, 10, -1, &start, &end), 6.5f);
+  EXPECT_EQ(start, 6);
+  EXPECT_EQ(end, 10);
+  FREELIBSTRING(entry);
 }
 
 TEST(TextArguments, NullIsEmptyAndReadingStopsAtNul) {

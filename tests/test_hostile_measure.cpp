@@ -1,6 +1,7 @@
 // Hostile inputs to the frame, host-services and measurement exports: every
 // export called with what callers get wrong, each answer the one the public
 // header documents.
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -76,6 +77,30 @@ HOSTILE_TEST(HostileFrame, INITIALIZEDLL) {
   EXPECT_EQ(GETPAPERINFOWIDTH(0, 1), width);
   EXPECT_FALSE(std::isnan(width));
   EXPECT_EQ(GETUBPAPERINFOARRAY(), 40);
+}
+
+HOSTILE_TEST(HostileFrame, MAKELIBSTRING) {
+  // Every length that names no bytes gives the null handle, whatever the address.
+  for (int32_t bad : {0, -1, INT32_MIN}) {
+    EXPECT_EQ(MAKELIBSTRING(nullptr, bad), nullptr) << bad;
+    EXPECT_EQ(MAKELIBSTRING("abc", bad), nullptr) << bad;
+  }
+  // A long text, NULs and every byte value kept as given.
+  std::string bytes(kCap, 'q');
+  for (int b = 0; b < 256; ++b) bytes[static_cast<std::size_t>(b)] = static_cast<char>(b);
+  LibString made = MAKELIBSTRING(bytes.data(), static_cast<int32_t>(bytes.size()));
+  ASSERT_NE(made, nullptr);
+  uint32_t count = 0;
+  std::memcpy(&count, made - 4, 4);
+  EXPECT_EQ(count, kCap);
+  EXPECT_EQ(std::memcmp(made, bytes.data(), bytes.size()), 0);
+  EXPECT_EQ(made[kCap], '\0');
+  FREELIBSTRING(made);
+  // A null address with a length: that many zero bytes.
+  LibString zeros = MAKELIBSTRING(nullptr, 3);
+  ASSERT_NE(zeros, nullptr);
+  EXPECT_EQ(std::string(zeros, 3), std::string(3, '\0'));
+  FREELIBSTRING(zeros);
 }
 
 HOSTILE_TEST(HostileFrame, FREELIBSTRING) {

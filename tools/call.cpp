@@ -261,6 +261,12 @@ Slot prepare(Kind kind, const std::string& text, std::size_t room, const std::st
 // it reads: the last (and first) index of an integer array, the bit number of
 // a bit string.
 void check_reach(const Entry& entry, const std::vector<Slot>& slots) {
+  // MAKELIBSTRING reads as many bytes as its length says: at most the text
+  // and its NUL.
+  if (std::strcmp(entry.name, "MAKELIBSTRING") == 0 && !slots[0].null &&
+      static_cast<int64_t>(slots[1].integer) > static_cast<int64_t>(slots[0].text.size()) + 1)
+    throw UsageError("MAKELIBSTRING would read " + std::to_string(slots[1].integer) + " bytes of a text of " +
+                     std::to_string(slots[0].text.size()) + " (and its NUL)");
   for (std::size_t i = 0; i < entry.arguments.size(); ++i) {
     const Slot& slot = slots[i];
     if (slot.null || i + 1 >= slots.size() || entry.arguments[i + 1] != Kind::Integer) continue;
@@ -325,7 +331,7 @@ int list_exports(std::ostream& out) {
 
 }  // namespace
 
-int run_call(const std::vector<std::string>& arguments, std::ostream& out, std::ostream&) {
+int run_call(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   std::size_t next = 0;
   bool initialize = true;
   for (; next < arguments.size() && arguments[next].rfind("--", 0) == 0; ++next) {
@@ -356,7 +362,11 @@ int run_call(const std::vector<std::string>& arguments, std::ostream& out, std::
   for (const auto& call : calls) {
     if (call.empty()) throw UsageError("an export name must follow \"+\"");
     const Entry* entry = find_entry(call[0]);
-    if (entry == nullptr) throw UsageError("unknown export '" + call[0] + "' (tolmer call --list shows them all)");
+    if (entry == nullptr) {
+      // A look-up that finds nothing, like the other commands' look-ups.
+      err << "tolmer call: no export named '" << call[0] << "' (tolmer call --list shows them all)\n";
+      return kRejected;
+    }
     if (call.size() - 1 != entry->arguments.size())
       throw UsageError(std::string(entry->name) + " takes " + std::to_string(entry->arguments.size()) +
                        " argument" + (entry->arguments.size() == 1 ? "" : "s") + ", not " +

@@ -25,8 +25,8 @@ enum Exit : int {
 };
 
 // Measurement systems of the library.
-inline constexpr int32_t kEnglish = 0;
-inline constexpr int32_t kMetric = 1;
+inline constexpr int32_t kEnglish = TOLMER_ENGLISH;
+inline constexpr int32_t kMetric = TOLMER_METRIC;
 
 // A wrong command line: exit code 2, the message and the command's usage.
 class UsageError : public std::runtime_error {

@@ -35,7 +35,9 @@
  *   IntegerRef             int32_t*                  4  read and/or written
  *   SingleRef              float*                    4  read and/or written
  *   DoubleRef              double*                   4  read and/or written
- *   Text                   const char*               4  read only
+ *   Text                   const char*               4  read only (MAKELIBSTRING:
+ *                                                       the next argument's count
+ *                                                       of bytes, NULs included)
  *   TextBuffer             char*                     4  rewritten in place
  *   LibStringHandle        LibString                 4  read only
  *   DoubleRectRef          const DoubleRect*         4  read only
@@ -45,14 +47,15 @@
  *   ByteRef                uint8_t*                  4  one byte, rewritten
  *   HostServicesRef        const TolmerHostServices* 4  the host's callbacks
  *
- * 118 exports of the original interface plus FREELIBSTRING and
- * SETHOSTSERVICES: 120 entries.
+ * 118 exports the host application calls, plus FREELIBSTRING, MAKELIBSTRING
+ * and SETHOSTSERVICES: 121 entries.
  */
 
 /* Library frame */
 TOLMER_EXPORT_ENTRY(LIBMAIN, Integer, (Integer, Integer, Integer))
 TOLMER_EXPORT_ENTRY(INITIALIZEDLL, Void, ())
 TOLMER_EXPORT_ENTRY(FREELIBSTRING, Void, (LibStringHandle))
+TOLMER_EXPORT_ENTRY(MAKELIBSTRING, LibString, (Text, Integer))
 TOLMER_EXPORT_ENTRY(SETHOSTSERVICES, Void, (HostServicesRef))
 
 /* Units and designators */

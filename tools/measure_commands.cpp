@@ -1,6 +1,7 @@
 // tolmer length and tolmer format: the road of a length entry, and lengths as
 // display text.
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,10 +13,10 @@
 namespace tolmer::tool {
 namespace {
 
-constexpr int32_t kFractionalInches = 0;
-constexpr int32_t kDecimalInches = 1;
-constexpr int32_t kLastEnglishFormat = 13;
-constexpr int32_t kLastMetricFormat = 6;
+constexpr int32_t kFractionalInches = TOLMER_FRACTIONAL_INCHES;
+constexpr int32_t kDecimalInches = TOLMER_DECIMAL_INCHES;
+constexpr int32_t kLastEnglishFormat = TOLMER_INCHES_BARE;
+constexpr int32_t kLastMetricFormat = TOLMER_METERS_CENTIMETERS;
 
 // The user's display settings of a length.
 struct Display {
@@ -24,6 +25,7 @@ struct Display {
   bool all_formats = false;
   int32_t mode = kFractionalInches;
   int32_t places = 16;
+  int32_t round = 0;  // --round N: the length goes to the nearest 1/N inch first (0: not)
 };
 
 int32_t last_format(int32_t system) { return system == kMetric ? kLastMetricFormat : kLastEnglishFormat; }
@@ -36,7 +38,7 @@ Display display_settings(const Options& options, bool allow_all) {
   display.system = options.has("--metric") ? kMetric : kEnglish;
   display.mode = options.has("--decimal") ? kDecimalInches : kFractionalInches;
   // English feet and inches; metric metres and millimetres.
-  display.format = display.system == kMetric ? 1 : 6;
+  display.format = display.system == kMetric ? int32_t{TOLMER_METERS_MILLIMETERS} : int32_t{TOLMER_FEET_INCHES_MARKS};
   if (const auto format = options.value("--format")) {
     if (allow_all && *format == "all") {
       display.all_formats = true;
@@ -49,7 +51,13 @@ Display display_settings(const Options& options, bool allow_all) {
     }
   }
   const bool fractions = display.system == kEnglish && display.mode == kFractionalInches;
-  display.places = fractions ? 16 : 3;
+  if (const auto round = options.value("--round")) {
+    if (display.system == kMetric) throw UsageError("--round rounds to a fraction of an inch: English lengths only");
+    display.round = parse_integer(*round, "--round");
+    if (display.round < 1) throw UsageError("--round N rounds to the nearest 1/N inch: N at least 1, not " + *round);
+  }
+  // With --round N, fractions default to the same grid.
+  display.places = fractions ? (display.round > 0 ? display.round : 16) : 3;
   if (const auto places = options.value("--places")) {
     display.places = parse_integer(*places, "--places");
     if (fractions && display.places < 1)
@@ -60,9 +68,68 @@ Display display_settings(const Options& options, bool allow_all) {
   return display;
 }
 
-std::string formatted(const Display& display, int32_t format, double inches) {
-  return take(api::GETFORMATEDTEXTFROMINCHES(display.system, format, display.mode, inches, display.places, 0));
+// The length on the --round grid: the nearest multiple of 1/N inch, halves
+// away from zero. Unchanged without --round, or where the product would not
+// be finite.
+double on_grid(const Display& display, double inches) {
+  if (display.round <= 0) return inches;
+  const double steps = inches * display.round;
+  if (!std::isfinite(steps)) return inches;
+  return std::round(steps) / display.round;
 }
+
+std::string formatted(const Display& display, int32_t format, double inches) {
+  return take(api::GETFORMATEDTEXTFROMINCHES(display.system, format, display.mode, on_grid(display, inches),
+                                             display.places, 0));
+}
+
+// Why a display text is empty: the library shows no text for a length with
+// no part above 0 (zero, negative, or too small for the precision).
+std::string empty_display_note(const Display& display, double inches) {
+  const double shown = on_grid(display, inches);
+  std::string why;
+  if (std::isnan(shown)) {
+    why = "a length that is not a number has no display text";
+  } else if (shown == 0) {
+    why = "a length of 0 has no display text";
+  } else if (shown < 0) {
+    why = "a negative length has no display text in this format";
+  } else {
+    why = format_number(inches) + " inches is below the smallest step of this display (--places " +
+          std::to_string(display.places) + ")";
+  }
+  return "note: the display is empty: " + why;
+}
+
+// True when the separated entry holds a unit word of either system, as the
+// conversion looks for them: upper-cased, with a space on each side.
+bool has_unit_word(const std::string& separated) {
+  std::string text = " " + separated + " ";
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c); });
+  constexpr int32_t kMostWords = 11;  // designator indices 0 to 10
+  for (const int32_t system : {kEnglish, kMetric})
+    for (int32_t unit = 0; unit <= TOLMER_MILLIMETERS; ++unit)
+      for (int32_t index = 0; index < kMostWords; ++index) {
+        const std::string word = take(api::GETMEASUREMENTDESIGNATOR(system, unit, index, 0));
+        if (word.find_first_not_of(' ') != std::string::npos && text.find(word) != std::string::npos) return true;
+      }
+  return false;
+}
+
+// What the tool tells about an entry besides its results, on standard error.
+// Each note is one line "tolmer length: note: ...". Notes of unread bytes
+// (one per range of the entry that no unit word consumed) are kept apart:
+// --strict will turn them into exit code 1.
+struct EntryNotes {
+  std::vector<std::string> unread;  // one per unread byte range
+  std::vector<std::string> other;
+
+  void print(std::ostream& err) const {
+    for (const std::string& note : unread) err << "tolmer length: note: " << note << '\n';
+    for (const std::string& note : other) err << "tolmer length: " << note << '\n';
+  }
+};
 
 // The edit field and message box of the validator, played by the tool: the
 // field holds the entry, a message is kept for standard error.
@@ -85,7 +152,7 @@ void set_text(void* context, int32_t, const char* text) { static_cast<Field*>(co
 
 int run_length(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   const Options options = parse_options(arguments, {"--metric", "--decimal", "--fraction"},
-                                        {"--format", "--places", "--min", "--max", "--max-total"});
+                                        {"--format", "--places", "--round", "--min", "--max", "--max-total"});
   if (options.positional.empty()) throw UsageError("the length entry is missing");
   if (options.positional.size() > 1)
     throw UsageError("one length entry expected, got " + std::to_string(options.positional.size()) +
@@ -130,20 +197,24 @@ int run_length(const std::vector<std::string>& arguments, std::ostream& out, std
     err << *field.message << '\n';
     return kRejected;
   }
+  const std::string display_text = formatted(display, display.format, inches);
   out << "separated  " << separated << '\n'
       << "inches     " << format_number(inches) << '\n'
-      << "display    " << formatted(display, display.format, inches) << '\n';
+      << "display    " << display_text << '\n';
+  EntryNotes notes;
   // Accepted, but a user who typed a number without a unit deserves to know
   // why it is nothing.
-  if (inches == 0 && separated.find_first_not_of(' ') != std::string::npos)
-    err << "tolmer length: note: the entry reads as 0 inches (a number counts only before a unit such as "
-           "' \" FT IN YD M CM MM)\n";
+  if (inches == 0 && separated.find_first_not_of(' ') != std::string::npos && !has_unit_word(separated))
+    notes.unread.push_back("the entry reads as 0 inches: it has no unit word (a number counts only before a "
+                           "unit such as ' \" FT IN YD M CM MM)");
+  if (display_text.empty()) notes.other.push_back(empty_display_note(display, inches));
+  notes.print(err);
   return kSuccess;
 }
 
-int run_format(const std::vector<std::string>& arguments, std::ostream& out, std::ostream&) {
+int run_format(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   const Options options =
-      parse_options(arguments, {"--metric", "--decimal", "--fraction"}, {"--format", "--places"});
+      parse_options(arguments, {"--metric", "--decimal", "--fraction"}, {"--format", "--places", "--round"});
   if (options.positional.empty()) throw UsageError("the length in inches is missing");
   if (options.positional.size() > 1) throw UsageError("one length expected, got " + std::to_string(options.positional.size()));
   const Display display = display_settings(options, true);
@@ -151,13 +222,24 @@ int run_format(const std::vector<std::string>& arguments, std::ostream& out, std
 
   initialize_library();
   if (!display.all_formats) {
-    out << formatted(display, display.format, inches) << '\n';
+    const std::string text = formatted(display, display.format, inches);
+    out << text << '\n';
+    if (text.empty()) err << "tolmer format: " << empty_display_note(display, inches) << '\n';
     return kSuccess;
   }
   out << "format  text\n";
+  std::vector<int32_t> empty;
   for (int32_t format = 0; format <= last_format(display.system); ++format) {
     const std::string code = std::to_string(format);
-    out << std::string(6 - code.size(), ' ') << code << "  " << formatted(display, format, inches) << '\n';
+    const std::string text = formatted(display, format, inches);
+    out << std::string(6 - code.size(), ' ') << code << "  " << text << '\n';
+    if (text.empty()) empty.push_back(format);
+  }
+  if (!empty.empty()) {
+    std::string formats;
+    for (const int32_t format : empty) formats += (formats.empty() ? "" : ", ") + std::to_string(format);
+    err << "tolmer format: " << empty_display_note(display, inches) << " (format"
+        << (empty.size() > 1 ? "s " : " ") << formats << ")\n";
   }
   return kSuccess;
 }

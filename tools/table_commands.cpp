@@ -1,4 +1,6 @@
 // tolmer scale, tolmer paper and tolmer catalog: the library's tables.
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -13,7 +15,7 @@ namespace tolmer::tool {
 namespace {
 
 constexpr int32_t kStandardScales = 12;  // entries 0 to 11 of each system
-constexpr int32_t kLandscape = 2;
+constexpr int32_t kLandscape = TOLMER_LANDSCAPE;
 
 std::string pad(std::string text, std::size_t width) {
   if (text.size() < width) text.append(width - text.size(), ' ');
@@ -41,25 +43,55 @@ std::vector<int32_t> systems_of(const Options& options) {
   return {kEnglish, kMetric};
 }
 
-// "1:50" or "0.02": numerator and denominator as given, and their quotient.
+// "1:50", "1/48" or "0.02", or a drawing length and the real length it
+// stands for ("1/4\"=1'-0\"", "1/4 in = 1 ft"): numerator and denominator,
+// and their quotient.
 struct Ratio {
   double numerator = 1;
   double denominator = 1;
   double value = 1;
 };
 
+std::string trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  const auto last = text.find_last_not_of(' ');
+  return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+}
+
+// A length as the library reads a typed entry (separated, then converted);
+// a hyphen after a foot mark ("1'-0\"") separates feet from inches.
+double typed_length(std::string text) {
+  for (std::size_t i = 1; i < text.size(); ++i)
+    if (text[i] == '-' && text[i - 1] == '\'') text[i] = ' ';
+  std::vector<char> buffer(2 * text.size() + 2, '\0');
+  std::copy(text.begin(), text.end(), buffer.begin());
+  take(api::SEPARATEMEASUREMENTSINTEXTSTRING(buffer.data()));
+  int32_t start = 0, end = 0;
+  return api::CONVERTTEXTSTRINGVALUETOINCHES(buffer.data(), 0.0f, &start, &end);
+}
+
 Ratio parse_ratio(const std::string& text) {
-  const std::string what = "the ratio (N:D or a positive number)";
+  const std::string what = "the ratio (N:D, 1/D, a positive number, or DRAWING=REAL such as 1/4\"=1'-0\")";
   Ratio ratio;
+  const std::size_t equals = text.find('=');
   const std::size_t colon = text.find(':');
-  if (colon == std::string::npos) {
-    ratio.value = parse_finite(text, what);
-    ratio.numerator = ratio.value;
-  } else {
-    ratio.numerator = parse_finite(text.substr(0, colon), what);
-    ratio.denominator = parse_finite(text.substr(colon + 1), what);
+  const std::size_t bar = text.find('/');
+  if (equals != std::string::npos) {
+    const double drawing = typed_length(text.substr(0, equals));
+    const double real = typed_length(text.substr(equals + 1));
+    if (!(drawing > 0) || !(real > 0) || !std::isfinite(drawing) || !std::isfinite(real))
+      throw UsageError(what + " needs a length with a unit on each side of '=', not '" + text + "'");
+    ratio.denominator = real / drawing;
+    ratio.value = drawing / real;
+  } else if (colon != std::string::npos || bar != std::string::npos) {
+    const std::size_t at = colon != std::string::npos ? colon : bar;
+    ratio.numerator = parse_finite(trimmed(text.substr(0, at)), what);
+    ratio.denominator = parse_finite(trimmed(text.substr(at + 1)), what);
     if (ratio.denominator <= 0) throw UsageError(what + " needs a positive denominator, not '" + text + "'");
     ratio.value = ratio.numerator / ratio.denominator;
+  } else {
+    ratio.value = parse_finite(trimmed(text), what);
+    ratio.numerator = ratio.value;
   }
   if (!(ratio.value > 0) || !std::isfinite(ratio.value))
     throw UsageError(what + " must be positive, not '" + text + "'");
@@ -70,15 +102,19 @@ std::string scale_text(float numerator, float denominator) {
   return format_number(numerator) + ":" + format_number(denominator);
 }
 
+std::string per_foot(float inches) {
+  return format_number(inches) + (inches == 1 ? " inch per foot" : " inches per foot");
+}
+
 }  // namespace
 
 int run_scale(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   const Options options = parse_options(arguments, {"--metric", "--english"}, {});
   if (options.positional.size() > 1) throw UsageError("one ratio expected, got " + std::to_string(options.positional.size()));
   const std::vector<int32_t> systems = systems_of(options);
+  initialize_library();
   const std::optional<Ratio> ratio =
       options.positional.empty() ? std::nullopt : std::optional<Ratio>(parse_ratio(options.positional[0]));
-  initialize_library();
 
   if (!ratio) {
     for (std::size_t s = 0; s < systems.size(); ++s) {
@@ -115,7 +151,7 @@ int run_scale(const std::vector<std::string>& arguments, std::ostream& out, std:
     }
     found = true;
     out << pad(scale_text(1.0f, denominator), 8) << "index " << index << ", "
-        << format_number(api::GETINCHESPERFOOTFROMSCALERATIO(1.0f, denominator)) << " inches per foot\n";
+        << per_foot(api::GETINCHESPERFOOTFROMSCALERATIO(1.0f, denominator)) << '\n';
   }
   if (!found) {
     err << "no standard scale for " << options.positional[0] << '\n';
@@ -183,6 +219,112 @@ bool parse_size(const std::string& text, double& width, double& height) {
   return true;
 }
 
+std::string upper(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return text;
+}
+
+std::vector<std::string> words_of(const std::string& text) {
+  std::vector<std::string> words;
+  std::size_t at = 0;
+  while ((at = text.find_first_not_of(' ', at)) != std::string::npos) {
+    const std::size_t end = text.find(' ', at);
+    words.push_back(text.substr(at, end - at));
+    if (end == std::string::npos) break;
+    at = end;
+  }
+  return words;
+}
+
+// The number of single-byte edits that turn one text into the other.
+std::size_t edit_distance(const std::string& a, const std::string& b) {
+  std::vector<std::size_t> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+std::vector<Paper> named_papers() {
+  std::vector<Paper> papers;
+  const int32_t last = api::GETUBPAPERINFOARRAY();
+  for (int32_t index = 0; index <= last; ++index) {
+    Paper p = paper(index);
+    if (!p.name.empty()) papers.push_back(std::move(p));
+  }
+  return papers;
+}
+
+// The records whose name holds every word of the query as a word of its own
+// (letter case aside): "A4", "letter", "generic a4".
+std::vector<Paper> papers_with_words(const std::vector<Paper>& papers, const std::string& query) {
+  const std::vector<std::string> wanted = words_of(upper(query));
+  std::vector<Paper> found;
+  if (wanted.empty()) return found;
+  for (const Paper& p : papers) {
+    const std::vector<std::string> words = words_of(upper(p.name));
+    const bool all = std::all_of(wanted.begin(), wanted.end(), [&](const std::string& word) {
+      return std::find(words.begin(), words.end(), word) != words.end();
+    });
+    if (all) found.push_back(p);
+  }
+  return found;
+}
+
+// Up to three names nearest the query: the fewest edits to the whole name or
+// to one of its words; among equals, names that begin with the query (or
+// have a word that does) come first.
+std::vector<std::string> closest_names(const std::vector<Paper>& papers, const std::string& query) {
+  const std::string wanted = upper(trimmed(query));
+  const auto begins = [&](const std::string& text) { return !wanted.empty() && text.rfind(wanted, 0) == 0; };
+  std::vector<std::pair<std::pair<std::size_t, bool>, std::string>> ranked;
+  for (const Paper& p : papers) {
+    const std::string name = upper(p.name);
+    std::size_t best = edit_distance(wanted, name);
+    bool prefix = begins(name);
+    for (const std::string& word : words_of(name)) {
+      best = std::min(best, edit_distance(wanted, word));
+      prefix = prefix || begins(word);
+    }
+    ranked.push_back({{best, !prefix}, p.name});
+  }
+  std::stable_sort(ranked.begin(), ranked.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<std::string> names;
+  for (const auto& [distance, name] : ranked) {
+    if (names.size() == 3) break;
+    if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+  }
+  return names;
+}
+
+std::string listed(const std::vector<std::string>& names) {
+  std::string text;
+  for (const std::string& name : names) text += (text.empty() ? "" : ", ") + name;
+  return text;
+}
+
+// A metric size as the table prints it (millimetres to one decimal), either
+// way round: 210.1x296.9 finds Generic A4.
+std::optional<std::pair<Paper, int32_t>> paper_of_printed_size(double width, double height) {
+  const auto shown = [](float inches) { return fixed(api::INCHESTOMILLIMETERS(inches), 1); };
+  for (const Paper& p : named_papers()) {
+    if (shown(p.width) == fixed(width, 1) && shown(p.height) == fixed(height, 1))
+      return std::make_pair(p, TOLMER_PORTRAIT);
+    if (shown(p.height) == fixed(width, 1) && shown(p.width) == fixed(height, 1))
+      return std::make_pair(p, TOLMER_LANDSCAPE);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 int run_paper(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
@@ -227,25 +369,45 @@ int run_paper(const std::vector<std::string>& arguments, std::ostream& out, std:
     int32_t orientation = 0;
     const int32_t index =
         api::GETPAPERINDEXFROMPAPERSIZE(system, static_cast<float>(width), static_cast<float>(height), &orientation);
-    if (index < 0) {
-      err << "no paper of " << format_number(static_cast<float>(width)) << " x "
-          << format_number(static_cast<float>(height)) << (system == kMetric ? " mm" : " in")
-          << " (sizes match exactly, either way round)\n";
-      return kRejected;
+    if (index >= 0) {
+      describe(out, paper(index), orientation == kLandscape ? "Landscape" : "Portrait");
+      return kSuccess;
     }
-    describe(out, paper(index), orientation == kLandscape ? "Landscape" : "Portrait");
-    return kSuccess;
+    if (system == kMetric) {
+      if (const auto printed = paper_of_printed_size(width, height)) {
+        describe(out, printed->first, printed->second == kLandscape ? "Landscape" : "Portrait");
+        return kSuccess;
+      }
+    }
+    err << "no paper of " << format_number(static_cast<float>(width)) << " x "
+        << format_number(static_cast<float>(height)) << (system == kMetric ? " mm" : " in")
+        << (system == kMetric ? " (sizes match as stored or as printed to 0.1 mm, either way round)\n"
+                              : " (sizes match exactly, either way round)\n");
+    return kRejected;
   }
   if (options.has("--metric")) throw UsageError("--metric applies to a size lookup (WIDTHxHEIGHT)");
   std::vector<char> name(query.begin(), query.end());
   name.push_back('\0');
   const int32_t index = api::GETPAPERINDEXFROMPAPERNAME(name.data());
-  if (index < 0) {
-    err << "no paper named " << quoted(query) << '\n';
+  if (index >= 0) {
+    describe(out, paper(index), nullptr);
+    return kSuccess;
+  }
+  const std::vector<Paper> papers = named_papers();
+  const std::vector<Paper> found = papers_with_words(papers, query);
+  if (found.size() == 1) {
+    describe(out, found[0], nullptr);
+    return kSuccess;
+  }
+  if (found.size() > 1) {
+    std::vector<std::string> names;
+    for (const Paper& p : found) names.push_back(p.name);
+    err << "several papers match " << quoted(query) << ": " << listed(names) << '\n';
     return kRejected;
   }
-  describe(out, paper(index), nullptr);
-  return kSuccess;
+  err << "no paper named " << quoted(query) << "; the closest names: " << listed(closest_names(papers, query))
+      << '\n';
+  return kRejected;
 }
 
 // --- catalog -------------------------------------------------------------

@@ -24,12 +24,14 @@ namespace {
 const Command kCommands[] = {
     {"length", "read a typed length: separate, convert, validate, format",
      "tolmer length TEXT [--metric] [--format N] [--decimal | --fraction] [--places N]\n"
-     "                    [--min INCHES] [--max N] [--max-total INCHES]",
+     "                    [--round N] [--min INCHES] [--max N] [--max-total INCHES]",
      "Takes one length entry the way a length field of the host does: separates\n"
      "numbers from unit words, converts the text to inches, checks it against the\n"
      "limits and formats it for display. Prints the separated text, the length in\n"
      "inches and the display text. A rejected entry prints the message the user\n"
      "would see (in the \"Measurement Error\" box) on standard error and exits 1.\n"
+     "Notes on standard error tell when the entry reads as 0 inches and when the\n"
+     "display is empty (the library shows no text for zero and negative lengths).\n"
      "\n"
      "Options:\n"
      "  --metric          metric display settings (default: English)\n"
@@ -37,8 +39,12 @@ const Command kCommands[] = {
      "                    metric 0 to 6 (default 1); see tolmer format --help\n"
      "  --fraction        show parts of an inch as fractions (default)\n"
      "  --decimal         show parts of an inch as decimals\n"
-     "  --places N        largest denominator in fraction mode (default 16);\n"
-     "                    decimal places otherwise (default 3)\n"
+     "  --places N        fraction mode: the largest denominator, not a grid\n"
+     "                    (default 16: 6.2 shows as 6 1/5); decimal mode: the\n"
+     "                    number of decimal places (default 3)\n"
+     "  --round N         show the length rounded to the nearest 1/N inch, as a\n"
+     "                    tape measure reads (--round 16: 6.2 shows as 6 3/16);\n"
+     "                    --places then defaults to N\n"
      "  --min INCHES      the smallest length allowed (default 0)\n"
      "  --max N           the largest number allowed in any one unit, as typed\n"
      "                    (default 0: no limit)\n"
@@ -63,9 +69,11 @@ const Command kCommands[] = {
      "  (exit code 1)\n",
      run_length},
     {"format", "a length in inches as display text, in one format or all",
-     "tolmer format INCHES [--metric] [--format N|all] [--decimal | --fraction] [--places N]",
+     "tolmer format INCHES [--metric] [--format N|all] [--decimal | --fraction] [--places N]\n"
+     "                     [--round N]",
      "Prints the display text of a length given in inches. With --format all,\n"
-     "prints every format of the system with its code.\n"
+     "prints every format of the system with its code. An empty display (zero,\n"
+     "negative and too small lengths) gets a note on standard error.\n"
      "\n"
      "Options:\n"
      "  --metric          metric formats 0 to 6 (default format 1); without it the\n"
@@ -73,8 +81,11 @@ const Command kCommands[] = {
      "  --format N|all    the format code, or all of them\n"
      "  --fraction        parts of an inch as fractions (default; English only)\n"
      "  --decimal         parts of an inch as decimals\n"
-     "  --places N        largest denominator in fraction mode (default 16);\n"
-     "                    decimal places otherwise (default 3)\n"
+     "  --places N        fraction mode: the largest denominator, not a grid\n"
+     "                    (default 16: 6.2 shows as 6 1/5); decimal mode: the\n"
+     "                    number of decimal places (default 3)\n"
+     "  --round N         round to the nearest 1/N inch first, as a tape measure\n"
+     "                    reads (--places then defaults to N)\n"
      "\n"
      "Examples:\n"
      "  $ tolmer format 150.5\n"
@@ -82,6 +93,12 @@ const Command kCommands[] = {
      "\n"
      "  $ tolmer format 150.5 --decimal --places 2 --format 3\n"
      "  12.54 Feet\n"
+     "\n"
+     "  $ tolmer format 6.2\n"
+     "  6 1/5\"\n"
+     "\n"
+     "  $ tolmer format 6.2 --round 16\n"
+     "  6 3/16\"\n"
      "\n"
      "  $ tolmer format 100 --metric --format all\n"
      "  format  text\n"
@@ -96,10 +113,13 @@ const Command kCommands[] = {
     {"scale", "the standard drawing scales, or the standard scale for a ratio",
      "tolmer scale [RATIO] [--metric | --english]",
      "Without a ratio, lists the standard scales of both systems with the inches\n"
-     "of drawing that stand for one foot. With a ratio (1:50, or 0.02), prints the\n"
-     "standard scale of each system for it: the ratio itself when it is a standard\n"
-     "scale, otherwise the largest standard scale that does not exceed it. Exits 1\n"
-     "when no system has one.\n"
+     "of drawing that stand for one foot. With a ratio, prints the standard scale\n"
+     "of each system for it: the ratio itself when it is a standard scale,\n"
+     "otherwise the largest standard scale that does not exceed it. Exits 1 when\n"
+     "no system has one.\n"
+     "\n"
+     "A ratio is written 1:48, 1/48 or 0.02, or as on a drawing: a drawing length,\n"
+     "\"=\", and the real length it stands for (1/4\"=1'-0\", 1/4 in = 1 ft).\n"
      "\n"
      "Options:\n"
      "  --metric, --english   one system only\n"
@@ -115,21 +135,28 @@ const Command kCommands[] = {
      "\n"
      "  $ tolmer scale 1:50\n"
      "  English  1:64    index 5, 0.1875 inches per foot\n"
-     "  Metric   1:50    index 6, 0.24 inches per foot\n",
+     "  Metric   1:50    index 6, 0.24 inches per foot\n"
+     "\n"
+     "  $ tolmer scale \"1/4\\\"=1'-0\\\"\" --english\n"
+     "  English  1:48    index 4, 0.25 inches per foot\n",
      run_scale},
     {"paper", "the paper sizes, or the paper of a name or a size",
      "tolmer paper [NAME | WIDTHxHEIGHT [--metric]]",
      "Without an argument, lists the paper table: index, name, size in inches and\n"
-     "millimetres, margins in inches. With a name (any letter case), or a size in\n"
-     "inches (millimetres with --metric), prints the matching record; a size also\n"
-     "tells the orientation. Sizes match exactly, either way round. Exits 1 when\n"
-     "nothing matches.\n"
+     "millimetres, margins in inches. With a name or a size in inches\n"
+     "(millimetres with --metric), prints the matching record; a size also tells\n"
+     "the orientation. Exits 1 when nothing matches.\n"
+     "\n"
+     "A name matches in any letter case: the whole name, else the one record that\n"
+     "has every word of it (A4, letter); several matches are listed, and none\n"
+     "gives the closest names. Sizes match exactly, either way round; a metric\n"
+     "size also matches as the table prints it (210.1x296.9 --metric).\n"
      "\n"
      "Options:\n"
      "  --metric   the size is in millimetres\n"
      "\n"
      "Examples:\n"
-     "  $ tolmer paper \"generic a4\"\n"
+     "  $ tolmer paper a4\n"
      "  index        16\n"
      "  name         Generic A4\n"
      "  size         8.27 x 11.69 in (210.1 x 296.9 mm)\n"
@@ -214,8 +241,10 @@ void print_overview(std::ostream& out) {
     name.resize(9, ' ');
     out << "  " << name << command.summary << '\n';
   }
-  out << "\n'tolmer COMMAND --help' tells more about a command.\n"
-         "Exit codes: 0 success, 1 input rejected or not found, 2 usage error,\n"
+  out << "\nOptions:\n"
+         "  --help     this overview ('tolmer COMMAND --help' tells more about a command)\n"
+         "  --version  the tool's version\n"
+         "\nExit codes: 0 success; 1 input rejected or not found; 2 usage error;\n"
          "3 this build of the library lacks an export the command needs.\n";
 }
 

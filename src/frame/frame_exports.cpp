@@ -1,5 +1,10 @@
-// Load notification, initialisation and the release of results.
+// Load notification, initialisation, and the making and release of counted
+// strings.
+#include <cstddef>
+#include <string_view>
+
 #include "frame/abi.h"
+#include "frame/libstring.h"
 #include "frame/state.h"
 
 TOLMER_EXPORT(int32_t) LIBMAIN(int32_t /*instance*/, int32_t reason, int32_t /*reserved*/) {
@@ -9,3 +14,10 @@ TOLMER_EXPORT(int32_t) LIBMAIN(int32_t /*instance*/, int32_t reason, int32_t /*r
 TOLMER_EXPORT(void) INITIALIZEDLL(void) { tolmer::initialize_library(); }
 
 TOLMER_EXPORT(void) FREELIBSTRING(LibString handle) { tolmer::free_libstring(handle); }
+
+TOLMER_EXPORT(LibString) MAKELIBSTRING(const char* bytes, int32_t length) {
+  if (length <= 0) return nullptr;
+  const auto count = static_cast<std::size_t>(length);
+  if (bytes == nullptr) return tolmer::make_zeroed_libstring(count);
+  return tolmer::make_libstring(std::string_view(bytes, count));
+}

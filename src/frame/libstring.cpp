@@ -30,6 +30,23 @@ LibString make_libstring(std::string_view bytes) {
 #endif
 }
 
+LibString make_zeroed_libstring(std::size_t count) {
+  if (count == 0 || count > std::numeric_limits<uint32_t>::max() - 8) return nullptr;
+#if defined(_WIN32)
+  // Without a source the system allocator leaves the bytes unset.
+  BSTR made = SysAllocStringByteLen(nullptr, static_cast<UINT>(count));
+  if (made == nullptr) return nullptr;
+  std::memset(made, 0, count);
+  return reinterpret_cast<LibString>(made);
+#else
+  auto* block = static_cast<char*>(std::calloc(sizeof(uint32_t) + count + 2, 1));
+  if (block == nullptr) return nullptr;
+  const auto stored = static_cast<uint32_t>(count);
+  std::memcpy(block, &stored, sizeof stored);
+  return block + sizeof stored;
+#endif
+}
+
 void free_libstring(LibString handle) {
   if (handle == nullptr) return;
 #if defined(_WIN32)

@@ -358,6 +358,19 @@ static void frame_family(void) {
     EXPORT(FREELIBSTRING)(EXPORT(GETMEASUREMENTDESIGNATOR)(0, 1, 2, 1));
     report(1, "FREELIBSTRING(a result) returns");
   }
+  if (HAVE(MAKELIBSTRING)) {
+    /* A counted string made by the library: on Windows a string of the
+     * system's allocator, so SysStringByteLen and SysFreeString accept it
+     * (check_string_bytes releases it that way). */
+    check_string_bytes("MAKELIBSTRING(\"a\\0bc\", 4)", EXPORT(MAKELIBSTRING)("a\0bc", 4), "a\0bc", 4);
+    check_string_bytes("MAKELIBSTRING(\"abc\", 0)", EXPORT(MAKELIBSTRING)("abc", 0), "", 0);
+    check_string_bytes("MAKELIBSTRING(null, 2)", EXPORT(MAKELIBSTRING)(NULL, 2), "\0\0", 2);
+    if (HAVE(REVERSESTRINGDLL)) {
+      LibString made = EXPORT(MAKELIBSTRING)("12 FT", 5);
+      check_string_bytes("REVERSESTRINGDLL(MAKELIBSTRING(\"12 FT\", 5))", EXPORT(REVERSESTRINGDLL)(made), "TF 21", 5);
+      EXPORT(FREELIBSTRING)(made);
+    }
+  }
 }
 
 /* The first draw after seeding: one step of seed * 134775813 + 1, then the
