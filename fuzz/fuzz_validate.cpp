@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const float result = CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(window, entry.c_str(), minimum, maximum, maximum_total,
                                                               system, format, fraction_mode, places);
-  const tolmer::Conversion conversion = tolmer::convert_text_to_inches(entry, maximum);
+  const tolmer::Conversion conversion = tolmer::convert_text_to_inches(tolmer::state(), entry, maximum);
   if (field.messages > 0) {
     // Refused: one message, the focus on the field, the text left alone.
     fuzz::check(field.messages == 1 && field.focus == 1 && field.texts == 0);
@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::check(!conversion.error && field.texts == 1 && field.focus == 0 && field.selections == 0);
     fuzz::check(result == conversion.inches);
     fuzz::check(!(result < minimum) && result <= maximum_total);
-    fuzz::check(field.text == tolmer::format_inches(system, format, fraction_mode, static_cast<double>(result),
+    fuzz::check(field.text == tolmer::format_inches(tolmer::state(), system, format, fraction_mode, static_cast<double>(result),
                                                     tolmer::echo_places(system, format, fraction_mode)));
   }
   return 0;

@@ -30,7 +30,7 @@ TOLMER_EXPORT(double) ROTATEDEGREESVALUE(double angle, double change) {
 
 TOLMER_EXPORT(double) ROTATERADIANSVALUE(double angle, double change) {
   tolmer::ExtendedPrecision guard;
-  return tolmer::rotate_radians_value(angle, change);
+  return tolmer::rotate_radians_value(tolmer::state(), angle, change);
 }
 
 TOLMER_EXPORT(double) ROTATETONEXTDEGREEVALUE(double angle, double step) {

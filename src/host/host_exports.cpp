@@ -40,10 +40,10 @@ TOLMER_EXPORT(int32_t) GETKEYSTATE(int32_t virtual_key) { return tolmer::key_sta
 
 // -------------------------------------------------- random, identifiers
 
-TOLMER_EXPORT(void) RANDOMIZEDLLGENERATOR(void) { tolmer::randomize_generator(); }
+TOLMER_EXPORT(void) RANDOMIZEDLLGENERATOR(void) { tolmer::randomize_generator(tolmer::state()); }
 
-TOLMER_EXPORT(int32_t) GETRANDOMLONGVALUE(void) { return tolmer::random_long_value(); }
+TOLMER_EXPORT(int32_t) GETRANDOMLONGVALUE(void) { return tolmer::random_long_value(tolmer::state()); }
 
 TOLMER_EXPORT(int32_t) GETUNIQUERECORDID(const int32_t* existing, int32_t last_index) {
-  return tolmer::unique_record_id(existing, last_index);
+  return tolmer::unique_record_id(tolmer::state(), existing, last_index);
 }

@@ -109,7 +109,8 @@ constexpr int32_t kLastDesignatorIndex = 10;
 
 }  // namespace
 
-Conversion convert_text_to_inches(std::string_view text, float maximum) {
+Conversion convert_text_to_inches(const State& state, std::string_view text, float maximum,
+                                  std::vector<ConsumedRange>* consumed) {
   Conversion conversion;
   if (trim(text).empty()) return conversion;
   std::string prepared(trim(to_upper(text)));
@@ -136,6 +137,12 @@ Conversion convert_text_to_inches(std::string_view text, float maximum) {
       if (at <= 1) continue;
       const NumberReading reading = read_measurement_value(
           visit.system, prepared, static_cast<int32_t>(at - 1), true, 0);
+      if (consumed != nullptr) {
+        const auto first = reading.start && *reading.start > 0
+                               ? static_cast<std::size_t>(*reading.start - 1)
+                               : at;
+        consumed->push_back({first, at + word.size()});
+      }
       if (maximum > 0 && reading.value > maximum) {
         conversion.inches = visit.error;
         conversion.error = true;
@@ -146,7 +153,7 @@ Conversion convert_text_to_inches(std::string_view text, float maximum) {
       const float product =
           static_cast<float>(static_cast<long double>(reading.value) * visit.factor);
       slots[static_cast<std::size_t>(visit.unit)] =
-          is_metric(visit.system) ? millimeters_to_inches(product) : product;
+          is_metric(visit.system) ? millimeters_to_inches(state, product) : product;
       break;
     }
   }

@@ -16,6 +16,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "frame/state.h"
 
 namespace tolmer {
 
@@ -93,6 +96,15 @@ struct Conversion {
 // same code), and the result is (slot 1 + slot 0) + slot 2 + slot 3 as a
 // single. A blank text, or one with no designator word between spaces,
 // converts to 0.
-Conversion convert_text_to_inches(std::string_view text, float maximum);
+//
+// With `consumed`, each unit word found is recorded with the number read
+// before it: bytes [first, after_last) of the prepared text, which starts at
+// the first byte of `text` that is not a space.
+struct ConsumedRange {
+  std::size_t first = 0;
+  std::size_t after_last = 0;
+};
+Conversion convert_text_to_inches(const State& state, std::string_view text, float maximum,
+                                  std::vector<ConsumedRange>* consumed = nullptr);
 
 }  // namespace tolmer

@@ -9,16 +9,16 @@ using namespace tolmer;
 
 TOLMER_EXPORT(double) INCHESTOMILLIMETERS(double inches) {
   ExtendedPrecision guard;
-  return inches_to_millimeters(inches);
+  return inches_to_millimeters(state(), inches);
 }
 
 TOLMER_EXPORT(float) MILLIMETERSTOINCHES(float millimeters) {
   ExtendedPrecision guard;
-  return millimeters_to_inches(millimeters);
+  return millimeters_to_inches(state(), millimeters);
 }
 
 TOLMER_EXPORT(void) SETCONVERSIONDECIMALPLACES(int32_t system, int32_t places) {
-  set_conversion_decimal_places(system, places);
+  set_conversion_decimal_places(state(), system, places);
 }
 
 TOLMER_EXPORT(LibString) GETMEASUREMENTDESIGNATOR(int32_t system, int32_t unit, int32_t index,

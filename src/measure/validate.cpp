@@ -37,11 +37,10 @@ int32_t echo_places(int32_t system, int32_t format, int32_t fraction_mode) {
   return fractional && !is_decimal_feet_format(format) ? kEchoLargestDenominator : kEchoPlaces;
 }
 
-float validate_measurement_entry(int32_t window, std::string_view measurement, float minimum,
+float validate_measurement_entry(const State& state, host::WindowService& field, int32_t window, std::string_view measurement, float minimum,
                                  float maximum, float maximum_total, int32_t system,
                                  int32_t format, int32_t fraction_mode, int32_t places) {
-  host::WindowService& field = host::window();
-  const Conversion conversion = convert_text_to_inches(measurement, maximum);
+  const Conversion conversion = convert_text_to_inches(state, measurement, maximum);
   const float v = conversion.inches;
 
   if (v < 0) {
@@ -76,7 +75,7 @@ float validate_measurement_entry(int32_t window, std::string_view measurement, f
   if (v < minimum) {
     std::string message = "The minimum value for this measurement is ";
     if (is_metric(system)) {
-      const double y = inches_to_millimeters(minimum);
+      const double y = inches_to_millimeters(state, minimum);
       message += trimmed_number(y, kDoubleDigits);
       message += y > 1 ? " millimeters." : " millimeter.";
     } else {
@@ -89,7 +88,7 @@ float validate_measurement_entry(int32_t window, std::string_view measurement, f
     return 0;
   }
 
-  field.set_text(window, format_inches(system, format, fraction_mode, static_cast<double>(v),
+  field.set_text(window, format_inches(state, system, format, fraction_mode, static_cast<double>(v),
                                        echo_places(system, format, fraction_mode), 0));
   return v;
 }

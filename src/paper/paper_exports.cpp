@@ -12,28 +12,28 @@ using tolmer::PaperInfo;
 
 // One margin of the record at `index`, 0 outside the table.
 float get_margin(int32_t index, float PaperInfo::*margin) {
-  const PaperInfo* record = tolmer::paper_record(index);
-  return record == nullptr ? 0.0f : record->*margin;
+  const auto record = tolmer::paper_record(tolmer::state(), index);
+  return record ? *record.*margin : 0.0f;
 }
 
 // Stores one field of the record at `index`; nothing outside the table.
 void set_field(int32_t index, float PaperInfo::*field, float value) {
-  PaperInfo* record = tolmer::mutable_paper_record(index);
-  if (record != nullptr) record->*field = value;
+  tolmer::change_paper_record(tolmer::state(), index,
+                              [&](PaperInfo& record) { record.*field = value; });
 }
 
 }  // namespace
 
 TOLMER_EXPORT(int32_t) SIZEPAPERINFOARRAY(int32_t upper_bound) {
-  return tolmer::size_paper_table(upper_bound);
+  return tolmer::size_paper_table(tolmer::state(), upper_bound);
 }
 
-TOLMER_EXPORT(int32_t) GETUBPAPERINFOARRAY(void) { return tolmer::paper_upper_bound(); }
+TOLMER_EXPORT(int32_t) GETUBPAPERINFOARRAY(void) { return tolmer::paper_upper_bound(tolmer::state()); }
 
 TOLMER_EXPORT(void)
 SETPAPERINFOITEM(int32_t index, const char* name, float width, float height, float top_margin,
                  float bottom_margin, float left_margin, float right_margin) {
-  tolmer::set_paper_item(index, tolmer::abi::text_view(name), width, height, top_margin,
+  tolmer::set_paper_item(tolmer::state(), index, tolmer::abi::text_view(name), width, height, top_margin,
                          bottom_margin, left_margin, right_margin);
 }
 
@@ -41,8 +41,8 @@ TOLMER_EXPORT(void)
 GETPAPERINFOITEM(int32_t index, char* name, float* width, float* height, float* top_margin,
                  float* bottom_margin, float* left_margin, float* right_margin) {
   namespace abi = tolmer::abi;
-  const PaperInfo* record = tolmer::paper_record(index);
-  if (record == nullptr) return;
+  const auto record = tolmer::paper_record(tolmer::state(), index);
+  if (!record) return;
   abi::write_buffer(name, tolmer::paper_name(*record));
   abi::write(width, record->width);
   abi::write(height, record->height);
@@ -53,23 +53,23 @@ GETPAPERINFOITEM(int32_t index, char* name, float* width, float* height, float* 
 }
 
 TOLMER_EXPORT(LibString) GETPAPERINFONAME(int32_t index) {
-  const PaperInfo* record = tolmer::paper_record(index);
-  return tolmer::abi::result(record == nullptr ? std::string_view() : tolmer::paper_name(*record));
+  const auto record = tolmer::paper_record(tolmer::state(), index);
+  return tolmer::abi::result(!record ? std::string_view() : tolmer::paper_name(*record));
 }
 
 TOLMER_EXPORT(int32_t) GETPAPERINFONAMELENGTH(int32_t index) {
-  const PaperInfo* record = tolmer::paper_record(index);
-  return record == nullptr ? 0 : static_cast<int32_t>(tolmer::paper_name(*record).size());
+  const auto record = tolmer::paper_record(tolmer::state(), index);
+  return !record ? 0 : static_cast<int32_t>(tolmer::paper_name(*record).size());
 }
 
 TOLMER_EXPORT(float) GETPAPERINFOWIDTH(int32_t index, int32_t orientation) {
-  const PaperInfo* record = tolmer::paper_record(index);
-  return record == nullptr ? 0.0f : tolmer::paper_width(*record, orientation);
+  const auto record = tolmer::paper_record(tolmer::state(), index);
+  return !record ? 0.0f : tolmer::paper_width(*record, orientation);
 }
 
 TOLMER_EXPORT(float) GETPAPERINFOHEIGHT(int32_t index, int32_t orientation) {
-  const PaperInfo* record = tolmer::paper_record(index);
-  return record == nullptr ? 0.0f : tolmer::paper_height(*record, orientation);
+  const auto record = tolmer::paper_record(tolmer::state(), index);
+  return !record ? 0.0f : tolmer::paper_height(*record, orientation);
 }
 
 TOLMER_EXPORT(void) SETPAPERINFOWIDTH(int32_t index, float value) {
@@ -116,13 +116,13 @@ TOLMER_EXPORT(int32_t) GETPAPERINDEXFROMPAPERNAME(char* name) {
   namespace abi = tolmer::abi;
   const std::string wanted = tolmer::to_upper(tolmer::trim(abi::text_view(name)));
   abi::write_buffer(name, wanted);
-  return tolmer::paper_index_from_name(wanted);
+  return tolmer::paper_index_from_name(tolmer::state(), wanted);
 }
 
 TOLMER_EXPORT(int32_t)
 GETPAPERINDEXFROMPAPERSIZE(int32_t system, float width, float height, int32_t* orientation) {
   tolmer::ExtendedPrecision guard;
-  const auto match = tolmer::paper_index_from_size(system, width, height);
+  const auto match = tolmer::paper_index_from_size(tolmer::state(), system, width, height);
   if (!match) return -1;
   tolmer::abi::write(orientation, static_cast<int32_t>(match->orientation));
   return match->index;
