@@ -106,6 +106,10 @@ class Library {
   void temp_clear();
   int32_t temp_upper_bound() const;
   std::optional<std::string> temp_entry(int32_t index) const;
+  // One operation by its code, as the C interface takes it: search (0; the
+  // index or -1), append (1; the index), clear (-1; 0), size (-2; the upper
+  // bound); any other code: 0.
+  int32_t temp_access(int32_t operation, std::string_view text);
 
   // ---- angles that use pi
   // angle + change in radians, wrapped once into [0, 2 pi].

@@ -124,7 +124,31 @@ ByteRange entry_range(const Mapped& m, std::size_t first, std::size_t after_last
   return range;
 }
 
-// The runs of the entry, spaces apart, that no consumed range covers.
+// Widens a unit word's range (prepared-text bytes) to take in the number
+// standing before it: the run of numeral characters before the word's space
+// and, when that run is a fraction, the whole number before it ("6 1/2").
+ConsumedRange with_number(std::string_view prepared, ConsumedRange word) {
+  const auto numeral = [&](char c) { return is_measurement_numeral(word.system, c); };
+  const auto run_start = [&](std::size_t end) {
+    while (end > 0 && numeral(prepared[end - 1])) --end;
+    return end;
+  };
+  if (word.first < 2 || !numeral(prepared[word.first - 2])) return word;
+  const std::size_t run_end = word.first - 1;
+  std::size_t first = run_start(run_end);
+  const std::string_view run = prepared.substr(first, run_end - first);
+  const bool fraction = run.find_first_of("/\\") != std::string_view::npos;
+  if (fraction && first >= 2 && prepared[first - 1] == ' ' && numeral(prepared[first - 2])) {
+    const std::size_t whole = run_start(first - 1);
+    const std::string_view w = prepared.substr(whole, first - 1 - whole);
+    if (w.find_first_of("/\\") == std::string_view::npos) first = whole;
+  }
+  word.first = first;
+  return word;
+}
+
+// The stretches of the entry that no consumed range covers, each trimmed of
+// spaces; stretches apart only by spaces are one.
 std::vector<ByteRange> unread_runs(std::string_view entry, const Mapped& m,
                                    const std::vector<ConsumedRange>& consumed) {
   std::vector<bool> used(entry.size(), false);
@@ -140,7 +164,8 @@ std::vector<ByteRange> unread_runs(std::string_view entry, const Mapped& m,
       continue;
     }
     std::size_t end = i;
-    while (end < entry.size() && !used[end] && entry[end] != ' ') ++end;
+    while (end < entry.size() && !used[end]) ++end;
+    while (end > i && entry[end - 1] == ' ') --end;
     runs.push_back({i, end});
     i = end;
   }
@@ -154,15 +179,20 @@ LengthReading Library::read_length(std::string_view entry, float maximum) const 
   const Mapped m = map_entry(entry);
   std::vector<ConsumedRange> consumed;
   const Conversion conversion = convert_text_to_inches(impl_->state, m.separated, maximum, &consumed);
+  const std::string prepared = to_upper(trim(m.separated));
   LengthReading reading;
-  if (conversion.error) {
+  if (conversion.error && !consumed.empty()) {
     reading.too_large = unit_of_error(conversion.inches);
-    const auto first = static_cast<std::size_t>(std::max(conversion.start, 1) - 1);
-    reading.number = entry_range(m, first, static_cast<std::size_t>(std::max(conversion.end, 0)));
-    consumed.pop_back();  // the refused number was not taken
+    // The refused number is reported, not consumed: from its first byte to
+    // the space before its unit word.
+    const ConsumedRange word = consumed.back();
+    consumed.pop_back();
+    const std::size_t first = with_number(prepared, word).first;
+    reading.number = entry_range(m, first, first < word.first ? word.first - 1 : first);
   } else {
     reading.inches = conversion.inches;
   }
+  for (ConsumedRange& c : consumed) c = with_number(prepared, c);
   reading.unread = unread_runs(entry, m, consumed);
   return reading;
 }
@@ -206,17 +236,12 @@ Validation Library::validate(std::string_view entry, const EntryLimits& limits,
   v.message = std::move(field.message);
   v.echo = std::move(field.echo);
   v.accepted = v.message.empty();
+  LengthReading reading = read_length(entry, limits.maximum);
   if (field.selected) {
-    if (v.result < 0) {
-      // The offending number, in prepared-text positions.
-      const auto first = static_cast<std::size_t>(std::max(field.selected->first, 0));
-      const auto last = static_cast<std::size_t>(std::max(field.selected->second, 0));
-      v.select = entry_range(m, first, last);
-    } else {
-      v.select = ByteRange{0, entry.size()};
-    }
+    // The number too large for its unit, or the whole entry.
+    v.select = v.result < 0 ? reading.number : ByteRange{0, entry.size()};
   }
-  v.unread = read_length(entry, limits.maximum).unread;
+  v.unread = std::move(reading.unread);
   return v;
 }
 
@@ -315,6 +340,9 @@ std::optional<int32_t> Library::temp_find(std::string_view text) const {
 int32_t Library::temp_append(std::string_view text) { return temp_array_append(impl_->state, text); }
 void Library::temp_clear() { temp_array_clear(impl_->state); }
 int32_t Library::temp_upper_bound() const { return temp_array_upper_bound(impl_->state); }
+int32_t Library::temp_access(int32_t operation, std::string_view text) {
+  return temp_array_access(impl_->state, operation, text);
+}
 std::optional<std::string> Library::temp_entry(int32_t index) const {
   return temp_array_entry(impl_->state, index);
 }

@@ -137,12 +137,7 @@ Conversion convert_text_to_inches(const State& state, std::string_view text, flo
       if (at <= 1) continue;
       const NumberReading reading = read_measurement_value(
           visit.system, prepared, static_cast<int32_t>(at - 1), true, 0);
-      if (consumed != nullptr) {
-        const auto first = reading.start && *reading.start > 0
-                               ? static_cast<std::size_t>(*reading.start - 1)
-                               : at;
-        consumed->push_back({first, at + word.size()});
-      }
+      if (consumed != nullptr) consumed->push_back({at, at + word.size(), visit.system});
       if (maximum > 0 && reading.value > maximum) {
         conversion.inches = visit.error;
         conversion.error = true;

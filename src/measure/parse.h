@@ -97,12 +97,13 @@ struct Conversion {
 // single. A blank text, or one with no designator word between spaces,
 // converts to 0.
 //
-// With `consumed`, each unit word found is recorded with the number read
-// before it: bytes [first, after_last) of the prepared text, which starts at
-// the first byte of `text` that is not a space.
+// With `consumed`, each unit word found is recorded: bytes [first,
+// after_last) of the prepared text (which starts at the first byte of `text`
+// that is not a space) and the word's system.
 struct ConsumedRange {
   std::size_t first = 0;
   std::size_t after_last = 0;
+  int32_t system = 0;
 };
 Conversion convert_text_to_inches(const State& state, std::string_view text, float maximum,
                                   std::vector<ConsumedRange>* consumed = nullptr);
