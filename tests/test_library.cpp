@@ -94,6 +94,7 @@ TEST(CppLengthReading, ReportsUnreadBytes) {
       {"", 0, {}},
   };
   const Library library;
+  INITIALIZEDLL();  // the C interface's context, compared with below
   for (const Case& c : cases) {
     const tolmer::LengthReading r = library.read_length(c.entry);
     EXPECT_TRUE(r.ok()) << c.entry;
@@ -152,6 +153,7 @@ TEST(CppValidation, GivesMessageSelectionAndEchoAsValues) {
 
 TEST(CppFormatting, AppendsToTheCallersBufferAndMatchesTheExport) {
   const Library library;
+  INITIALIZEDLL();  // the C interface's context, compared with below
   const std::array<DisplayFormat, 3> displays = {
       DisplayFormat{},
       DisplayFormat{tolmer::System::Metric, tolmer::Format::MillimetersShort,
