@@ -67,6 +67,12 @@ class Library {
   // as values (no window involved).
   Validation validate(std::string_view entry, const EntryLimits& limits,
                       const DisplayFormat& display) const;
+  // The same checks on an entry already separated, with the message box, the
+  // selection, the focus and the echo going to the edit field `window`
+  // through the host services in force (as the C interface does); the
+  // length, or -1 / 0.
+  float validate_in_window(int32_t window, std::string_view separated_entry,
+                           const EntryLimits& limits, const DisplayFormat& display) const;
 
   // ---- drawing scales
   // One entry of the scale table (0 outside it).

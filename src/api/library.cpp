@@ -245,6 +245,16 @@ Validation Library::validate(std::string_view entry, const EntryLimits& limits,
   return v;
 }
 
+float Library::validate_in_window(int32_t window, std::string_view separated_entry,
+                                  const EntryLimits& limits, const DisplayFormat& display) const {
+  ExtendedPrecision guard;
+  return validate_measurement_entry(impl_->state, host::window(), window, separated_entry,
+                                    limits.minimum, limits.maximum, limits.maximum_total,
+                                    static_cast<int32_t>(display.system),
+                                    static_cast<int32_t>(display.format),
+                                    static_cast<int32_t>(display.mode), display.places);
+}
+
 // ---------------------------------------------------------- drawing scales
 
 float Library::scale_ratio(System system, ScalePart part, int32_t index) const {
