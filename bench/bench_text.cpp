@@ -247,30 +247,30 @@ void register_temp_array() {
       std::vector<std::string> texts;
       for (std::size_t i = 0; i < n; ++i) texts.push_back(entry_text(i));
       for (auto _ : state) {
-        tolmer::temp_array_clear();
-        for (const auto& text : texts) benchmark::DoNotOptimize(tolmer::temp_array_append(text));
+        tolmer::temp_array_clear(tolmer::state());
+        for (const auto& text : texts) benchmark::DoNotOptimize(tolmer::temp_array_append(tolmer::state(), text));
       }
-      check(state, tolmer::temp_array_upper_bound() == static_cast<int32_t>(n), "append count");
+      check(state, tolmer::temp_array_upper_bound(tolmer::state()) == static_cast<int32_t>(n), "append count");
       state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * n));
-      tolmer::temp_array_clear();
+      tolmer::temp_array_clear(tolmer::state());
     });
     add("temp_array/search/library" + tail, [=](benchmark::State& state) {
-      tolmer::temp_array_clear();
-      for (std::size_t i = 0; i < n; ++i) tolmer::temp_array_append(entry_text(i));
+      tolmer::temp_array_clear(tolmer::state());
+      for (std::size_t i = 0; i < n; ++i) tolmer::temp_array_append(tolmer::state(), entry_text(i));
       std::string wanted = entry_text(n - 1);
       wanted[0] = 'E';  // found regardless of case
-      if (!check(state, tolmer::temp_array_search(wanted) == static_cast<int32_t>(n), "search"))
+      if (!check(state, tolmer::temp_array_search(tolmer::state(), wanted) == static_cast<int32_t>(n), "search"))
         return;
-      for (auto _ : state) benchmark::DoNotOptimize(tolmer::temp_array_search(wanted));
-      tolmer::temp_array_clear();
+      for (auto _ : state) benchmark::DoNotOptimize(tolmer::temp_array_search(tolmer::state(), wanted));
+      tolmer::temp_array_clear(tolmer::state());
     });
     add("temp_array/search/export" + tail, [=](benchmark::State& state) {
-      tolmer::temp_array_clear();
-      for (std::size_t i = 0; i < n; ++i) tolmer::temp_array_append(entry_text(i));
+      tolmer::temp_array_clear(tolmer::state());
+      for (std::size_t i = 0; i < n; ++i) tolmer::temp_array_append(tolmer::state(), entry_text(i));
       const std::string wanted = entry_text(n);  // absent: every entry compared
       if (!check(state, ACCESSTEMPSTRINGARRAY(0, wanted.c_str()) == -1, "export search")) return;
       for (auto _ : state) benchmark::DoNotOptimize(ACCESSTEMPSTRINGARRAY(0, wanted.c_str()));
-      tolmer::temp_array_clear();
+      tolmer::temp_array_clear(tolmer::state());
     });
   }
 }

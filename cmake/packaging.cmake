@@ -1,5 +1,7 @@
 # Installation: the header, the library, the tool, a CMake package
-# (find_package(tolmerdll) gives tolmerdll::tolmerdll) and a pkg-config file.
+# (find_package(tolmerdll) gives tolmerdll::tolmerdll, the C interface, and
+# tolmerdll::tolmer, the C++ interface) and pkg-config files (tolmerdll,
+# tolmer).
 include(CMakePackageConfigHelpers)
 
 if(NOT WIN32)
@@ -16,6 +18,12 @@ install(TARGETS tolmerdll EXPORT tolmerdllTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/include/tolmerdll.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# The C++ interface: its headers and static library (tolmerdll::tolmer).
+install(TARGETS tolmercpp EXPORT tolmerdllTargets
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/tolmer DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
+  FILES_MATCHING PATTERN "*.h")
 install(EXPORT tolmerdllTargets
   NAMESPACE tolmerdll::
   DESTINATION ${TOLMER_CMAKE_PACKAGE_DIR})
@@ -55,6 +63,8 @@ else()
 endif()
 configure_file(${PROJECT_SOURCE_DIR}/cmake/tolmerdll.pc.in ${PROJECT_BINARY_DIR}/tolmerdll.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/tolmerdll.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+configure_file(${PROJECT_SOURCE_DIR}/cmake/tolmer.pc.in ${PROJECT_BINARY_DIR}/tolmer.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/tolmer.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 
 # The installed package, used by a small consumer project built with CMake
 # and with pkg-config.
@@ -74,6 +84,7 @@ if(TOLMER_BUILD_TESTS AND NOT WIN32 AND NOT CMAKE_CROSSCOMPILING AND NOT TOLMER_
       -DTOLMER_CONSUMER_DIR=${PROJECT_SOURCE_DIR}/tests/consumer
       -DTOLMER_WORK_DIR=${PROJECT_BINARY_DIR}/consumer-test
       -DTOLMER_C_COMPILER=${CMAKE_C_COMPILER}
+      -DTOLMER_CXX_COMPILER=${CMAKE_CXX_COMPILER}
       -DTOLMER_GENERATOR=${CMAKE_GENERATOR}
       "-DTOLMER_EXTRA_FLAGS=${TOLMER_CONSUMER_FLAGS}"
       -P ${PROJECT_SOURCE_DIR}/tests/consumer/run_consumer_test.cmake)

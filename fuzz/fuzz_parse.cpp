@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int32_t error_start = -5;
   int32_t error_end = -5;
   const float inches = CONVERTTEXTSTRINGVALUETOINCHES(separated.c_str(), maximum, &error_start, &error_end);
-  const tolmer::Conversion core = tolmer::convert_text_to_inches(separated, maximum);
+  const tolmer::Conversion core = tolmer::convert_text_to_inches(tolmer::state(), separated, maximum);
   fuzz::check(std::isnan(inches) ? std::isnan(core.inches) : inches == core.inches);
   if (core.error) {
     fuzz::check(inches <= -1 && inches >= -7 && inches == std::floor(inches));

@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const float result = CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(window, entry.c_str(), minimum, maximum, maximum_total,
                                                               system, format, fraction_mode, places);
-  const tolmer::Conversion conversion = tolmer::convert_text_to_inches(entry, maximum);
+  const tolmer::Conversion conversion = tolmer::convert_text_to_inches(tolmer::state(), entry, maximum);
   if (field.messages > 0) {
     // Refused: one message, the focus on the field, the text left alone.
     fuzz::check(field.messages == 1 && field.focus == 1 && field.texts == 0);
@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // is never accepted.
     fuzz::check(!std::isnan(result));
     fuzz::check(!(result < minimum) && (result <= maximum_total || std::isnan(maximum_total)));
-    fuzz::check(field.text == tolmer::format_inches(system, format,
+    fuzz::check(field.text == tolmer::format_inches(tolmer::state(), system, format,
                                                     tolmer::echo_fraction_mode(system, format, fraction_mode),
                                                     static_cast<double>(result),
                                                     tolmer::echo_places(system, format, fraction_mode)));

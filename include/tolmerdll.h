@@ -55,6 +55,20 @@
  *   conversions divide by the unset constant (0) and give an infinity or NaN.
  *   The enumeration codes (measurement systems, units, formats) are constants
  *   and hold before initialisation.
+ *
+ * Threads
+ *   Every export may be called from any thread, several at once. Each call's
+ *   result is one that some sequential order of the same calls would give:
+ *   a paper record is read and written whole, every append to the temporary
+ *   string array gets its own index, every random draw advances the
+ *   generator by exactly one step (no draw is repeated or lost), and a host
+ *   service table installed by SETHOSTSERVICES is used whole or not at all.
+ *   INITIALIZEDLL restores each table in one step. Each table has its own
+ *   reader-writer lock (readers share it); the constants set by
+ *   initialisation are read without a lock; the seed is advanced by an
+ *   atomic compare-exchange. A call that changes several tables (only
+ *   INITIALIZEDLL) is not one step across them. Caller buffers and
+ *   references are the caller's to keep apart between threads.
  */
 #ifndef TOLMERDLL_H
 #define TOLMERDLL_H

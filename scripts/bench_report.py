@@ -113,7 +113,7 @@ def allocations(rep):
         m = re.match(r"allocations/(\w+)/", name)
         if m:
             families.setdefault(m.group(1), []).append((value, name))
-    for family in ("catalog", "scale", "angle", "rectangle", "bit"):
+    for family in ("catalog", "scale", "angle", "rectangle", "bit", "cpp_catalog"):
         goal = f"Heap allocations beyond the result, {family} exports (most in one call)"
         if family not in families:
             rep.missing(goal, "0")
@@ -122,6 +122,20 @@ def allocations(rep):
         exports = len(families[family])
         detail = f"{worst:g} in {exports} exports" + (f" ({name.split('/')[-1]})" if worst else "")
         rep.add(goal, "0", detail, worst == 0)
+
+
+def cpp_format(rep):
+    base = "cpp_format/to_chars_single7"
+    rep.ratio_at_most("C++ interface: a length formatted into a reused buffer vs to_chars of one 7-digit single",
+                      "cpp_format/format_to_reused_buffer", base, 2.5)
+    name = "cpp_format/format_to_reused_buffer"
+    goal = "C++ interface: heap allocations formatting into a reused buffer (per call)"
+    if name in rep.counters:
+        rep.add(goal, "0", f"{rep.counters[name]:g}", rep.counters[name] == 0)
+    else:
+        rep.missing(goal, "0")
+    rep.ratio_at_most("GETFORMATEDTEXTFROMINCHES (result allocation included) vs to_chars of one 7-digit single",
+                      "cpp_format/export_GETFORMATEDTEXTFROMINCHES", base, 4)
 
 
 def length_road(rep):
@@ -142,6 +156,7 @@ def main():
     scaling(rep, r"^((?:temp_array|list)/.*)/\d+$", ITEMS_SMALL, ITEMS_LARGE, 150, "100,000 vs 1,000 items")
     allocations(rep)
     length_road(rep)
+    cpp_format(rep)
     rep.print()
     met = sum(1 for r in rep.rows if r[3])
     missed = [r[0] for r in rep.rows if r[3] is False]

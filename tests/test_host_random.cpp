@@ -81,12 +81,12 @@ TEST_F(Random, RandomizeReadsTheInstalledClock) {
 
 TEST_F(Random, StepIsTheLinearCongruence) {
   tolmer::state().seed = 0;
-  EXPECT_EQ(tolmer::generator_step(), 0u);  // seed 1, shifted right
+  EXPECT_EQ(tolmer::generator_step(tolmer::state()), 0u);  // seed 1, shifted right
   EXPECT_EQ(tolmer::state().seed, 1u);
-  EXPECT_EQ(tolmer::generator_step(), 134775814u >> 1);
+  EXPECT_EQ(tolmer::generator_step(tolmer::state()), 134775814u >> 1);
   EXPECT_EQ(tolmer::state().seed, 134775814u);
   tolmer::state().seed = 0xFFFFFFFFu;
-  tolmer::generator_step();
+  tolmer::generator_step(tolmer::state());
   EXPECT_EQ(tolmer::state().seed, 0xF7F77BFCu);  // -134775813 + 1 mod 2^32
 }
 

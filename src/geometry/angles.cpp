@@ -70,8 +70,8 @@ double rotate_degrees_value(double angle, double change) {
   return static_cast<double>(wrap_once(sum, kLastDegree, kTurn));
 }
 
-double rotate_radians_value(double angle, double change) {
-  const long double turn = 2.0L * static_cast<long double>(state().pi);
+double rotate_radians_value(const State& state, double angle, double change) {
+  const long double turn = 2.0L * static_cast<long double>(state.pi.load());
   const long double sum = static_cast<long double>(angle) + change;
   return static_cast<double>(wrap_once(sum, turn, turn));
 }

@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+#include "frame/state.h"
+
 namespace tolmer {
 
 // Bounds the magnitude of an angle: above the threshold (360 when allow_360,
@@ -30,7 +32,7 @@ double rotate_degrees_value(double angle, double change);
 
 // angle + change, corrected once by 2 pi when above 2 pi or below 0 (pi from
 // the initialised state).
-double rotate_radians_value(double angle, double change);
+double rotate_radians_value(const State& state, double angle, double change);
 
 // The next multiple of |step| above the angle (positive step) or below it
 // (zero or negative step), corrected once by 360. A zero step gives NaN.

@@ -1,4 +1,5 @@
 // Exports of angles, rectangles and points, and bits.
+#include "api/library_impl.h"
 #include "frame/abi.h"
 #include "frame/precision.h"
 #include "geometry/angles.h"
@@ -29,8 +30,7 @@ TOLMER_EXPORT(double) ROTATEDEGREESVALUE(double angle, double change) {
 }
 
 TOLMER_EXPORT(double) ROTATERADIANSVALUE(double angle, double change) {
-  tolmer::ExtendedPrecision guard;
-  return tolmer::rotate_radians_value(angle, change);
+  return tolmer::process_library().rotate_radians(angle, change);
 }
 
 TOLMER_EXPORT(double) ROTATETONEXTDEGREEVALUE(double angle, double step) {

@@ -1,5 +1,8 @@
 // Exports of paths and special folders, mouse and keyboard state, random
 // numbers and record identifiers.
+#include <span>
+
+#include "api/library_impl.h"
 #include "frame/abi.h"
 #include "host/input.h"
 #include "host/paths.h"
@@ -40,10 +43,14 @@ TOLMER_EXPORT(int32_t) GETKEYSTATE(int32_t virtual_key) { return tolmer::key_sta
 
 // -------------------------------------------------- random, identifiers
 
-TOLMER_EXPORT(void) RANDOMIZEDLLGENERATOR(void) { tolmer::randomize_generator(); }
+TOLMER_EXPORT(void) RANDOMIZEDLLGENERATOR(void) { tolmer::process_library().randomize(); }
 
-TOLMER_EXPORT(int32_t) GETRANDOMLONGVALUE(void) { return tolmer::random_long_value(); }
+TOLMER_EXPORT(int32_t) GETRANDOMLONGVALUE(void) { return tolmer::process_library().random_value(); }
 
 TOLMER_EXPORT(int32_t) GETUNIQUERECORDID(const int32_t* existing, int32_t last_index) {
-  return tolmer::unique_record_id(existing, last_index);
+  if (last_index < 0) return 0;
+  const std::span<const int32_t> values =
+      existing == nullptr ? std::span<const int32_t>()
+                          : std::span(existing, static_cast<std::size_t>(last_index) + 1);
+  return tolmer::process_library().unique_record_id(values);
 }

@@ -2,7 +2,6 @@
 
 #include <bit>
 
-#include "frame/state.h"
 #include "host/services.h"
 #include "text/delimited.h"
 
@@ -14,12 +13,17 @@ uint32_t seed_from_tick_count(uint32_t tick_count) {
   return std::bit_cast<uint32_t>(rounded);
 }
 
-void randomize_generator() { state().seed = seed_from_tick_count(host::clock().tick_count()); }
+void randomize_generator(State& state) {
+  state.seed = seed_from_tick_count(host::clock().tick_count());
+}
 
-uint32_t generator_step() {
-  uint32_t& seed = state().seed;
-  seed = seed * 134775813u + 1u;  // unsigned: wraps mod 2^32
-  return seed >> 1;
+uint32_t generator_step(State& state) {
+  uint32_t seed = state.seed.load();
+  uint32_t next = 0;
+  do {
+    next = seed * 134775813u + 1u;  // unsigned: wraps mod 2^32
+  } while (!state.seed.compare_exchange(seed, next));
+  return next >> 1;
 }
 
 int32_t scale_to_range(uint32_t last, int32_t low, int32_t high) {
@@ -28,12 +32,14 @@ int32_t scale_to_range(uint32_t last, int32_t low, int32_t high) {
   return static_cast<int32_t>(static_cast<int64_t>(low) + static_cast<int64_t>(offset));
 }
 
-int32_t random_long_value() { return scale_to_range(generator_step(), kRecordIdLow, kRecordIdHigh); }
+int32_t random_long_value(State& state) {
+  return scale_to_range(generator_step(state), kRecordIdLow, kRecordIdHigh);
+}
 
-int32_t unique_record_id(const int32_t* existing, int32_t last_index) {
+int32_t unique_record_id(State& state, const int32_t* existing, int32_t last_index) {
   if (last_index < 0) return 0;
   for (;;) {
-    const int32_t value = random_long_value();
+    const int32_t value = random_long_value(state);
     if (is_value_in_long_array(value, existing, last_index, 0) < 0) return value;
   }
 }

@@ -4,6 +4,8 @@
 
 #include <cstddef>
 #include <cstring>
+#include <mutex>
+#include <shared_mutex>
 #include <string>
 #include <vector>
 
@@ -13,29 +15,43 @@ namespace tolmer::host {
 
 namespace {
 
-TolmerHostServices installed{};  // all callbacks null: every default in force
+// The installed table (all callbacks null: every default in force). A call
+// takes a copy under the shared lock, so a table installed meanwhile by
+// another thread is seen whole or not at all.
+TolmerHostServices installed_table{};
+std::shared_mutex installed_lock;
+
+TolmerHostServices installed_now() {
+  const std::shared_lock lock(installed_lock);
+  return installed_table;
+}
 
 class InstalledWindow final : public WindowService {
  public:
   void show_message(std::string_view text, std::string_view caption) override {
+    const TolmerHostServices installed = installed_now();
     if (installed.show_message == nullptr) return default_window().show_message(text, caption);
     const std::string t(text), c(caption);
     installed.show_message(installed.context, t.c_str(), c.c_str());
   }
   void select_range(int32_t window, int32_t first, int32_t after_last) override {
+    const TolmerHostServices installed = installed_now();
     if (installed.select_range == nullptr)
       return default_window().select_range(window, first, after_last);
     installed.select_range(installed.context, window, first, after_last);
   }
   int32_t line_length(int32_t window, int32_t line) override {
+    const TolmerHostServices installed = installed_now();
     if (installed.line_length == nullptr) return default_window().line_length(window, line);
     return installed.line_length(installed.context, window, line);
   }
   void set_focus(int32_t window) override {
+    const TolmerHostServices installed = installed_now();
     if (installed.set_focus == nullptr) return default_window().set_focus(window);
     installed.set_focus(installed.context, window);
   }
   void set_text(int32_t window, std::string_view text) override {
+    const TolmerHostServices installed = installed_now();
     if (installed.set_text == nullptr) return default_window().set_text(window, text);
     const std::string t(text);
     installed.set_text(installed.context, window, t.c_str());
@@ -45,14 +61,17 @@ class InstalledWindow final : public WindowService {
 class InstalledInput final : public InputService {
  public:
   bool cursor_position(int32_t& x, int32_t& y) override {
+    const TolmerHostServices installed = installed_now();
     if (installed.cursor_position == nullptr) return default_input().cursor_position(x, y);
     return installed.cursor_position(installed.context, &x, &y) != 0;
   }
   int32_t window_from_point(int32_t x, int32_t y) override {
+    const TolmerHostServices installed = installed_now();
     if (installed.window_from_point == nullptr) return default_input().window_from_point(x, y);
     return installed.window_from_point(installed.context, x, y);
   }
   int32_t async_key_state(int32_t virtual_key) override {
+    const TolmerHostServices installed = installed_now();
     if (installed.async_key_state == nullptr) return default_input().async_key_state(virtual_key);
     return installed.async_key_state(installed.context, virtual_key);
   }
@@ -61,6 +80,7 @@ class InstalledInput final : public InputService {
 class InstalledClock final : public ClockService {
  public:
   uint32_t tick_count() override {
+    const TolmerHostServices installed = installed_now();
     if (installed.tick_count == nullptr) return default_clock().tick_count();
     return installed.tick_count(installed.context);
   }
@@ -69,6 +89,7 @@ class InstalledClock final : public ClockService {
 class InstalledFolders final : public FolderService {
  public:
   std::string special_folder(int32_t folder) override {
+    const TolmerHostServices installed = installed_now();
     if (installed.special_folder == nullptr) return default_folders().special_folder(folder);
     std::vector<char> buffer(4096, '\0');
     const int32_t length = installed.special_folder(installed.context, folder, buffer.data(),
@@ -98,15 +119,20 @@ FolderService& folders() {
 }
 
 void install(const TolmerHostServices* services) {
-  installed = TolmerHostServices{};
-  if (services == nullptr) return;
+  TolmerHostServices installed{};
+  const auto publish = [&] {
+    const std::unique_lock lock(installed_lock);
+    installed_table = installed;
+  };
+  if (services == nullptr) return publish();
   // Copy no more than the host's table holds and no more than ours has: an
   // older, shorter table leaves the later operations at their defaults.
   std::size_t size = services->size;
   if (size > sizeof installed) size = sizeof installed;
-  if (size < offsetof(TolmerHostServices, show_message)) return;
+  if (size < offsetof(TolmerHostServices, show_message)) return publish();
   std::memcpy(&installed, services, size);
   installed.size = static_cast<uint32_t>(sizeof installed);
+  publish();
 }
 
 }  // namespace tolmer::host

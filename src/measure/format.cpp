@@ -67,10 +67,19 @@ std::string caption(int32_t system, int32_t style, float quantity) {
   return spaced;
 }
 
-std::string format_metric(int32_t format, const MeasurementParts& parts, int32_t places) {
+// Removes the spaces that lead or trail the text appended from `from` on.
+void trim_appended(std::string& text, std::size_t from) {
+  while (!text.empty() && text.size() > from && text.back() == ' ') text.pop_back();
+  std::size_t first = from;
+  while (first < text.size() && text[first] == ' ') ++first;
+  text.erase(from, first - from);
+}
+
+void append_metric(std::string& text, int32_t format, const MeasurementParts& parts,
+                   int32_t places) {
   const float a = parts.major;
   const float b = parts.minor;
-  std::string text;
+  const std::size_t from = text.size();
   switch (format) {
     case 0:
       if (a > 0) {
@@ -126,9 +135,9 @@ std::string format_metric(int32_t format, const MeasurementParts& parts, int32_t
       }
       break;
     default:
-      return {};
+      return;
   }
-  return std::string(trim(text));
+  trim_appended(text, from);
 }
 
 // The part of an inch in decimals: seven significant digits, laid out
@@ -157,10 +166,10 @@ std::string decimal_fraction_text(float fraction) {
 
 }  // namespace
 
-MeasurementParts split_inches(int32_t system, float inches, int32_t places) {
+MeasurementParts split_inches(const State& state, int32_t system, float inches, int32_t places) {
   MeasurementParts parts;
   if (is_metric(system)) {
-    const float mm = static_cast<float>(round_decimal(inches_to_millimeters(inches), 3));
+    const float mm = static_cast<float>(round_decimal(inches_to_millimeters(state, inches), 3));
     parts.major = static_cast<float>(std::floor(static_cast<long double>(mm) / 1000));
     parts.minor = static_cast<float>(
         round_decimal(mm - round_decimal(1000.0L * parts.major, 3), 3));
@@ -177,12 +186,20 @@ MeasurementParts split_inches(int32_t system, float inches, int32_t places) {
   return parts;
 }
 
-std::string format_inches(int32_t system, int32_t format, int32_t fraction_mode, double inches,
-                          int32_t places, int32_t /*reserved*/) {
+std::string format_inches(const State& state, int32_t system, int32_t format,
+                          int32_t fraction_mode, double inches, int32_t places,
+                          int32_t /*reserved*/) {
+  std::string text;
+  append_formatted(state, text, system, format, fraction_mode, inches, places);
+  return text;
+}
+
+void append_formatted(const State& state, std::string& text, int32_t system, int32_t format,
+                      int32_t fraction_mode, double inches, int32_t places) {
   const float length = static_cast<float>(inches);
   const bool fractional = system == kEnglish && fraction_mode == 0;
   const int32_t split_places = fractional ? kUnroundedPlaces : places;
-  MeasurementParts parts = split_inches(system, length, split_places);
+  MeasurementParts parts = split_inches(state, system, length, split_places);
 
   // The fraction of an inch as text, or the fraction carried into a whole inch.
   std::string fraction_text;
@@ -203,7 +220,7 @@ std::string format_inches(int32_t system, int32_t format, int32_t fraction_mode,
       fraction_text.clear();
       const float carried =
           static_cast<float>(static_cast<long double>(parts.minor) + 12.0L * parts.major + 1);
-      parts = split_inches(system, carried, split_places);
+      parts = split_inches(state, system, carried, split_places);
     } else if (shown.empty()) {
       // No fraction at this denominator: the fraction is taken as 0.
       fraction_text.clear();
@@ -217,7 +234,7 @@ std::string format_inches(int32_t system, int32_t format, int32_t fraction_mode,
     }
   }
 
-  if (is_metric(system)) return format_metric(format, parts, places);
+  if (is_metric(system)) return append_metric(text, format, parts, places);
 
   const bool listed = format >= 0 && format < 14;
   const EnglishFormat layout =
@@ -246,7 +263,7 @@ std::string format_inches(int32_t system, int32_t format, int32_t fraction_mode,
   const std::string major_caption = caption(system, layout.major_style, parts.major);
   const std::string minor_caption = caption(system, layout.minor_style, minor_quantity);
 
-  std::string text;
+  const std::size_t from = text.size();
   if (parts.major > 0) {
     append_number(text, parts.major, kSingleDigits);
     text += major_caption;
@@ -265,7 +282,7 @@ std::string format_inches(int32_t system, int32_t format, int32_t fraction_mode,
     text += fraction_text;
     text += minor_caption;
   }
-  return std::string(trim(text));
+  trim_appended(text, from);
 }
 
 }  // namespace tolmer

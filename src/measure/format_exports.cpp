@@ -1,4 +1,5 @@
 // Length formatting exports.
+#include "api/library_impl.h"
 #include "frame/abi.h"
 #include "frame/precision.h"
 #include "measure/format.h"
@@ -6,8 +7,8 @@
 TOLMER_EXPORT(void)
 GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places, float* major,
                                          float* minor, float* fraction, int32_t /*reserved*/) {
-  tolmer::ExtendedPrecision guard;
-  const tolmer::MeasurementParts parts = tolmer::split_inches(system, inches, places);
+  const tolmer::LengthParts parts =
+      tolmer::process_library().split(inches, static_cast<tolmer::System>(system), places);
   tolmer::abi::write(major, parts.major);
   tolmer::abi::write(minor, parts.minor);
   tolmer::abi::write(fraction, parts.fraction);
@@ -15,8 +16,8 @@ GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t p
 
 TOLMER_EXPORT(LibString)
 GETFORMATEDTEXTFROMINCHES(int32_t system, int32_t format, int32_t fraction_mode, double inches,
-                          int32_t places, int32_t reserved) {
-  tolmer::ExtendedPrecision guard;
-  return tolmer::abi::result(
-      tolmer::format_inches(system, format, fraction_mode, inches, places, reserved));
+                          int32_t places, int32_t /*reserved: no effect*/) {
+  return tolmer::abi::result(tolmer::process_library().format(
+      inches, {static_cast<tolmer::System>(system), static_cast<tolmer::Format>(format),
+               static_cast<tolmer::FractionMode>(fraction_mode), places}));
 }

@@ -141,7 +141,8 @@ void mend_hyphens(std::string& w) {
 
 }  // namespace
 
-Conversion convert_text_to_inches(std::string_view text, float maximum) {
+Conversion convert_text_to_inches(const State& state, std::string_view text, float maximum,
+                                  std::vector<ConsumedRange>* consumed) {
   Conversion conversion;
   if (trim(text).empty()) return conversion;
   std::string prepared(trim(to_upper(text)));
@@ -169,6 +170,7 @@ Conversion convert_text_to_inches(std::string_view text, float maximum) {
       if (at <= 1) continue;
       const NumberReading reading = read_measurement_value(
           visit.system, prepared, static_cast<int32_t>(at - 1), true, 0);
+      if (consumed != nullptr) consumed->push_back({at, at + word.size(), visit.system});
       if (maximum > 0 && reading.value > maximum) {
         conversion.inches = visit.error;
         conversion.error = true;
@@ -179,7 +181,7 @@ Conversion convert_text_to_inches(std::string_view text, float maximum) {
       const float product =
           static_cast<float>(static_cast<long double>(reading.value) * visit.factor);
       slots[static_cast<std::size_t>(visit.unit)] =
-          is_metric(visit.system) ? millimeters_to_inches(product) : product;
+          is_metric(visit.system) ? millimeters_to_inches(state, product) : product;
       break;
     }
   }

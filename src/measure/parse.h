@@ -16,6 +16,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "frame/state.h"
 
 namespace tolmer {
 
@@ -106,6 +109,15 @@ struct Conversion {
 // Each hyphen is judged on the text as typed. Every other hyphen stays:
 // "- 5 FT" reads 60 and "1 - 1/2" 0 (no unit word). Separation and
 // read_measurement_value never mend hyphens.
-Conversion convert_text_to_inches(std::string_view text, float maximum);
+// With `consumed`, each unit word found is recorded: bytes [first,
+// after_last) of the prepared text (which starts at the first byte of `text`
+// that is not a space) and the word's system.
+struct ConsumedRange {
+  std::size_t first = 0;
+  std::size_t after_last = 0;
+  int32_t system = 0;
+};
+Conversion convert_text_to_inches(const State& state, std::string_view text, float maximum,
+                                  std::vector<ConsumedRange>* consumed = nullptr);
 
 }  // namespace tolmer

@@ -51,7 +51,7 @@ CONVERTTEXTSTRINGVALUETOINCHES(const char* measurement, float maximum, int32_t* 
                                int32_t* end) {
   tolmer::ExtendedPrecision guard;
   const tolmer::Conversion conversion =
-      tolmer::convert_text_to_inches(tolmer::abi::text_view(measurement), maximum);
+      tolmer::convert_text_to_inches(tolmer::state(), tolmer::abi::text_view(measurement), maximum);
   if (conversion.error) {
     tolmer::abi::write(start, conversion.start);
     tolmer::abi::write(end, conversion.end);

@@ -12,16 +12,18 @@ constexpr int32_t kEnglishStandard[12] = {1, 2, 12, 24, 48, 64, 96, 128, 192, 25
 constexpr int32_t kMetricStandard[12] = {1, 2, 5, 10, 20, 25, 50, 100, 200, 250, 500, 1000};
 }  // namespace
 
-float scale_ratio_value(int32_t system, int32_t part, int32_t index) {
-  const auto& table = state().scales;
+float scale_ratio_value(const State& state, int32_t system, int32_t part, int32_t index) {
+  const auto lock = state.scale_lock.read();
+  const auto& table = state.scales;
   if (!table) return 0;
   if (system < 0 || system > 1 || part < 0 || part > 1 || index < 0 || index >= kEntries) return 0;
   return (*table)[static_cast<std::size_t>(system)][static_cast<std::size_t>(part)]
                   [static_cast<std::size_t>(index)];
 }
 
-int32_t scale_ratio_index(int32_t system, float numerator, float denominator) {
-  const auto& table = state().scales;
+int32_t scale_ratio_index(const State& state, int32_t system, float numerator, float denominator) {
+  const auto lock = state.scale_lock.read();
+  const auto& table = state.scales;
   if (!table) return -1;
   const auto& row = (*table)[is_metric(system) ? 1 : 0];
   for (int32_t i = 0; i < kEntries; ++i) {
@@ -46,9 +48,9 @@ int32_t nearest_scale_denominator(int32_t system, double scale) {
   return -standard[11];
 }
 
-float converted_scale_value(int32_t system, float value) {
-  if (is_metric(system)) return millimeters_to_inches(value);
-  return static_cast<float>(inches_to_millimeters(value));
+float converted_scale_value(const State& state, int32_t system, float value) {
+  if (is_metric(system)) return millimeters_to_inches(state, value);
+  return static_cast<float>(inches_to_millimeters(state, value));
 }
 
 }  // namespace tolmer

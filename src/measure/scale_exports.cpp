@@ -1,15 +1,18 @@
 // Drawing scale exports.
+#include "api/library_impl.h"
 #include "frame/abi.h"
 #include "frame/precision.h"
 #include "measure/scales.h"
 
 TOLMER_EXPORT(float) GETSCALERATIOVALUE(int32_t system, int32_t part, int32_t index) {
-  return tolmer::scale_ratio_value(system, part, index);
+  return tolmer::process_library().scale_ratio(static_cast<tolmer::System>(system),
+                                           static_cast<tolmer::ScalePart>(part), index);
 }
 
 TOLMER_EXPORT(int32_t)
 GETINDEXFORSCALERATIOVALUES(int32_t system, float numerator, float denominator) {
-  return tolmer::scale_ratio_index(system, numerator, denominator);
+  return tolmer::process_library().scale_index(static_cast<tolmer::System>(system), numerator, denominator)
+      .value_or(-1);
 }
 
 TOLMER_EXPORT(float) GETINCHESPERFOOTFROMSCALERATIO(float numerator, float denominator) {
@@ -23,6 +26,5 @@ TOLMER_EXPORT(int32_t) GETNEARESTSCALERATIOVALUE(int32_t system, double scale) {
 }
 
 TOLMER_EXPORT(float) GETCONVERTEDSCALEVALUE(int32_t system, float value) {
-  tolmer::ExtendedPrecision guard;
-  return tolmer::converted_scale_value(system, value);
+  return tolmer::process_library().converted_scale_value(static_cast<tolmer::System>(system), value);
 }

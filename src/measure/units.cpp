@@ -86,14 +86,14 @@ std::string_view measurement_label(int32_t system, int32_t style, float quantity
   return quantity > 1 ? caption->plural : caption->singular;
 }
 
-double inches_to_millimeters(double inches) {
+double inches_to_millimeters(const State& state, double inches) {
   return static_cast<double>(static_cast<long double>(inches) *
-                             static_cast<long double>(state().mm_per_inch));
+                             static_cast<long double>(state.mm_per_inch.load()));
 }
 
-float millimeters_to_inches(float millimeters) {
+float millimeters_to_inches(const State& state, float millimeters) {
   return static_cast<float>(static_cast<long double>(millimeters) /
-                            static_cast<long double>(state().mm_per_inch));
+                            static_cast<long double>(state.mm_per_inch.load()));
 }
 
 float convert_measurement(float inches, int32_t target) {
@@ -108,8 +108,9 @@ float convert_measurement(float inches, int32_t target) {
   }
 }
 
-void set_conversion_decimal_places(int32_t system, int32_t places) {
-  auto& slots = state().decimal_places;
+void set_conversion_decimal_places(State& state, int32_t system, int32_t places) {
+  const auto lock = state.places_lock.write();
+  auto& slots = state.decimal_places;
   if (!slots) return;  // no table before initialisation
   (*slots)[system == 0 ? 0 : 1] = places;
 }

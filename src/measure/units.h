@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "frame/state.h"
+
 namespace tolmer {
 
 // Measurement systems. Every operation tests only for kMetric; any other
@@ -37,12 +39,12 @@ int32_t designator_count(int32_t system, int32_t unit);
 std::string_view measurement_label(int32_t system, int32_t style, float quantity);
 
 // Inches times millimetres per inch, in extended precision, stored as double.
-double inches_to_millimeters(double inches);
+double inches_to_millimeters(const State& state, double inches);
 // Millimetres divided by millimetres per inch, stored as single.
-float millimeters_to_inches(float millimeters);
+float millimeters_to_inches(const State& state, float millimeters);
 // ToFeet: inches / 12; ToMeters: inches / 39.369 (single constant); else 0.
 float convert_measurement(float inches, int32_t target);
 // Stores the conversion decimal places of a system (non-zero system: Metric).
-void set_conversion_decimal_places(int32_t system, int32_t places);
+void set_conversion_decimal_places(State& state, int32_t system, int32_t places);
 
 }  // namespace tolmer

@@ -1,6 +1,7 @@
 // Exports of the units and designators.
 #include <string>
 
+#include "api/library_impl.h"
 #include "frame/abi.h"
 #include "frame/precision.h"
 #include "measure/units.h"
@@ -8,17 +9,15 @@
 using namespace tolmer;
 
 TOLMER_EXPORT(double) INCHESTOMILLIMETERS(double inches) {
-  ExtendedPrecision guard;
-  return inches_to_millimeters(inches);
+  return process_library().inches_to_millimeters(inches);
 }
 
 TOLMER_EXPORT(float) MILLIMETERSTOINCHES(float millimeters) {
-  ExtendedPrecision guard;
-  return millimeters_to_inches(millimeters);
+  return process_library().millimeters_to_inches(millimeters);
 }
 
 TOLMER_EXPORT(void) SETCONVERSIONDECIMALPLACES(int32_t system, int32_t places) {
-  set_conversion_decimal_places(system, places);
+  process_library().set_conversion_places(static_cast<System>(system), places);
 }
 
 TOLMER_EXPORT(LibString) GETMEASUREMENTDESIGNATOR(int32_t system, int32_t unit, int32_t index,

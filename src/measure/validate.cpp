@@ -43,11 +43,10 @@ int32_t echo_fraction_mode(int32_t system, int32_t format, int32_t fraction_mode
   return fractional && is_decimal_feet_format(format) ? kEchoDecimalMode : fraction_mode;
 }
 
-float validate_measurement_entry(int32_t window, std::string_view measurement, float minimum,
+float validate_measurement_entry(const State& state, host::WindowService& field, int32_t window, std::string_view measurement, float minimum,
                                  float maximum, float maximum_total, int32_t system,
                                  int32_t format, int32_t fraction_mode, int32_t places) {
-  host::WindowService& field = host::window();
-  const Conversion conversion = convert_text_to_inches(measurement, maximum);
+  const Conversion conversion = convert_text_to_inches(state, measurement, maximum);
   const float v = conversion.inches;
 
   if (v < 0) {
@@ -82,7 +81,7 @@ float validate_measurement_entry(int32_t window, std::string_view measurement, f
   if (v < minimum) {
     std::string message = "The minimum value for this measurement is ";
     if (is_metric(system)) {
-      const double y = inches_to_millimeters(minimum);
+      const double y = inches_to_millimeters(state, minimum);
       message += trimmed_number(y, kDoubleDigits);
       message += y > 1 ? " millimeters." : " millimeter.";
     } else {
@@ -96,7 +95,7 @@ float validate_measurement_entry(int32_t window, std::string_view measurement, f
   }
 
   const int32_t echo_mode = echo_fraction_mode(system, format, fraction_mode);
-  field.set_text(window, format_inches(system, format, echo_mode, static_cast<double>(v),
+  field.set_text(window, format_inches(state, system, format, echo_mode, static_cast<double>(v),
                                        echo_places(system, format, fraction_mode), 0));
   return v;
 }

@@ -36,11 +36,14 @@
 //    as 12.575 feet, never 12.583).
 //
 // Every message box has the caption "Measurement Error". The field and the
-// message box are reached only through host::window().
+// message box are reached only through the window service passed in.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
+
+#include "frame/state.h"
+#include "host/services.h"
 
 namespace tolmer {
 
@@ -54,7 +57,7 @@ inline constexpr int32_t kEchoPlaces = 3;
 inline constexpr int32_t kEchoDecimalMode = 1;
 
 // Validates an entry as described above; returns the length, -1 or 0.
-float validate_measurement_entry(int32_t window, std::string_view measurement, float minimum,
+float validate_measurement_entry(const State& state, host::WindowService& field, int32_t window, std::string_view measurement, float minimum,
                                  float maximum, float maximum_total, int32_t system,
                                  int32_t format, int32_t fraction_mode, int32_t places);
 

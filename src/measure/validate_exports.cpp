@@ -1,14 +1,13 @@
 // Measurement entry validation export.
+#include "api/library_impl.h"
 #include "frame/abi.h"
-#include "frame/precision.h"
-#include "measure/validate.h"
 
 TOLMER_EXPORT(float)
 CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(int32_t window, const char* measurement, float minimum,
                                        float maximum, float maximum_total, int32_t system,
                                        int32_t format, int32_t fraction_mode, int32_t places) {
-  tolmer::ExtendedPrecision guard;
-  return tolmer::validate_measurement_entry(window, tolmer::abi::text_view(measurement), minimum,
-                                            maximum, maximum_total, system, format, fraction_mode,
-                                            places);
+  return tolmer::process_library().validate_in_window(
+      window, tolmer::abi::text_view(measurement), {minimum, maximum, maximum_total},
+      {static_cast<tolmer::System>(system), static_cast<tolmer::Format>(format),
+       static_cast<tolmer::FractionMode>(fraction_mode), places});
 }

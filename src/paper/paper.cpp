@@ -19,22 +19,30 @@ float paper_height(const PaperInfo& record, int32_t orientation) {
                                                                           : record.height;
 }
 
-int32_t paper_index_from_name(std::string_view name) {
-  for (int32_t index = 0, upper = paper_upper_bound(); index <= upper; ++index) {
-    if (to_upper(paper_name(*paper_record(index))) == name) return index;
+int32_t paper_index_from_name(const State& state, std::string_view name) {
+  const auto lock = state.paper_lock.read();
+  if (!state.paper) return -1;
+  const auto& table = *state.paper;
+  for (std::size_t index = 0; index < table.size(); ++index) {
+    if (to_upper(paper_name(table[index])) == name) return static_cast<int32_t>(index);
   }
   return -1;
 }
 
-std::optional<PaperSizeMatch> paper_index_from_size(int32_t system, float width, float height) {
+std::optional<PaperSizeMatch> paper_index_from_size(const State& state, int32_t system, float width,
+                                                    float height) {
   const bool metric = is_metric(system);
-  for (int32_t index = 0, upper = paper_upper_bound(); index <= upper; ++index) {
-    const PaperInfo& record = *paper_record(index);
+  const auto lock = state.paper_lock.read();
+  if (!state.paper) return std::nullopt;
+  const auto& table = *state.paper;
+  for (std::size_t at = 0; at < table.size(); ++at) {
+    const auto index = static_cast<int32_t>(at);
+    const PaperInfo& record = table[at];
     float record_width = record.width;
     float record_height = record.height;
     if (metric) {
-      record_width = static_cast<float>(inches_to_millimeters(record_width));
-      record_height = static_cast<float>(inches_to_millimeters(record_height));
+      record_width = static_cast<float>(inches_to_millimeters(state, record_width));
+      record_height = static_cast<float>(inches_to_millimeters(state, record_height));
     }
     if (record_width == width && record_height == height) {
       return PaperSizeMatch{index, PaperOrientation::Portrait};

@@ -1,8 +1,9 @@
 // The paper size table: named paper sizes with their margins, in inches.
 //
-// The table is process-wide (state().paper). It does not exist until
-// INITIALIZEDLL or size_paper_table creates it, and its size never changes
-// afterwards. Every operation that takes an index treats an index outside 0 to
+// The table is the `paper` member of a State, guarded by its paper_lock:
+// every function here takes the lock it needs, so records are read and
+// written whole. It does not exist until initialisation or size_paper_table
+// creates it, and its size never changes afterwards. Every operation that takes an index treats an index outside 0 to
 // the upper bound (or a missing table) as naming no record: readers answer 0
 // or the empty name and writers change nothing.
 #pragma once
@@ -30,23 +31,33 @@ inline constexpr int32_t kMaxPaperRecords = 1 << 24;
 // spaces, zeros), when there is no table yet and 0 <= upper_bound <
 // kMaxPaperRecords; an existing table is left as it is. Returns the upper
 // bound afterwards (-1 when there is no table).
-int32_t size_paper_table(int32_t upper_bound);
+int32_t size_paper_table(State& state, int32_t upper_bound);
 
 // The table's upper bound, -1 when there is no table.
-int32_t paper_upper_bound();
+int32_t paper_upper_bound(const State& state);
 
-// The record at `index`, or null outside the table.
-const PaperInfo* paper_record(int32_t index);
-PaperInfo* mutable_paper_record(int32_t index);
+// A copy of the record at `index`, or nothing outside the table.
+std::optional<PaperInfo> paper_record(const State& state, int32_t index);
+
+// Changes the record at `index` with `change(PaperInfo&)` under the table's
+// lock; nothing outside the table.
+template <class Change>
+void change_paper_record(State& state, int32_t index, Change change) {
+  const auto lock = state.paper_lock.write();
+  auto& table = state.paper;
+  if (!table || index < 0 || static_cast<std::size_t>(index) >= table->size()) return;
+  change((*table)[static_cast<std::size_t>(index)]);
+}
 
 // Stores one record as SETPAPERINFOITEM does: the name cut or space padded to
 // 16 bytes. An index outside the table (or no table) changes nothing.
-void set_paper_item(int32_t index, std::string_view name, float width, float height, float top,
+void set_paper_item(State& state, int32_t index, std::string_view name, float width, float height, float top,
                     float bottom, float left, float right);
 
-// Stores the 41 initial records in index order through set_paper_item; the
-// records that do not fit a smaller table are skipped.
-void store_initial_paper_records();
+// Creates the table with indices 0 to 40 when there is none, then stores the
+// 41 initial records in index order as set_paper_item does; the records that
+// do not fit a smaller table are skipped. One hold of the table's lock.
+void store_initial_paper_records(State& state);
 
 // A record's name with leading and trailing spaces removed (a view into it).
 std::string_view paper_name(const PaperInfo& record);
@@ -58,7 +69,7 @@ float paper_height(const PaperInfo& record, int32_t orientation);
 
 // The first index whose name, trimmed and upper-cased, equals `name` byte for
 // byte (the caller trims and upper-cases `name`), or -1.
-int32_t paper_index_from_name(std::string_view name);
+int32_t paper_index_from_name(const State& state, std::string_view name);
 
 // The first record whose size equals width x height, each record tried
 // portrait first and landscape second, with its orientation; no match gives
@@ -69,6 +80,6 @@ struct PaperSizeMatch {
   int32_t index;
   PaperOrientation orientation;
 };
-std::optional<PaperSizeMatch> paper_index_from_size(int32_t system, float width, float height);
+std::optional<PaperSizeMatch> paper_index_from_size(const State& state, int32_t system, float width, float height);
 
 }  // namespace tolmer

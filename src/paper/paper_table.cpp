@@ -39,8 +39,9 @@ constexpr InitialPaper kCustomPaper = {"Generic Custom", 8.5f, 11.0f};
 
 }  // namespace
 
-int32_t size_paper_table(int32_t upper_bound) {
-  auto& table = state().paper;
+int32_t size_paper_table(State& state, int32_t upper_bound) {
+  const auto lock = state.paper_lock.write();
+  auto& table = state.paper;
   if (!table && upper_bound >= 0 && upper_bound < kMaxPaperRecords) {
     try {
       table.emplace(static_cast<std::size_t>(upper_bound) + 1);
@@ -48,27 +49,26 @@ int32_t size_paper_table(int32_t upper_bound) {
       table.reset();
     }
   }
-  return paper_upper_bound();
-}
-
-int32_t paper_upper_bound() {
-  const auto& table = state().paper;
   return table ? static_cast<int32_t>(table->size()) - 1 : -1;
 }
 
-PaperInfo* mutable_paper_record(int32_t index) {
-  auto& table = state().paper;
-  if (!table || index < 0 || static_cast<std::size_t>(index) >= table->size()) return nullptr;
-  return &(*table)[static_cast<std::size_t>(index)];
+int32_t paper_upper_bound(const State& state) {
+  const auto lock = state.paper_lock.read();
+  const auto& table = state.paper;
+  return table ? static_cast<int32_t>(table->size()) - 1 : -1;
 }
 
-const PaperInfo* paper_record(int32_t index) { return mutable_paper_record(index); }
+std::optional<PaperInfo> paper_record(const State& state, int32_t index) {
+  const auto lock = state.paper_lock.read();
+  const auto& table = state.paper;
+  if (!table || index < 0 || static_cast<std::size_t>(index) >= table->size()) return std::nullopt;
+  return (*table)[static_cast<std::size_t>(index)];
+}
 
-void set_paper_item(int32_t index, std::string_view name, float width, float height, float top,
-                    float bottom, float left, float right) {
-  PaperInfo* found = mutable_paper_record(index);
-  if (found == nullptr) return;
-  PaperInfo& record = *found;
+namespace {
+
+void write_record(PaperInfo& record, std::string_view name, float width, float height, float top,
+                  float bottom, float left, float right) {
   record.name.fill(' ');
   std::copy_n(name.begin(), std::min(name.size(), record.name.size()), record.name.begin());
   record.width = width;
@@ -79,15 +79,36 @@ void set_paper_item(int32_t index, std::string_view name, float width, float hei
   record.right_margin = right;
 }
 
-void store_initial_paper_records() {
-  int32_t index = 0;
-  for (const InitialPaper& paper : kNamedPapers) {
-    set_paper_item(index++, paper.name, paper.width, paper.height, 0.5f, 0.5f, 0.5f, 0.5f);
+}  // namespace
+
+void set_paper_item(State& state, int32_t index, std::string_view name, float width, float height,
+                    float top, float bottom, float left, float right) {
+  change_paper_record(state, index, [&](PaperInfo& record) {
+    write_record(record, name, width, height, top, bottom, left, right);
+  });
+}
+
+void store_initial_paper_records(State& state) {
+  // All 41 records under one hold of the lock: a reader sees the table
+  // before or after, never half restored.
+  const auto lock = state.paper_lock.write();
+  if (!state.paper) {
+    try {
+      state.paper.emplace(static_cast<std::size_t>(kCustom) + 1);
+    } catch (const std::bad_alloc&) {
+      return;  // no memory: the table stays absent
+    }
   }
-  for (; index < kCustom; ++index) set_paper_item(index, "", 0, 0, 0, 0, 0, 0);
+  auto& table = *state.paper;
+  const auto store = [&](std::size_t index, const InitialPaper& paper, float margin) {
+    if (index < table.size())
+      write_record(table[index], paper.name, paper.width, paper.height, margin, margin, margin, margin);
+  };
+  std::size_t index = 0;
+  for (const InitialPaper& paper : kNamedPapers) store(index++, paper, 0.5f);
+  for (; index < static_cast<std::size_t>(kCustom); ++index) store(index, InitialPaper{"", 0, 0}, 0);
   static_assert(sizeof kNamedPapers / sizeof kNamedPapers[0] == kFirstBlank);
-  set_paper_item(kCustom, kCustomPaper.name, kCustomPaper.width, kCustomPaper.height, 0.5f, 0.5f,
-                 0.5f, 0.5f);
+  store(static_cast<std::size_t>(kCustom), kCustomPaper, 0.5f);
 }
 
 }  // namespace tolmer

@@ -6,13 +6,10 @@
 #include <vector>
 
 #include "frame/primitives.h"
-#include "frame/state.h"
 
 namespace tolmer {
 
 namespace {
-
-std::optional<std::vector<std::string>>& entries() { return state().temp_strings; }
 
 // The upper bound of a non-empty array (the array never holds more entries
 // than a 32-bit upper bound can number: see temp_array_append).
@@ -20,10 +17,9 @@ int32_t upper_bound_of(const std::vector<std::string>& array) {
   return static_cast<int32_t>(array.size() - 1);
 }
 
-}  // namespace
-
-int32_t temp_array_search(std::string_view text) {
-  const auto& array = entries();
+// The unlocked operations; the caller holds the array's lock.
+int32_t search(const State& state, std::string_view text) {
+  const auto& array = state.temp_strings;
   if (!array) return -1;
   for (std::size_t i = 0; i < array->size(); ++i) {
     if (equal_ignoring_ascii_case((*array)[i], text)) return static_cast<int32_t>(i);
@@ -31,8 +27,8 @@ int32_t temp_array_search(std::string_view text) {
   return -1;
 }
 
-int32_t temp_array_append(std::string_view text) {
-  auto& array = entries();
+int32_t append(State& state, std::string_view text) {
+  auto& array = state.temp_strings;
   if (!array || array->empty()) return 0;
   if (array->size() > static_cast<std::size_t>(std::numeric_limits<int32_t>::max())) return 0;
   try {
@@ -45,8 +41,8 @@ int32_t temp_array_append(std::string_view text) {
   return upper_bound_of(*array);
 }
 
-void temp_array_clear() {
-  auto& array = entries();
+void clear(State& state) {
+  auto& array = state.temp_strings;
   // Release every entry, then the single empty entry 0. Assigning a fresh
   // vector also gives back the storage that earlier appends reserved.
   array.reset();
@@ -57,32 +53,55 @@ void temp_array_clear() {
   }
 }
 
-int32_t temp_array_upper_bound() {
-  const auto& array = entries();
+int32_t upper_bound(const State& state) {
+  const auto& array = state.temp_strings;
   if (!array || array->empty()) return 0;
   return upper_bound_of(*array);
 }
 
-int32_t temp_array_access(int32_t operation, std::string_view text) {
+}  // namespace
+
+int32_t temp_array_search(State& state, std::string_view text) {
+  const auto lock = state.temp_lock.read();
+  return search(state, text);
+}
+
+int32_t temp_array_append(State& state, std::string_view text) {
+  const auto lock = state.temp_lock.write();
+  return append(state, text);
+}
+
+void temp_array_clear(State& state) {
+  const auto lock = state.temp_lock.write();
+  clear(state);
+}
+
+int32_t temp_array_upper_bound(const State& state) {
+  const auto lock = state.temp_lock.read();
+  return upper_bound(state);
+}
+
+int32_t temp_array_access(State& state, int32_t operation, std::string_view text) {
   switch (operation) {
     case kTempArraySearch:
-      return temp_array_search(text);
+      return temp_array_search(state, text);
     case kTempArrayAppend:
-      return temp_array_append(text);
+      return temp_array_append(state, text);
     case kTempArrayClear:
-      temp_array_clear();
+      temp_array_clear(state);
       return 0;
     case kTempArraySize:
-      return temp_array_upper_bound();
+      return temp_array_upper_bound(state);
     default:
       return 0;
   }
 }
 
-std::optional<std::string_view> temp_array_entry(int32_t index) {
-  const auto& array = entries();
+std::optional<std::string> temp_array_entry(const State& state, int32_t index) {
+  const auto lock = state.temp_lock.read();
+  const auto& array = state.temp_strings;
   if (!array || index < 0 || static_cast<std::size_t>(index) >= array->size()) return std::nullopt;
-  return std::string_view((*array)[static_cast<std::size_t>(index)]);
+  return (*array)[static_cast<std::size_t>(index)];
 }
 
 }  // namespace tolmer

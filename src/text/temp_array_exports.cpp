@@ -1,12 +1,12 @@
-// Exports of the temporary string array.
+// Exports of the temporary string array, over the process context.
+#include "api/library_impl.h"
 #include "frame/abi.h"
 #include "text/temp_array.h"
 
 TOLMER_EXPORT(int32_t) ACCESSTEMPSTRINGARRAY(int32_t operation, const char* text) {
-  return tolmer::temp_array_access(operation, tolmer::abi::text_view(text));
+  return tolmer::process_library().temp_access(operation, tolmer::abi::text_view(text));
 }
 
 TOLMER_EXPORT(LibString) READTEMPSTRINGARRAY(int32_t index) {
-  const std::optional<std::string_view> entry = tolmer::temp_array_entry(index);
-  return tolmer::abi::result(entry ? *entry : std::string_view());
+  return tolmer::abi::result(tolmer::process_library().temp_entry(index).value_or(std::string()));
 }

@@ -2,7 +2,7 @@
 # consumer project against it twice: with find_package and with pkg-config.
 #
 # Variables: TOLMER_BUILD_DIR, TOLMER_CONFIG, TOLMER_CONSUMER_DIR,
-# TOLMER_WORK_DIR, TOLMER_C_COMPILER, TOLMER_GENERATOR, TOLMER_EXTRA_FLAGS
+# TOLMER_WORK_DIR, TOLMER_C_COMPILER, TOLMER_CXX_COMPILER, TOLMER_GENERATOR, TOLMER_EXTRA_FLAGS
 # (compiler flags the library was built with that a consumer needs too, such
 # as the sanitizers).
 
@@ -25,7 +25,7 @@ if(TOLMER_CONFIG)
 endif()
 run(${CMAKE_COMMAND} --install ${TOLMER_BUILD_DIR} --prefix ${prefix} ${config_args})
 
-foreach(installed include/tolmerdll.h bin/tolmer)
+foreach(installed include/tolmerdll.h include/tolmer/tolmer.h include/tolmer/library.h bin/tolmer)
   if(NOT EXISTS ${prefix}/${installed})
     message(FATAL_ERROR "the installation lacks ${installed}")
   endif()
@@ -48,10 +48,13 @@ endif()
 # 1. CMake: find_package(tolmerdll) and tolmerdll::tolmerdll.
 run(${CMAKE_COMMAND} -S ${TOLMER_CONSUMER_DIR} -B ${TOLMER_WORK_DIR}/cmake-build
     -G ${TOLMER_GENERATOR} -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release
-    -DCMAKE_C_COMPILER=${TOLMER_C_COMPILER} "-DCMAKE_C_FLAGS=${TOLMER_EXTRA_FLAGS}")
+    -DCMAKE_C_COMPILER=${TOLMER_C_COMPILER} "-DCMAKE_C_FLAGS=${TOLMER_EXTRA_FLAGS}"
+    -DCMAKE_CXX_COMPILER=${TOLMER_CXX_COMPILER} "-DCMAKE_CXX_FLAGS=${TOLMER_EXTRA_FLAGS}")
 run(${CMAKE_COMMAND} --build ${TOLMER_WORK_DIR}/cmake-build)
 run(${TOLMER_WORK_DIR}/cmake-build/consumer)
 message(STATUS "CMake consumer: ${RUN_OUTPUT}")
+run(${TOLMER_WORK_DIR}/cmake-build/consumer_cpp)
+message(STATUS "CMake C++ consumer: ${RUN_OUTPUT}")
 
 # 2. pkg-config.
 find_program(PKG_CONFIG NAMES pkg-config pkgconf REQUIRED)
@@ -64,3 +67,11 @@ run(${TOLMER_C_COMPILER} ${extra_flags} ${TOLMER_CONSUMER_DIR}/consumer.c ${flag
 set(ENV{LD_LIBRARY_PATH} ${libdir})
 run(${TOLMER_WORK_DIR}/consumer-pkg-config)
 message(STATUS "pkg-config consumer: ${RUN_OUTPUT}")
+
+# 3. pkg-config, the C++ interface.
+run(${PKG_CONFIG} --cflags --libs tolmer)
+string(STRIP "${RUN_OUTPUT}" cxx_flags)
+separate_arguments(cxx_flags UNIX_COMMAND "${cxx_flags}")
+run(${TOLMER_CXX_COMPILER} ${extra_flags} ${TOLMER_CONSUMER_DIR}/consumer.cpp ${cxx_flags} -o ${TOLMER_WORK_DIR}/consumer-cpp-pkg-config)
+run(${TOLMER_WORK_DIR}/consumer-cpp-pkg-config)
+message(STATUS "pkg-config C++ consumer: ${RUN_OUTPUT}")

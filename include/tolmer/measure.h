@@ -1,0 +1,60 @@
+// Pure functions of lengths: unit words and captions, fractions, typed-text
+// helpers and scale arithmetic. (Conversions that use the context's
+// millimetres per inch, formatting and reading are tolmer::Library members.)
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "tolmer/types.h"
+
+namespace tolmer::measure {
+
+// The index-th designator word of a unit ("FT", "FEET", ...); empty when the
+// unit has no such word.
+std::string_view designator_word(Unit unit, int32_t index);
+// The number of designator words of a unit.
+int32_t designator_count(Unit unit);
+// The caption of a label style; long captions are plural when quantity > 1.
+std::string_view measurement_label(System system, LabelStyle style, float quantity);
+// inches / 12 (feet) or inches / 39.369 (metres), rounded to single.
+float inches_to_feet(float inches);
+float inches_to_meters(float inches);
+
+// A fraction "w n/d" (or "n/d", "n\d") taken apart.
+struct Fraction {
+  int32_t whole = 0;
+  int32_t numerator = 0;
+  int32_t denominator = 0;
+  char separator = '/';
+};
+std::optional<Fraction> break_fraction_apart(std::string_view text);
+std::string convert_fraction_denominator(std::string_view text, int32_t new_denominator);
+std::string reduce_fraction(std::string_view text, int32_t largest_denominator);
+float fraction_to_decimal(std::string_view text);
+std::string decimal_to_fraction(float value, int32_t largest_denominator);
+// The first fraction of a text (the last with `from_end`), cut out.
+struct FoundFraction {
+  std::string fraction;   // "13/16"
+  std::string remainder;  // the trimmed text without it
+  float value = 0;
+};
+std::optional<FoundFraction> extract_fraction(std::string_view text, bool from_end);
+
+// Typed text: numeral characters, separation, the number next to a position.
+bool is_measurement_numeral(System system, char c);
+std::string separate_measurements(std::string_view text);
+struct NumberAt {
+  float value = 0;
+  std::optional<int32_t> start;  // 1-based first position
+  std::optional<int32_t> end;    // 1-based last position
+};
+NumberAt number_at(System system, std::string_view text, int32_t position, bool backwards);
+
+// Scale arithmetic.
+float inches_per_foot(float numerator, float denominator);
+int32_t nearest_scale_denominator(System system, double scale);
+
+}  // namespace tolmer::measure

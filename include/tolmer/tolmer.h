@@ -1,0 +1,10 @@
+// The C++ interface of tolmerdll, in namespace tolmer.
+#pragma once
+
+#include "tolmer/catalog.h"
+#include "tolmer/geometry.h"
+#include "tolmer/host.h"
+#include "tolmer/library.h"
+#include "tolmer/measure.h"
+#include "tolmer/text.h"
+#include "tolmer/types.h"

@@ -1,0 +1,209 @@
+// The free functions of the C++ interface: typed calls into the core.
+#include <climits>
+
+#include "catalog/categories.h"
+#include "catalog/descriptions.h"
+#include "catalog/item_names.h"
+#include "catalog/sub_item_names.h"
+#include "catalog/wall_snap.h"
+#include "frame/precision.h"
+#include "frame/primitives.h"
+#include "measure/fraction.h"
+#include "measure/parse.h"
+#include "measure/scales.h"
+#include "measure/units.h"
+#include "tolmer/catalog.h"
+#include "tolmer/measure.h"
+
+namespace tolmer::measure {
+
+// ------------------------------------------------------------ units, words
+
+std::string_view designator_word(Unit unit, int32_t index) {
+  return tolmer::designator_word(static_cast<int32_t>(system_of(unit)), code_of(unit), index);
+}
+
+int32_t designator_count(Unit unit) {
+  return tolmer::designator_count(static_cast<int32_t>(system_of(unit)), code_of(unit));
+}
+
+std::string_view measurement_label(System system, LabelStyle style, float quantity) {
+  return tolmer::measurement_label(static_cast<int32_t>(system), static_cast<int32_t>(style), quantity);
+}
+
+float inches_to_feet(float inches) {
+  ExtendedPrecision guard;
+  return convert_measurement(inches, kToFeet);
+}
+
+float inches_to_meters(float inches) {
+  ExtendedPrecision guard;
+  return convert_measurement(inches, kToMeters);
+}
+
+// --------------------------------------------------------------- fractions
+
+std::optional<Fraction> break_fraction_apart(std::string_view text) {
+  ExtendedPrecision guard;
+  const auto parts = tolmer::break_fraction_apart(text);
+  if (!parts) return std::nullopt;
+  return Fraction{parts->whole, parts->numerator, parts->denominator, parts->separator};
+}
+
+std::string convert_fraction_denominator(std::string_view text, int32_t new_denominator) {
+  ExtendedPrecision guard;
+  return tolmer::convert_fraction_denominator(text, new_denominator);
+}
+
+std::string reduce_fraction(std::string_view text, int32_t largest_denominator) {
+  ExtendedPrecision guard;
+  return tolmer::reduce_fraction(text, largest_denominator);
+}
+
+float fraction_to_decimal(std::string_view text) {
+  ExtendedPrecision guard;
+  return fraction_string_to_decimal(text);
+}
+
+std::string decimal_to_fraction(float value, int32_t largest_denominator) {
+  ExtendedPrecision guard;
+  return decimal_to_fraction_string(value, largest_denominator);
+}
+
+std::optional<FoundFraction> extract_fraction(std::string_view text, bool from_end) {
+  ExtendedPrecision guard;
+  auto found = tolmer::extract_fraction(text, from_end);
+  if (!found) return std::nullopt;
+  return FoundFraction{std::move(found->fraction), std::move(found->remainder), found->value};
+}
+
+// -------------------------------------------------------------- typed text
+
+bool is_measurement_numeral(System system, char c) {
+  return tolmer::is_measurement_numeral(static_cast<int32_t>(system), c);
+}
+
+std::string separate_measurements(std::string_view text) {
+  return tolmer::separate_measurements(text);
+}
+
+NumberAt number_at(System system, std::string_view text, int32_t position, bool backwards) {
+  ExtendedPrecision guard;
+  const NumberReading r =
+      read_measurement_value(static_cast<int32_t>(system), text, position, backwards, 0);
+  return NumberAt{r.value, r.start, r.end};
+}
+
+// ------------------------------------------------------------------ scales
+
+float inches_per_foot(float numerator, float denominator) {
+  ExtendedPrecision guard;
+  return tolmer::inches_per_foot(numerator, denominator);
+}
+
+int32_t nearest_scale_denominator(System system, double scale) {
+  ExtendedPrecision guard;
+  return tolmer::nearest_scale_denominator(static_cast<int32_t>(system), scale);
+}
+
+}  // namespace tolmer::measure
+
+namespace tolmer::catalog {
+
+
+std::string_view category_description(int32_t category, int32_t sub_category) {
+  return description_for_category_type(category, sub_category);
+}
+
+std::string_view subcategories_code_string(int32_t category) {
+  return tolmer::subcategories_code_string(category);
+}
+
+std::string_view item_types_code_string(int32_t category, int32_t sub_category) {
+  return tolmer::item_types_code_string(category, sub_category);
+}
+
+std::string_view sub_item_types_code_string(int32_t category, int32_t sub_category,
+                                            int32_t item_type) {
+  return tolmer::sub_item_types_code_string(category, sub_category, item_type);
+}
+
+std::string library_name(int32_t category, int32_t sub_category, int32_t item_type) {
+  return std::string(library_name_from_categories(category, sub_category, item_type).view());
+}
+
+CatalogKey categories_from_library_name(std::string_view name) {
+  ExtendedPrecision guard;
+  const LibraryNameNumbers n = tolmer::categories_from_library_name(name);
+  return CatalogKey{n.category, n.sub_category, n.item_type, -1};
+}
+
+bool is_valid_library_name(std::string_view name) {
+  return tolmer::is_valid_library_name(name);
+}
+
+std::string_view item_name(int32_t category, int32_t sub_category, int32_t item_type,
+                           bool plural) {
+  return symbol_item_name(category, sub_category, item_type, plural ? 1 : 0);
+}
+
+std::optional<int32_t> item_type_from_name(int32_t category, int32_t sub_category,
+                                           std::string_view name) {
+  const std::string upper = to_upper(trim(name));
+  const int32_t type = symbol_item_type_from_upper_name(category, sub_category, upper);
+  if (type == 0) return std::nullopt;
+  return type;
+}
+
+std::string_view sub_item_name(const CatalogKey& k) {
+  return symbol_sub_item_name(k.category, k.sub_category, k.item_type, k.sub_item_type);
+}
+
+std::optional<int32_t> wall_snap_index(const CatalogKey& k) {
+  const int32_t index =
+      object_wall_snap_index(k.category, k.sub_category, k.item_type, k.sub_item_type);
+  if (index == 0) return std::nullopt;
+  return index;
+}
+
+int32_t highest_wall_snap_index() { return highest_object_wall_snap_index(); }
+
+bool is_wall(std::string_view key) {
+  ExtendedPrecision guard;
+  return is_object_a_wall(key);
+}
+
+int32_t wire_type(std::string_view key) {
+  ExtendedPrecision guard;
+  return object_wire_type(key);
+}
+
+bool is_symbol_view_number_valid(int32_t view, std::string_view view_list) {
+  ExtendedPrecision guard;
+  return tolmer::is_symbol_view_number_valid(view, view_list);
+}
+
+std::string_view wire_type_description(int32_t type) {
+  return tolmer::wire_type_description(type);
+}
+
+std::string_view drawing_tool_description(int32_t tool_type) {
+  return drawing_tool_type_description(tool_type);
+}
+
+int32_t text_box_part(std::string_view object_name) { return tolmer::text_box_part(object_name); }
+
+std::string_view folder_name_invalid_characters() {
+  return tolmer::folder_name_invalid_characters();
+}
+std::string_view category_name_invalid_characters() {
+  return tolmer::category_name_invalid_characters();
+}
+std::string_view circuit_name_invalid_characters() {
+  return tolmer::circuit_name_invalid_characters();
+}
+std::string_view symbol_name_invalid_characters() {
+  return tolmer::symbol_name_invalid_characters();
+}
+
+}  // namespace tolmer::catalog

@@ -1,0 +1,14 @@
+// The C interface's process-wide context: uninitialised at load (the random
+// seed 0xFFFFFFFF), built by INITIALIZEDLL.
+#include "api/library_impl.h"
+
+namespace tolmer {
+
+Library& process_library() {
+  static Library the_library{Library::Uninitialised{}};
+  return the_library;
+}
+
+State& state() { return state_of(process_library()); }
+
+}  // namespace tolmer

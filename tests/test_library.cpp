@@ -1,0 +1,199 @@
+// The C++ interface where it adds behaviour: contexts, reading diagnostics,
+// validation as values, appending formats, views into the catalog.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "test_support.h"
+#include "tolmer/tolmer.h"
+#include "tolmerdll.h"
+
+namespace {
+
+using tolmer::ByteRange;
+using tolmer::DisplayFormat;
+using tolmer::Library;
+using tolmer::Unit;
+
+std::vector<std::string> texts(std::string_view entry, const std::vector<ByteRange>& ranges) {
+  std::vector<std::string> out;
+  for (const ByteRange& r : ranges) out.emplace_back(entry.substr(r.begin, r.end - r.begin));
+  return out;
+}
+
+TEST(LibraryContext, IsCreatedInitialised) {
+  const Library library;
+  ASSERT_TRUE(library.paper_upper_bound().has_value());
+  EXPECT_EQ(*library.paper_upper_bound(), 40);
+  EXPECT_EQ(library.paper(0)->name, "Generic Letter");
+  EXPECT_EQ(library.scale_ratio(tolmer::System::English, tolmer::ScalePart::Denominator, 11), 768);
+  EXPECT_EQ(library.temp_upper_bound(), 0);
+  EXPECT_EQ(library.conversion_places(tolmer::System::Metric), 0);
+  EXPECT_EQ(library.seed(), 0xFFFFFFFFu);
+  EXPECT_EQ(library.inches_to_millimeters(1.0), 25.399999618530273);
+}
+
+TEST(LibraryContext, ContextsAreIndependent) {
+  Library a;
+  Library b;
+  a.set_paper_field(0, tolmer::PaperField::Width, 99);
+  a.temp_append("only in a");
+  a.set_conversion_places(tolmer::System::English, 5);
+  const int32_t first = a.random_value();
+  EXPECT_EQ(b.paper(0)->width, 8.5f);
+  EXPECT_FALSE(b.temp_find("only in a").has_value());
+  EXPECT_EQ(b.conversion_places(tolmer::System::English), 0);
+  EXPECT_EQ(b.random_value(), first);  // b's generator had not moved
+  // Neither touches the C interface's context.
+  INITIALIZEDLL();
+  EXPECT_EQ(GETPAPERINFOWIDTH(0, 1), 8.5f);
+  EXPECT_EQ(ACCESSTEMPSTRINGARRAY(0, "only in a"), -1);
+}
+
+TEST(LibraryContext, ReinitialiseKeepsPlacesAndSeed) {
+  Library library;
+  library.set_conversion_places(tolmer::System::Metric, 3);
+  library.set_paper_field(0, tolmer::PaperField::Width, 1);
+  library.temp_append("x");
+  library.set_seed(7);
+  library.reinitialize();
+  EXPECT_EQ(library.paper(0)->width, 8.5f);
+  EXPECT_EQ(library.temp_upper_bound(), 0);
+  EXPECT_EQ(library.conversion_places(tolmer::System::Metric), 3);
+  EXPECT_EQ(library.seed(), 7u);
+}
+
+TEST(LibraryContext, MovedFromContextsCanBeReassigned) {
+  Library a;
+  a.temp_append("kept");
+  Library b = std::move(a);
+  EXPECT_EQ(b.temp_find("kept"), 1);
+  a = Library();
+  EXPECT_EQ(a.temp_upper_bound(), 0);
+}
+
+// Reading reports the bytes no unit word consumed, in the entry as typed.
+TEST(CppLengthReading, ReportsUnreadBytes) {
+  struct Case {
+    std::string_view entry;
+    float inches;
+    std::vector<std::string> unread;
+  };
+  const std::vector<Case> cases = {
+      {"12'6", 144, {"6"}},
+      {"2,500 mm", static_cast<float>(500 / 25.399999618530273), {"2,"}},
+      {"12' 6\"", 150, {}},
+      {"12'6 1/2\"", 150.5f, {}},
+      {"  5 ft 3 in  ", 63, {}},
+      {"abc 3 in", 3, {"abc"}},
+      {"7", 0, {"7"}},
+      {"", 0, {}},
+  };
+  const Library library;
+  INITIALIZEDLL();  // the C interface's context, compared with below
+  for (const Case& c : cases) {
+    const tolmer::LengthReading r = library.read_length(c.entry);
+    EXPECT_TRUE(r.ok()) << c.entry;
+    EXPECT_FLOAT_EQ(r.inches, c.inches) << c.entry;
+    EXPECT_EQ(texts(c.entry, r.unread), c.unread) << c.entry;
+    // The C interface reads the same length from the separated text.
+    const std::string separated = tolmer::measure::separate_measurements(c.entry);
+    EXPECT_EQ(r.inches, CONVERTTEXTSTRINGVALUETOINCHES(separated.c_str(), 0, nullptr, nullptr))
+        << c.entry;
+  }
+}
+
+TEST(CppLengthReading, NamesTheUnitOverItsMaximumWithItsBytes) {
+  struct Case {
+    std::string_view entry;
+    Unit unit;
+    std::string number;
+  };
+  const std::vector<Case> cases = {
+      {"300' 6\"", Unit::Feet, "300"},
+      {"1' 250\"", Unit::Inches, "250"},
+      {"2 m 700 mm", Unit::Millimeters, "700"},
+  };
+  const Library library;
+  for (const Case& c : cases) {
+    const tolmer::LengthReading r = library.read_length(c.entry, 100);
+    ASSERT_FALSE(r.ok()) << c.entry;
+    EXPECT_EQ(*r.too_large, c.unit) << c.entry;
+    EXPECT_EQ(std::string(c.entry.substr(r.number.begin, r.number.end - r.number.begin)), c.number)
+        << c.entry;
+  }
+}
+
+TEST(CppValidation, GivesMessageSelectionAndEchoAsValues) {
+  const Library library;
+  const DisplayFormat display{};  // English, 12' 6 1/2", sixteenths
+  const tolmer::Validation ok = library.validate("12'6 1/2", {0, 1000, 10000}, display);
+  EXPECT_TRUE(ok.accepted);
+  EXPECT_EQ(ok.result, 144);  // the 6 1/2 has no unit word: it is reported
+  EXPECT_EQ(ok.echo, "12'");
+  EXPECT_EQ(texts("12'6 1/2", ok.unread), std::vector<std::string>{"6 1/2"});
+
+  const tolmer::Validation big = library.validate("3' 250\"", {0, 100, 10000}, display);
+  EXPECT_FALSE(big.accepted);
+  EXPECT_EQ(big.result, -1);
+  EXPECT_EQ(big.message, "The value you have entered for inches is invalid. The value cannot exceed 100.");
+  ASSERT_TRUE(big.select.has_value());
+  EXPECT_EQ(*big.select, (ByteRange{3, 6}));  // "250"
+
+  const tolmer::Validation small = library.validate("2\"", {6, 100, 10000}, display);
+  EXPECT_FALSE(small.accepted);
+  EXPECT_EQ(small.result, 0);
+  EXPECT_EQ(small.message, "The minimum value for this measurement is 6 inches.");
+  EXPECT_FALSE(small.select.has_value());
+}
+
+TEST(CppFormatting, AppendsToTheCallersBufferAndMatchesTheExport) {
+  const Library library;
+  INITIALIZEDLL();  // the C interface's context, compared with below
+  const std::array<DisplayFormat, 3> displays = {
+      DisplayFormat{},
+      DisplayFormat{tolmer::System::Metric, tolmer::Format::MillimetersShort,
+                    tolmer::FractionMode::Decimal, 3},
+      DisplayFormat{tolmer::System::English, tolmer::Format::FeetInchesWords,
+                    tolmer::FractionMode::Fraction, 16},
+  };
+  for (const DisplayFormat& d : displays) {
+    std::string buffer = "prefix|";
+    buffer.reserve(64);
+    const char* storage = buffer.data();
+    library.format_to(buffer, 150.5, d);
+    EXPECT_EQ(buffer.data(), storage);  // no new storage
+    const std::string exported = test_support::take(GETFORMATEDTEXTFROMINCHES(
+        static_cast<int32_t>(d.system), static_cast<int32_t>(d.format),
+        static_cast<int32_t>(d.mode), 150.5, d.places, 0));
+    EXPECT_EQ(buffer, "prefix|" + exported);
+    EXPECT_EQ(library.format(150.5, d), exported);
+  }
+}
+
+TEST(CppCatalog, LookupsAreViewsIntoConstantTables) {
+  const std::string_view a = tolmer::catalog::category_description(1, 0);
+  const std::string_view b = tolmer::catalog::category_description(1, 0);
+  EXPECT_FALSE(a.empty());
+  EXPECT_EQ(a.data(), b.data());
+  EXPECT_EQ(a, test_support::take(GETDESCRIPTIONFORCATEGORYTYPE(1, 0)));
+  EXPECT_TRUE(tolmer::catalog::item_name(7, 0, 0, false).empty());
+  EXPECT_FALSE(tolmer::catalog::wall_snap_index({7, 0, 0, 0}).has_value());
+}
+
+TEST(CppBits, StayInsideTheSpan) {
+  std::array<std::byte, 2> bits{};
+  tolmer::geometry::set_bit(bits, 9);
+  tolmer::geometry::set_bit(bits, 16);  // outside: nothing written
+  tolmer::geometry::set_bit(bits, -1);
+  EXPECT_EQ(bits[1], std::byte{2});
+  EXPECT_EQ(bits[0], std::byte{0});
+  EXPECT_TRUE(tolmer::geometry::examine_bit(bits, 9));
+  EXPECT_FALSE(tolmer::geometry::examine_bit(bits, 16));
+}
+
+}  // namespace
