@@ -45,8 +45,8 @@
  *   ByteRef                uint8_t*                  4  one byte, rewritten
  *   HostServicesRef        const TolmerHostServices* 4  the host's callbacks
  *
- * 118 exports of the original interface plus FREELIBSTRING and
- * SETHOSTSERVICES: 120 entries.
+ * 118 exports for the host application plus FREELIBSTRING and
+ * SETHOSTSERVICES (this library's own additions): 120 entries.
  */
 
 /* Library frame */
