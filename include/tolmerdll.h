@@ -50,9 +50,24 @@
  *
  * Before INITIALIZEDLL
  *   Calling an export before INITIALIZEDLL is the caller's mistake but is
- *   safe: an export that needs a table or setting that does not exist yet
- *   answers 0 or the empty string and writes nothing; the millimetre
- *   conversions divide by the unset constant (0) and give an infinity or NaN.
+ *   safe. The paper table, the scale table, the temporary string array, the
+ *   conversion places, the millimetre constant and pi do not exist yet
+ *   (SIZEPAPERINFOARRAY alone creates the paper table), and each export that
+ *   needs one answers as follows:
+ *   - -1: GETUBPAPERINFOARRAY, GETPAPERINDEXFROMPAPERSIZE (orientation not
+ *     written), GETPAPERINDEXFROMPAPERNAME (its buffer is still rewritten,
+ *     trimmed and upper-cased), GETINDEXFORSCALERATIOVALUES, and the
+ *     temporary array's search (ACCESSTEMPSTRINGARRAY operation 0);
+ *   - 0 or the empty string, writing nothing: the other paper getters
+ *     (GETPAPERINFOITEM leaves its buffer and references alone) and
+ *     GETSCALERATIOVALUE; the paper setters and SETCONVERSIONDECIMALPLACES
+ *     store nothing; the temporary array answers as described at
+ *     ACCESSTEMPSTRINGARRAY (a clear creates it);
+ *   - with the constant 0: INCHESTOMILLIMETERS gives 0 (NaN for infinities),
+ *     MILLIMETERSTOINCHES an infinity (NaN for 0), and what is built on them
+ *     follows: GETCONVERTEDSCALEVALUE, metric formatting (every length is 0
+ *     millimetres), metric parsing (a metric number reads as an infinity);
+ *   - with pi 0: ROTATERADIANSVALUE never wraps (a turn of 0).
  *   The enumeration codes (measurement systems, units, formats) are constants
  *   and hold before initialisation.
  *
@@ -267,9 +282,14 @@ TOLMER_API LibString TOLMER_CALL MAKELIBSTRING(const char* bytes, int32_t length
  * The platform services the library uses, as a table of callbacks a host can
  * install with SETHOSTSERVICES. Each callback receives the table's context.
  * A null callback keeps the library's own service for that operation; a null
- * table (or a table whose size is below the size of its first member set)
- * restores every default. The table is copied; the host may release it after
- * the call. The defaults are Win32 on Windows; elsewhere: messages are written
+ * table restores every default. Only the members that lie entirely within
+ * the table's size field (counted in bytes from the table's start) are
+ * used, as from an older, shorter table: every member past the size, and a
+ * member that the size ends inside, keeps the library's own service (so a
+ * size below offsetof(TolmerHostServices, show_message) + sizeof(void*)
+ * installs no callback at all). Each call replaces the whole table
+ * installed before. The table is copied; the host may release it after the
+ * call. The defaults are Win32 on Windows; elsewhere: messages are written
  * to standard error, no window exists, nothing is pressed, the tick count is
  * a monotonic millisecond clock, and special folders map to the home and XDG
  * directories (see GETSPECIALFOLDERLOCATION).
@@ -348,9 +368,11 @@ TOLMER_API LibString TOLMER_CALL DECIMALTOFRACTIONSTRING(float value, int32_t la
  * is read back in normal order) and writes its value; writes the text without it into
  * remainder, padded with spaces to the length of the text the buffer held on entry.
  * Never writes past that text and its NUL: a longer remainder is cut to it, and
- * remainder_length is the length written. No fraction: empty result, value untouched,
- * length 0, the buffer's text blanked. Room: remainder needs the length of the text it
- * holds on entry + 1 bytes, the NUL included. */
+ * remainder_length is the length written, so it is shorter than the remainder when
+ * the buffer held a shorter text (a null buffer: 0). Written in this order: value,
+ * remainder_length, remainder. No fraction: empty result, value untouched, length 0,
+ * the buffer's text blanked. Room: remainder needs the length of the text it holds on
+ * entry + 1 bytes, the NUL included. */
 TOLMER_API LibString TOLMER_CALL EXTRACTFRACTIONINTEXTSTRING(const char* text, int32_t reversed, char* remainder, int32_t* remainder_length, float* value);
 
 /* ======================================================================== */
@@ -368,20 +390,25 @@ TOLMER_API int32_t TOLMER_CALL ISVALIDMEASUREMENTNUMERICALCHARACTER(const char* 
  * one byte per boundary between a numeral and a non-numeral run, and the NUL). */
 TOLMER_API LibString TOLMER_CALL SEPARATEMEASUREMENTSINTEXTSTRING(char* measurement);
 /* Reads the number ending at position (backwards -1) or beginning there; writes its first
- * and last positions (the start only when found before position - 1, else it keeps the
- * caller's value; nothing when there is no number to read). position, start and end are
- * 1-based byte positions in text (a LibString: MAKELIBSTRING makes one). */
+ * and last positions, start before end; position, start and end are 1-based byte
+ * positions in text (a LibString: MAKELIBSTRING makes one). Nothing is written when the
+ * position is outside the text (forwards past its end, backwards below 1) or only spaces
+ * stand on that side of it. Otherwise end is always written, also when no number stands
+ * there (the number's digits are then empty, and end is start - 1); start is written only
+ * when the number's digits occur in the text beginning before position - 1 (the last such
+ * place), else it keeps the caller's value, from which end is counted. */
 TOLMER_API float TOLMER_CALL GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, LibString text, int32_t position, int32_t backwards, int32_t* start, int32_t* end);
 /* The length in inches of a separated text, or -1..-7 (TolmerConversionError) when a
  * number exceeds maximum (> 0) in its unit; then start and end, 1-based byte positions,
- * locate the number in the trimmed text (start 0 when it has no start before it), and are
- * written only then. Hyphens of feet-and-inches writing
- * read as spaces, byte for byte in the upper-cased, trimmed text (no position moves): a
- * hyphen directly after a byte that is not a space, a hyphen or a numeral (digit, ".",
- * "/", "\"), as in 12 '- 6 " (150) and 12 FT- 6 IN (150); and a hyphen with a digit
- * before it and a fraction (digits, a bar, a digit) after it, spaces allowed between the
- * hyphen and each of them, as in 6 - 1/2 " (6.5) and 12 ' 6 - 1/2 " (150.5). Every other
- * hyphen stays: - 5 FT reads 60, 1 - 1/2 reads 0 (no unit word). */
+ * locate the number in the trimmed text (start 0 when it has no start before it: each
+ * unit's number is read with a start of 0), and are written only then, start before end.
+ * Hyphens of feet-and-inches writing read as spaces, byte for byte in the upper-cased,
+ * trimmed text (no position moves): a hyphen directly after a byte that is not a space, a
+ * hyphen or a numeral (digit, ".", "/", "\"), as in 12 '- 6 " (150) and 12 FT- 6 IN (150);
+ * and a hyphen with a digit before it and a fraction (digits, a bar, a digit) after it,
+ * spaces allowed between the hyphen and each of them, as in 6 - 1/2 " (6.5) and
+ * 12 ' 6 - 1/2 " (150.5). Every other hyphen stays: - 5 FT reads 60, 1 - 1/2 reads 0 (no
+ * unit word). */
 TOLMER_API float TOLMER_CALL CONVERTTEXTSTRINGVALUETOINCHES(const char* measurement, float maximum, int32_t* start, int32_t* end);
 
 /* ======================================================================== */
@@ -407,7 +434,8 @@ TOLMER_API float TOLMER_CALL CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(int32_t wind
 /* Splits a length: English (any system but 1) major = whole feet, minor = whole
  * inches (both truncated towards zero), fraction = the rest of an inch rounded
  * to places (above 18 or negative: 18); Metric (1) major = floor of the metres,
- * minor = millimetres above it (3 places), fraction = 0. reserved: no effect. */
+ * minor = millimetres above it (3 places), fraction = 0. reserved: no effect.
+ * Written in this order: major, minor, fraction. */
 TOLMER_API void TOLMER_CALL GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places, float* major, float* minor, float* fraction, int32_t reserved);
 /* A length as display text in English format 0-13 or Metric format 0-6 (other
  * Metric codes: empty; other English codes: numbers without captions); mode 0
@@ -470,8 +498,8 @@ TOLMER_API int32_t TOLMER_CALL GETUBPAPERINFOARRAY(void);
 TOLMER_API void TOLMER_CALL SETPAPERINFOITEM(int32_t index, const char* name, float width, float height,
                                              float top_margin, float bottom_margin, float left_margin,
                                              float right_margin);
-/* Writes a record: the trimmed name and the six values. Room: name needs 17 bytes, the NUL
- * included. */
+/* Writes a record: the trimmed name, then the six values in argument order (width first,
+ * right margin last). Room: name needs 17 bytes, the NUL included. */
 TOLMER_API void TOLMER_CALL GETPAPERINFOITEM(int32_t index, char* name, float* width, float* height,
                                              float* top_margin, float* bottom_margin, float* left_margin,
                                              float* right_margin);
@@ -531,7 +559,11 @@ TOLMER_API LibString TOLMER_CALL GETSUBITEMTYPESCODESTRING(int32_t category, int
 /* "lib_<category>_<sub-category>", plus "_<item type>" when the item type is above 0. */
 TOLMER_API LibString TOLMER_CALL GETLIBRARYNAMEFROMCATEGORIES(int32_t category, int32_t sub_category, int32_t item_type);
 /* Reads fields 2, 3, 4 of a "_"-separated name (rounded to nearest, ties to even;
- * NaN/inf/out of range give INT32_MIN; a missing field 3 or 4 gives -1). Returns 0. */
+ * NaN/inf/out of range give INT32_MIN; a missing field 3 or 4 gives -1). Writes -1 to
+ * category, sub_category and item_type, then the category, then the sub-category if the
+ * name has a field 3, then the item type if it has a field 4: a variable passed twice
+ * ends with the number written last ("lib_3" with category and item_type one variable:
+ * 3). Returns 0. */
 TOLMER_API int32_t TOLMER_CALL GETCATEGORIESFROMLIBRARYNAME(const char* name, int32_t* category, int32_t* sub_category, int32_t* item_type);
 /* 1 for "LIB_<digits>[_<digits>[_<digits>]]_LIB.VDF" (any letter case of LIB), else 0. */
 TOLMER_API int32_t TOLMER_CALL ISVALIDLIBRARYNAME(const char* name);
@@ -603,11 +635,15 @@ TOLMER_API double TOLMER_CALL GETVALUEFROMSTRINGBYPOSITION(const char* text, int
  * count (or memory runs out). Room: list needs the length of its text + the
  * length of part + 3 bytes, the NUL included (two quotes may be added).
  * With the delimiter "," in double quotes (the three bytes quote, comma,
- * quote) the joined text gets one double quote at each end; a list already
- * wrapped in double quotes is split inside them, so the quotes are not
- * doubled. With an empty delimiter (comma rule) the other fields keep their
- * bytes (quotes and spaces included) and part takes the whole place of the
- * replaced field between its commas. A null list reads as empty and is not
+ * quote) the joined text gets one double quote at each end. A list that,
+ * after its outer spaces, begins and ends with a double quote is split inside
+ * those two quotes, so that they are not doubled, when the inside has as
+ * many fields as the whole list ("a","b" has 2 fields either way); any other
+ * list is split as it stands (","a"," has 3 fields: empty, a, empty), so
+ * positions are always those of PARSECOUNTDLL. With an empty delimiter
+ * (comma rule) the other fields keep their bytes (quotes and spaces
+ * included) and part takes the whole place of the replaced field between
+ * its commas. A null list reads as empty and is not
  * written (the result is the length the list would have).
  */
 TOLMER_API int32_t TOLMER_CALL SETSTRINGPARTINSTRINGBYPOSITION(char* list, int32_t position, const char* part, const char* delimiter);
@@ -674,9 +710,10 @@ TOLMER_API LibString TOLMER_CALL CREATEDELIMITEDSTRING(char* delimiter, const ch
  * included, when given empty. */
 TOLMER_API LibString TOLMER_CALL ADDTODELIMITEDSTRING(char* list, const char* item, char* delimiter);
 /* The 1-based number of the first field equal to the item, or 0; defaults the delimiter. match_case 0
- * upper-cases the list and the item, not the delimiter (a delimiter holding a byte that upper-casing
- * changes, such as a-z or 0xFF, then no longer splits the list); keep_spaces 0 trims spaces off the item
- * and every field. Room: delimiter needs 2 bytes, the NUL included, when given empty. */
+ * upper-cases the list, the item and the delimiter alike before splitting, so that a delimiter holding a
+ * byte that upper-casing changes (a-z, or 0xFF, the code-string separator, which becomes 0x9F) still
+ * splits the list; the caller's delimiter buffer is not changed by this. keep_spaces 0 trims spaces off
+ * the item and every field. Room: delimiter needs 2 bytes, the NUL included, when given empty. */
 TOLMER_API int32_t TOLMER_CALL ISSTRINGINDELIMITEDSTRING(const char* list, const char* item, char* delimiter,
                                                          int32_t keep_spaces, int32_t match_case);
 /* Rewrites the list buffer (always; never longer) with the other fields joined, empty delimiter meaning ","
@@ -763,7 +800,8 @@ typedef struct DoubleRect {
   double y2; /* upper edge */
 } DoubleRect;
 
-/* Exchanges x1/x2 when x2 < x1 and y1/y2 when y2 < y1, in place; only exchanged variables are written. */
+/* Exchanges x1/x2 when x2 < x1, then y1/y2 when y2 < y1 (y1 and y2 read after the x exchange, which
+ * matters when one variable is passed twice), in place; only exchanged variables are written. */
 TOLMER_API void TOLMER_CALL SETRECTLOWERLEFTJUSTIFIED(double* x1, double* y1, double* x2, double* y2);
 /* How b lies against a (normalised copies; neither changed): 1 b within a (edges included), 2 b holds a corner of a, else 0. A null rectangle reads as all zeros. */
 TOLMER_API int32_t TOLMER_CALL RECTINRECT(const DoubleRect* a, const DoubleRect* b);

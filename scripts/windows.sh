@@ -4,11 +4,16 @@
 #   1. installs what is missing: the mingw-w64 cross compilers (32- and
 #      64-bit), Wine's 64-bit loader, GoogleTest's sources (and the native
 #      build tools, through scripts/deps.sh);
-#   2. 32-bit DLL (cmake/mingw-i686.cmake): builds it and checks it without
-#      running it (scripts/check-dll.sh): exactly the export table's names,
-#      undecorated; every export a standard-call function whose argument bytes
-#      match the table's kinds; only system DLLs imported. A C program linked
-#      against its import library must import the plain names;
+#   2. 32-bit DLL (cmake/mingw-i686.cmake): builds it with the whole GoogleTest
+#      suite and the host program (compiled and linked against the 32-bit
+#      standard-call header, so a wrong signature or calling convention in
+#      any test fails the build; this machine cannot run 32-bit code, so
+#      the tests are compiled unoptimised, which is quicker) and
+#      checks the DLL without running it (scripts/check-dll.sh): exactly the
+#      export table's names, undecorated; every export a standard-call
+#      function whose argument bytes match the table's kinds; only system
+#      DLLs imported. A C program linked against its import library must
+#      import the plain names;
 #   3. 64-bit DLL (cmake/mingw-x86_64.cmake): builds it with the GoogleTest
 #      suite and the host program, checks its exports and imports, then runs
 #      under Wine the suite and the host program (which loads TOLMERDLL.dll by
@@ -67,9 +72,9 @@ wineserver="$(dirname "$wine")/wineserver"
 failed=0
 
 # ------------------------------------------------------------------- 32-bit
-step "32-bit DLL: build"
+step "32-bit DLL, test suite and host program: build (not run)"
 logged "$root/i686.log" cmake -S . -B "$root/i686" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-  "${optimise[@]}" -DTOLMER_BUILD_TESTS=OFF "${extra[@]}"
+  "${optimise[@]}" -DTOLMER_BUILD_TESTS=ON -DTOLMER_TEST_COMPILE_OPTIONS=-O0 "${extra[@]}"
 logged "$root/i686.log" cmake --build "$root/i686" -j"$jobs"
 
 step "32-bit DLL: checks"

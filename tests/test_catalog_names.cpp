@@ -158,7 +158,7 @@ TEST(SymbolItemType, BlankNamesLeaveTheBufferUntouched) {
 
 TEST(SymbolItemType, RewriteStaysWithinTheTextRead) {
   // "  wire  " is 8 bytes; the rewrite is "WIRE" and a NUL, and the bytes
-  // after the original NUL are not touched.
+  // after the NUL the text had are not touched.
   NameBuffer buffer("  wire  ");
   EXPECT_EQ(GETSYMBOLITEMTYPEFROMNAME(1, 4, buffer.bytes.data()), 254);
   EXPECT_EQ(std::string(buffer.bytes.data(), 10), std::string("WIRE\0e  \0#", 10));

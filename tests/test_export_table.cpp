@@ -223,7 +223,7 @@ std::string describe(const std::string& result, const std::vector<std::string>& 
 
 // --- the table itself ---------------------------------------------------
 
-TEST(ExportTable, HoldsTheApplicationsExportsPlusTheThreeOfThisLibrary) {
+TEST(ExportTable, HoldsTheHostExportsPlusTheThreeOfThisLibrary) {
   EXPECT_EQ(table().size(), 118u + 3u);
   std::set<std::string> names;
   for (const auto& entry : table()) {

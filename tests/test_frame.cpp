@@ -9,6 +9,7 @@
 
 #include "frame/abi.h"
 #include "frame/state.h"
+#include "test_support.h"
 #include "tolmerdll.h"
 
 namespace {
@@ -30,6 +31,68 @@ TEST(LoadState, NothingExistsBeforeInitialisation) {
   // Conversions before initialisation divide by the unset constant.
   EXPECT_TRUE(std::isinf(MILLIMETERSTOINCHES(1.0f)));
   EXPECT_EQ(INCHESTOMILLIMETERS(1.0), 0.0);
+}
+
+// What the exports that need a table or constant answer before
+// INITIALIZEDLL, as the header lists them.
+class BeforeInitialisation : public ::testing::Test {
+ protected:
+  void SetUp() override { tolmer::state() = tolmer::State{}; }
+  void TearDown() override {
+    tolmer::state() = tolmer::State{};
+    INITIALIZEDLL();
+  }
+};
+
+TEST_F(BeforeInitialisation, LookUpsAnswerMinusOne) {
+  EXPECT_EQ(GETUBPAPERINFOARRAY(), -1);
+  int32_t orientation = 7;
+  EXPECT_EQ(GETPAPERINDEXFROMPAPERSIZE(0, 8.5f, 11.0f, &orientation), -1);
+  EXPECT_EQ(orientation, 7);
+  char name[32] = "  generic letter ";
+  EXPECT_EQ(GETPAPERINDEXFROMPAPERNAME(name), -1);
+  EXPECT_STREQ(name, "GENERIC LETTER");  // rewritten all the same
+  EXPECT_EQ(GETINDEXFORSCALERATIOVALUES(0, 1.0f, 1.0f), -1);
+  EXPECT_EQ(ACCESSTEMPSTRINGARRAY(0, ""), -1);
+  // After initialisation the same calls find their records.
+  INITIALIZEDLL();
+  char again[32] = "  generic letter ";
+  EXPECT_GE(GETPAPERINDEXFROMPAPERNAME(again), 0);
+  EXPECT_EQ(ACCESSTEMPSTRINGARRAY(0, ""), 0);
+}
+
+TEST_F(BeforeInitialisation, OtherTableReadsAnswerZeroAndWriteNothing) {
+  char name[17] = "keep";
+  float width = 7, right = 7;
+  GETPAPERINFOITEM(0, name, &width, &width, &width, &width, &width, &right);
+  EXPECT_STREQ(name, "keep");
+  EXPECT_EQ(width, 7.0f);
+  EXPECT_EQ(right, 7.0f);
+  EXPECT_EQ(GETPAPERINFOWIDTH(0, 1), 0.0f);
+  EXPECT_EQ(GETPAPERINFONAMELENGTH(0), 0);
+  EXPECT_EQ(GETSCALERATIOVALUE(0, 0, 0), 0.0f);
+  SETCONVERSIONDECIMALPLACES(0, 3);
+  EXPECT_FALSE(tolmer::state().decimal_places.has_value());
+  EXPECT_EQ(ACCESSTEMPSTRINGARRAY(-2, nullptr), 0);
+}
+
+TEST_F(BeforeInitialisation, ConstantsAreZero) {
+  EXPECT_EQ(INCHESTOMILLIMETERS(12.0), 0.0);
+  EXPECT_TRUE(std::isnan(INCHESTOMILLIMETERS(INFINITY)));
+  EXPECT_TRUE(std::isinf(MILLIMETERSTOINCHES(254.0f)));
+  EXPECT_TRUE(std::isnan(MILLIMETERSTOINCHES(0.0f)));
+  EXPECT_EQ(GETCONVERTEDSCALEVALUE(0, 1.0f), 0.0f);
+  EXPECT_TRUE(std::isinf(GETCONVERTEDSCALEVALUE(1, 1.0f)));
+  int32_t start = 0, end = 0;
+  EXPECT_TRUE(std::isinf(CONVERTTEXTSTRINGVALUETOINCHES("3 M", 0, &start, &end)));
+  EXPECT_EQ(ROTATERADIANSVALUE(7.0, 0.0), 7.0);  // no wrap at a turn of 0
+  // Every metric length formats as 0 millimetres.
+  using test_support::take;
+  const std::string zero = take(GETFORMATEDTEXTFROMINCHES(1, 0, 1, 0.0, 2, 0));
+  EXPECT_EQ(take(GETFORMATEDTEXTFROMINCHES(1, 0, 1, 100.0, 2, 0)), zero);
+  INITIALIZEDLL();
+  EXPECT_NE(take(GETFORMATEDTEXTFROMINCHES(1, 0, 1, 100.0, 2, 0)), zero);
+  EXPECT_LT(ROTATERADIANSVALUE(7.0, 0.0), 1.0);  // 7 - 2 pi
 }
 
 TEST(Initialisation, BuildsTheTables) {

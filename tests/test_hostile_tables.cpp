@@ -23,8 +23,8 @@ const std::vector<int32_t>& outside_paper() {
   return indices;
 }
 
-using Getter = float (*)(int32_t);
-using Setter = void (*)(int32_t, float);
+using Getter = float(TOLMER_CALL*)(int32_t);
+using Setter = void(TOLMER_CALL*)(int32_t, float);
 
 // Each margin getter with its setter.
 const std::vector<std::pair<Getter, Setter>>& margins() {

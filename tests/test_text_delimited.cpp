@@ -157,17 +157,29 @@ TEST(IsStringInDelimitedString, FindsTheFirstEqualField) {
       {"a, b", "b", ", ", 1, 1, 2},
       {"x, y, x", "x", ", ", 0, 0, 1},
       {"one\xFFtwo", "two", "\xFF", 0, 1, 2},
-      // Upper-casing turns the list's byte 0xFF into 0x9F; the delimiter stays 0xFF.
-      {"one\xFFtwo", "TWO", "\xFF", 0, 0, 0},
-      {"one\xFFtwo", "ONE\x9FTWO", "\xFF", 0, 0, 1},
-      {"a\xFF" "b", "B", "\x9F", 0, 0, 2},  // ... and may split it at 0x9F
+      // Upper-casing turns 0xFF into 0x9F, in the list and the delimiter alike:
+      // code strings still split (the caller's delimiter buffer keeps 0xFF).
+      {"one\xFFtwo", "TWO", "\xFF", 0, 0, 2},
+      {"one\xFFtwo", "ONE\x9FTWO", "\xFF", 0, 0, 0},
+      {"0\xFF" "1\xFF" "2\xFF" "3", "2", "\xFF", 0, 0, 3},
+      {"0\xFF" "1\xFF" "2\xFF" "3", "3", "\xFF", 1, 0, 4},
+      {"0\xFF" "1\xFF" "2\xFF" "3", "2", "\xFF", 0, 1, 3},
+      {"a\xFF" "b", "B", "\x9F", 0, 0, 2},  // a 0x9F delimiter splits at the list's 0xFF
       {"a\xFF" "b", "b", "\x9F", 0, 1, 0},
       {"a,a", "a", ",", 0, 0, 1},
       {"b,a,a", "a", ",", 0, 0, 2},
       {"a,b", "c", ",", 0, 0, 0},
-      // The delimiter is not upper-cased: "x" never occurs in an upper-cased list.
-      {"axb", "A", "x", 0, 0, 0},
+      // A lower-case delimiter is upper-cased with the list when case is ignored.
+      {"axb", "A", "x", 0, 0, 1},
+      {"aXb", "b", "x", 0, 0, 2},
       {"axb", "a", "x", 0, 1, 1},
+      {"aXb", "aXb", "x", 0, 1, 1},
+      {"aandb", "B", "and", 0, 0, 2},
+      {"aANDb", "b", "and", 0, 0, 2},
+      {"aandb", "aandb", "and", 0, 1, 0},
+      // A delimiter that upper-casing leaves alone splits as it stands.
+      {"x-y-z", "Z", "-", 0, 0, 3},
+      {"x1y", "X1Y", "1", 0, 0, 0},
       // Trimming removes spaces only: a tab stays.
       {"a,\tb", "b", ",", 0, 0, 0},
       // Upper-casing reaches accented letters.

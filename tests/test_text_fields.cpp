@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -155,6 +156,14 @@ const SetCase kSetCases[] = {
     {"  \"a\",\"b\"  ", 2, "x", kQcq, 7, "\"a\",\"x\""},
     {"\"a\",\"b\"", 3, "x", kQcq, -1, "\"a\",\"b\""},
     {"\"\"", 1, "x", kQcq, 3, "\"x\""},
+    // Quotes that belong to the delimiters: the first and last fields are
+    // empty, and the list is split as it stands.
+    {"\",\"a\",\"", 1, "X", kQcq, 10, "\"X\",\"a\",\"\""},
+    {"\",\"a\",\"", 2, "X", kQcq, 9, "\"\",\"X\",\"\""},
+    {"\",\"a\",\"", 3, "X", kQcq, 10, "\"\",\"a\",\"X\""},
+    {"\",\"a\",\"", 4, "X", kQcq, -1, "\",\"a\",\""},
+    {"\",\"", 1, "X", kQcq, 6, "\"X\",\"\""},
+    {"\",\"", 2, "X", kQcq, 6, "\"\",\"X\""},
     // Comma rule: the other fields keep their bytes.
     {"a,b,c", 2, "x", "", 5, "a,x,c"},
     {"\"p, q\" ,r", 2, "s", "", 9, "\"p, q\" ,s"},
@@ -185,6 +194,43 @@ TEST(SetStringPart, ReplacesFieldAndRewritesBuffer) {
 
 TEST(SetStringPart, SecondFormBehavesTheSame) {
   check_set_export(SETSTRINGPARTINSTRINGBYPOSITION2, "SETSTRINGPARTINSTRINGBYPOSITION2");
+}
+
+// With the quote-comma-quote delimiter, every position that PARSECOUNTDLL
+// counts can be replaced, the one after it cannot, and the replaced field
+// reads back at the same position.
+TEST(SetStringPart, QuotedListPositionsAreThoseOfTheFieldCount) {
+  const char* const lists[] = {
+      "\",\"a\",\"", "\",\"", "\"a\",\"b\"", "\"\"", "\"a\",\"\",\"b\"", " \",\"a\" ",
+      "\"\",\"\"", "\"a\",\"", "\",\"a\"", "a\",\"b", "\"", "\"\",\"\",\"\"",
+  };
+  for (const char* list : lists) {
+    const int32_t count = PARSECOUNTDLL(list, kQcq);
+    for (int32_t position = 1; position <= count + 1; ++position) {
+      char buffer[64];
+      std::snprintf(buffer, sizeof buffer, "%s", list);
+      const int32_t result = SETSTRINGPARTINSTRINGBYPOSITION(buffer, position, "Z", kQcq);
+      if (position > count) {
+        EXPECT_EQ(result, -1) << list << " position " << position;
+        EXPECT_STREQ(buffer, list);
+        continue;
+      }
+      EXPECT_EQ(result, static_cast<int32_t>(std::strlen(buffer))) << list << " position " << position;
+      // The new list, read inside its outer quotes, has the same fields
+      // with Z at the position.
+      const std::string inside(buffer + 1, std::strlen(buffer) - 2);
+      EXPECT_EQ(PARSECOUNTDLL(inside.c_str(), kQcq), count) << list << " position " << position;
+      for (int32_t k = 1; k <= count; ++k) {
+        const std::string expected =
+            k == position ? "Z" : take(GETSTRINGPARTFROMSTRINGBYPOSITION(list, k, kQcq));
+        const std::string got = take(GETSTRINGPARTFROMSTRINGBYPOSITION(inside.c_str(), k, kQcq));
+        if (k == 1 || k == count) continue;  // outer fields may lose the list's own quote
+        EXPECT_EQ(got, expected) << list << " position " << position << " field " << k;
+      }
+      EXPECT_EQ(take(GETSTRINGPARTFROMSTRINGBYPOSITION(inside.c_str(), position, kQcq)), "Z")
+          << list << " position " << position;
+    }
+  }
 }
 
 TEST(SetStringPart, RepeatedReplacementKeepsQuotedListStable) {

@@ -47,8 +47,8 @@
  *   ByteRef                uint8_t*                  4  one byte, rewritten
  *   HostServicesRef        const TolmerHostServices* 4  the host's callbacks
  *
- * 118 exports the host application calls, plus FREELIBSTRING, MAKELIBSTRING
- * and SETHOSTSERVICES: 121 entries.
+ * 118 exports for the host application plus FREELIBSTRING, MAKELIBSTRING
+ * and SETHOSTSERVICES (this library's own additions): 121 entries.
  */
 
 /* Library frame */

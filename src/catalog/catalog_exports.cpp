@@ -42,9 +42,14 @@ GETCATEGORIESFROMLIBRARYNAME(const char* name, int32_t* category, int32_t* sub_c
   tolmer::ExtendedPrecision guard;
   const tolmer::LibraryNameNumbers numbers =
       tolmer::categories_from_library_name(abi::text_view(name));
+  // All three are first set to -1, then each number the name holds is
+  // written: a variable passed twice ends with the number written last.
+  abi::write(category, -1);
+  abi::write(sub_category, -1);
+  abi::write(item_type, -1);
   abi::write(category, numbers.category);
-  abi::write(sub_category, numbers.sub_category);
-  abi::write(item_type, numbers.item_type);
+  if (numbers.sub_category_read) abi::write(sub_category, numbers.sub_category);
+  if (numbers.item_type_read) abi::write(item_type, numbers.item_type);
   return 0;
 }
 

@@ -259,8 +259,10 @@ LibraryNameNumbers categories_from_library_name(std::string_view name) {
     return round_to_int(text_to_number(field(name, kDelimiter, k)));
   };
   numbers.category = read(2);
-  if (fields >= 3) numbers.sub_category = read(3);
-  if (fields >= 4) numbers.item_type = read(4);
+  numbers.sub_category_read = fields >= 3;
+  numbers.item_type_read = fields >= 4;
+  if (numbers.sub_category_read) numbers.sub_category = read(3);
+  if (numbers.item_type_read) numbers.item_type = read(4);
   return numbers;
 }
 

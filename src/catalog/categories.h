@@ -102,12 +102,14 @@ LibraryName library_name_from_categories(int32_t category, int32_t sub_category,
 // field 2 is the category, field 3 the sub-category and field 4 the item
 // type, each read as a number and rounded to the nearest integer (ties to
 // even; NaN, infinities and out-of-range values give INT32_MIN). A field
-// the name lacks leaves -1 (the category is always read: a missing field 2
-// reads as 0).
+// the name lacks leaves -1 and is marked not read (the category is always
+// read: a missing field 2 reads as 0).
 struct LibraryNameNumbers {
   int32_t category = -1;
   int32_t sub_category = -1;
   int32_t item_type = -1;
+  bool sub_category_read = false;  // the name has a field 3
+  bool item_type_read = false;     // the name has a field 4
 };
 LibraryNameNumbers categories_from_library_name(std::string_view name);
 

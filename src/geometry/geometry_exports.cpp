@@ -46,18 +46,18 @@ TOLMER_EXPORT(int32_t) ANGLEPASSEDTHROUGHZERO(double angle, double change) {
 // ------------------------------------------------------ rectangles, points
 
 TOLMER_EXPORT(void) SETRECTLOWERLEFTJUSTIFIED(double* x1, double* y1, double* x2, double* y2) {
-  double ax1 = tolmer::abi::read(x1), ay1 = tolmer::abi::read(y1);
-  double ax2 = tolmer::abi::read(x2), ay2 = tolmer::abi::read(y2);
-  const bool swap_x = ax2 < ax1, swap_y = ay2 < ay1;
-  tolmer::set_rect_lower_left_justified(ax1, ay1, ax2, ay2);
-  // Only the exchanged variables are written.
-  if (swap_x) {
-    tolmer::abi::write(x1, ax1);
-    tolmer::abi::write(x2, ax2);
+  // First x, then y, each pair read when its turn comes: when the caller
+  // passes one variable twice (x2 and y1, say), the y test sees what the x
+  // exchange left in it. Only exchanged variables are written.
+  const double ax1 = tolmer::abi::read(x1), ax2 = tolmer::abi::read(x2);
+  if (ax2 < ax1) {
+    tolmer::abi::write(x1, ax2);
+    tolmer::abi::write(x2, ax1);
   }
-  if (swap_y) {
-    tolmer::abi::write(y1, ay1);
-    tolmer::abi::write(y2, ay2);
+  const double ay1 = tolmer::abi::read(y1), ay2 = tolmer::abi::read(y2);
+  if (ay2 < ay1) {
+    tolmer::abi::write(y1, ay2);
+    tolmer::abi::write(y2, ay1);
   }
 }
 

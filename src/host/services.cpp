@@ -118,6 +118,22 @@ FolderService& folders() {
   return service;
 }
 
+namespace {
+
+// Copies one member of the host's table when its size covers the member
+// entirely; a member the size leaves out or cuts keeps its default (null).
+template <typename Member>
+void take_member(Member& member, const TolmerHostServices* services, std::size_t size,
+                 std::size_t offset) {
+  if (offset > size || size - offset < sizeof member) return;
+  std::memcpy(&member, reinterpret_cast<const unsigned char*>(services) + offset, sizeof member);
+}
+
+}  // namespace
+
+#define TOLMER_TAKE_MEMBER(name) \
+  take_member(installed.name, services, size, offsetof(TolmerHostServices, name))
+
 void install(const TolmerHostServices* services) {
   TolmerHostServices installed{};
   const auto publish = [&] {
@@ -125,15 +141,31 @@ void install(const TolmerHostServices* services) {
     installed_table = installed;
   };
   if (services == nullptr) return publish();
-  // Copy no more than the host's table holds and no more than ours has: an
-  // older, shorter table leaves the later operations at their defaults.
-  std::size_t size = services->size;
-  if (size > sizeof installed) size = sizeof installed;
-  if (size < offsetof(TolmerHostServices, show_message)) return publish();
-  std::memcpy(&installed, services, size);
+  // Only the bytes the host's size names are read, and of those only whole
+  // members are used: an older, shorter table leaves the later operations
+  // at their defaults, and a size that ends inside a member leaves that
+  // member at its default too (a part of an address is no address).
+  std::uint32_t size_field = 0;
+  std::memcpy(&size_field, services, sizeof size_field);
+  const std::size_t size = size_field;
+  TOLMER_TAKE_MEMBER(context);
+  TOLMER_TAKE_MEMBER(show_message);
+  TOLMER_TAKE_MEMBER(select_range);
+  TOLMER_TAKE_MEMBER(line_length);
+  TOLMER_TAKE_MEMBER(set_focus);
+  TOLMER_TAKE_MEMBER(set_text);
+  TOLMER_TAKE_MEMBER(cursor_position);
+  TOLMER_TAKE_MEMBER(window_from_point);
+  TOLMER_TAKE_MEMBER(async_key_state);
+  TOLMER_TAKE_MEMBER(tick_count);
+  TOLMER_TAKE_MEMBER(special_folder);
   installed.size = static_cast<uint32_t>(sizeof installed);
   publish();
 }
+
+#undef TOLMER_TAKE_MEMBER
+
+TolmerHostServices installed_services() { return installed_now(); }
 
 }  // namespace tolmer::host
 

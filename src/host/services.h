@@ -65,8 +65,14 @@ InputService& input();
 ClockService& clock();
 FolderService& folders();
 
-// Installs a host's table of operations (null restores every default).
+// Installs a host's table of operations (null restores every default). Of
+// a table whose size field is smaller than the structure, only the members
+// inside that size, each entirely, are taken; the others keep their defaults.
 void install(const TolmerHostServices* services);
+
+// The table in force: the host's members that were taken, null elsewhere
+// (null meaning the default); its size is that of the whole structure.
+TolmerHostServices installed_services();
 
 // The platform defaults (used where the host installed nothing).
 WindowService& default_window();

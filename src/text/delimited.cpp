@@ -66,11 +66,15 @@ int32_t find_in_list(std::string_view list, std::string_view item, std::string_v
                      bool keep_spaces, bool match_case) {
   std::string upper_list;
   std::string upper_item;
+  std::string upper_delimiter;
   if (!match_case) {
+    // The delimiter with them, so that it still splits the upper-cased list.
     upper_list = to_upper(list);
     upper_item = to_upper(item);
+    upper_delimiter = to_upper(delimiter);
     list = upper_list;
     item = upper_item;
+    delimiter = upper_delimiter;
   }
   if (!keep_spaces) item = trim(item);
   int32_t found = 0;

@@ -38,8 +38,8 @@ std::string join_integers(std::span<const int32_t> values, std::string_view deli
 std::string add_to_list(std::string_view list, std::string_view item, std::string_view delimiter);
 
 // The 1-based number of the first field of `list` equal to `item`, or 0.
-// Unless `match_case`, the list and the item are upper-cased first (the
-// delimiter is not); unless `keep_spaces`, the item and every field are
+// Unless `match_case`, the list, the item and the delimiter are upper-cased
+// first; unless `keep_spaces`, the item and every field are
 // compared with their leading and trailing spaces removed. An empty delimiter
 // never occurs, so the whole list is then one field.
 int32_t find_in_list(std::string_view list, std::string_view item, std::string_view delimiter,

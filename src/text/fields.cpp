@@ -82,11 +82,15 @@ std::optional<std::string> replace_field(std::string_view list, int64_t position
   const bool wrap = delimiter == kQuotedCommaDelimiter;
   std::string_view body = list;
   if (wrap) {
-    // A list already wrapped in quotes is split inside them: the quotes added
-    // by the join take their place.
+    // A list already wrapped in quotes is split inside them, so that the
+    // quotes added by the join take their place; but only when the inside
+    // has as many fields as the list itself, so that the positions stay
+    // those of count_fields and field_at (the quotes of `","a","` belong to
+    // its delimiters: its first and last fields are empty).
     const std::string_view bare = trim(list);
     if (bare.size() >= 2 && bare.front() == '"' && bare.back() == '"') {
-      body = bare.substr(1, bare.size() - 2);
+      const std::string_view inside = bare.substr(1, bare.size() - 2);
+      if (count_fields(inside, delimiter) == count_fields(list, delimiter)) body = inside;
     }
   }
 

@@ -69,8 +69,11 @@ double field_value(std::string_view text, int64_t position, std::string_view del
 // - with a delimiter, the fields with the delimiter between neighbours; with
 //   the quote-comma-quote delimiter the joined text also gets one double
 //   quote at its start and one at its end. A list that (after its outer
-//   spaces) is itself wrapped in double quotes is split inside those quotes,
-//   so that the new outer quotes take their place instead of doubling them;
+//   spaces) is itself wrapped in double quotes, and whose inside has as many
+//   fields as the whole list, is split inside those quotes, so that the new
+//   outer quotes take their place instead of doubling them; any other list
+//   is split as it stands, so the positions are always those of
+//   count_fields and field_at;
 // - with the comma rule (empty delimiter), every other field keeps its bytes
 //   as they stand (spaces and quotes included) and the part takes the place
 //   of the whole field between its separating commas.
