@@ -532,10 +532,13 @@ Extended fmod(const Extended& x, const Extended& y) {
   if (kx == Kind::Invalid || ky == Kind::Invalid) return kIndefinite;
   if (kx == Kind::NaN || ky == Kind::NaN) return propagate(x, kx, y, ky);
   if (kx == Kind::Infinite || ky == Kind::Zero) return kIndefinite;
-  if (kx == Kind::Zero || ky == Kind::Infinite) return x;
   const bool neg = negative(x);
-  const Unpacked a = unpack(x), b = unpack(y);
-  if (a.e < b.e || (a.e == b.e && a.m < b.m)) return x;
+  if (kx == Kind::Zero) return x;
+  const Unpacked a = unpack(x);
+  // x itself, in its canonical encoding (a pseudo-denormal comes back normal).
+  if (ky == Kind::Infinite) return round_pack(neg, a.e, a.m, 0);
+  const Unpacked b = unpack(y);
+  if (a.e < b.e || (a.e == b.e && a.m < b.m)) return round_pack(neg, a.e, a.m, 0);
   // r = (a.m * 2^(a.e - b.e)) mod b.m, then the result is r * 2^b.e.
   uint64_t r = a.m >= b.m ? a.m - b.m : a.m;  // a.m < 2 * b.m
   int d = a.e - b.e;
