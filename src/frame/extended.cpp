@@ -338,12 +338,6 @@ uint64_t narrow(const Extended& x, int precision, int exponent_bits) {
 
 // ------------------------------------------------------------- conversions
 
-Extended::Extended(int64_t value) {
-  const bool neg = value < 0;
-  const uint64_t m = neg ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  *this = from_magnitude(neg, m);
-}
-
 Extended::Extended(float value) {
   *this = widen(std::bit_cast<uint32_t>(value), 23, 8);
 }

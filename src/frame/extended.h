@@ -20,6 +20,7 @@
 // smallest integer of the target type (the unit's "integer indefinite").
 #pragma once
 
+#include <bit>
 #include <cstdint>
 
 namespace tolmer {
@@ -28,8 +29,17 @@ class Extended {
  public:
   constexpr Extended() = default;
   // Exact conversions.
-  Extended(int32_t value) : Extended(static_cast<int64_t>(value)) {}  // NOLINT: implicit, like a built-in real
-  Extended(int64_t value);                                               // NOLINT
+  constexpr Extended(int32_t value) : Extended(static_cast<int64_t>(value)) {}  // NOLINT: implicit, like a built-in real
+  constexpr Extended(int64_t value) {                                          // NOLINT
+    const bool negative = value < 0;
+    const uint64_t m = negative ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    if (m != 0) {
+      const int shift = std::countl_zero(m);
+      m_ = m << shift;
+      se_ = static_cast<uint16_t>(16383 + 63 - shift);
+    }
+    if (negative) se_ = static_cast<uint16_t>(se_ | 0x8000u);
+  }
   Extended(float value);                                                 // NOLINT
   Extended(double value);                                                // NOLINT
 

@@ -31,29 +31,22 @@ void split_double(double magnitude, uint64_t& mantissa, int& exponent) {
   exponent = (biased == 0 ? 1 : biased) - 1075;
 }
 
-// A finite long double above 0 as mantissa * 2^exponent; a mantissa of 0
-// when it does not fit 64 bits.
-void split_long_double(long double magnitude, uint64_t& mantissa, int& exponent) {
-#if defined(__i386__) || defined(__x86_64__)
-  if constexpr (std::numeric_limits<long double>::digits == 64) {
-    // The x87 format: a 64-bit mantissa with its leading bit, then the sign
-    // and a 15-bit biased exponent.
-    unsigned char bytes[sizeof(long double)];
-    std::memcpy(bytes, &magnitude, sizeof bytes);
-    std::memcpy(&mantissa, bytes, sizeof mantissa);
-    uint16_t sign_exponent = 0;
-    std::memcpy(&sign_exponent, bytes + 8, sizeof sign_exponent);
-    const int biased = sign_exponent & 0x7FFF;
-    exponent = (biased == 0 ? 1 : biased) - 16383 - 63;
-    return;
-  }
+// A finite extended value above 0 as mantissa * 2^exponent (integers).
+void split_extended(const xreal& magnitude, uint64_t& mantissa, int& exponent) {
+#if TOLMER_HARDWARE_EXTENDED
+  // The x87 format in memory: the 64-bit mantissa with its leading bit, then
+  // the sign and the 15-bit biased exponent.
+  unsigned char bytes[sizeof(long double)];
+  std::memcpy(bytes, &magnitude, sizeof bytes);
+  std::memcpy(&mantissa, bytes, sizeof mantissa);
+  uint16_t sign_exponent = 0;
+  std::memcpy(&sign_exponent, bytes + 8, sizeof sign_exponent);
+#else
+  mantissa = magnitude.significand();
+  const uint16_t sign_exponent = magnitude.sign_exponent();
 #endif
-  int binary_exponent = 0;
-  const long double fraction = std::frexp(magnitude, &binary_exponent);  // [0.5, 1)
-  const long double scaled = std::ldexp(fraction, 64);
-  mantissa = scaled < 18446744073709551616.0L ? static_cast<uint64_t>(scaled) : 0;
-  if (static_cast<long double>(mantissa) != scaled) mantissa = 0;
-  exponent = binary_exponent - 64;
+  const int biased = sign_exponent & 0x7FFF;
+  exponent = (biased == 0 ? 1 : biased) - 16383 - 63;
 }
 
 // A short exact expansion: when the magnitude, mantissa * 2^exponent, has at
@@ -144,23 +137,30 @@ void leading_digits(double magnitude, int digits, Digits18& out) {
   leading_digits(magnitude, digits, mantissa, exponent, out);
 }
 
-// The same for a finite long double above 0.
-void leading_digits(long double magnitude, int digits, Digits18& out) {
+// The same for a finite extended value above 0.
+void leading_digits(const xreal& magnitude, int digits, Digits18& out) {
   const auto as_double = static_cast<double>(magnitude);
   // A value that a double holds exactly has the same decimal expansion; the
   // double conversion is the faster one.
-  if (static_cast<long double>(as_double) == magnitude) {
+  if (static_cast<xreal>(as_double) == magnitude) {
     leading_digits(as_double, digits, out);
     return;
   }
   uint64_t mantissa = 0;
   int exponent = 0;
-  split_long_double(magnitude, mantissa, exponent);
+  split_extended(magnitude, mantissa, exponent);
+#if TOLMER_HARDWARE_EXTENDED
   leading_digits(magnitude, digits, mantissa, exponent, out);
+#else
+  // All 18 digits, exactly: their first `digits` + 1 are those of any
+  // shorter route.
+  if (short_exact_digits(mantissa, exponent, out)) return;
+  decimal_digits(magnitude, 18, out.digit.data(), out.exponent);
+#endif
 }
 
-// All 18 digits of a finite long double above 0.
-void eighteen_digits(long double magnitude, Digits18& out) { leading_digits(magnitude, 18, out); }
+// All 18 digits of a finite extended value above 0.
+void eighteen_digits(const xreal& magnitude, Digits18& out) { leading_digits(magnitude, 18, out); }
 
 // Room for the longest number text: a sign, 18 digits, a point, "E-" and a
 // four-digit exponent, with some to spare.
@@ -178,15 +178,15 @@ char* write_fill(char* p, std::size_t count, char c) {
 
 // Writes the text of number_to_text at `p` (kNumberRoom bytes of room) and
 // gives the end.
-char* write_number(char* p, long double value, int digits, NumberForm form) {
+char* write_number(char* p, const xreal& value, int digits, NumberForm form) {
   if (digits < 1) digits = 1;
   if (digits > 18) digits = 18;
   // Sign, zero, infinities and the digits, read from the double when it
-  // holds the value (the usual case), else from the long double.
+  // holds the value (the usual case), else from the extended value.
   bool negative = false;
   Digits18 d;
   const auto as_double = static_cast<double>(value);
-  if (static_cast<long double>(as_double) == value) {
+  if (static_cast<xreal>(as_double) == value) {
     negative = std::signbit(as_double) && as_double != 0;
     if (negative) {
       *p++ = '-';
@@ -200,15 +200,15 @@ char* write_number(char* p, long double value, int digits, NumberForm form) {
     }
     leading_digits(std::fabs(as_double), digits, d);
   } else {
-    if (std::isnan(value)) return write_chars(p, "NaN", 3);
-    negative = std::signbit(value);  // not 0: a double holds 0
+    if (x_isnan(value)) return write_chars(p, "NaN", 3);
+    negative = x_signbit(value);  // not 0: a double holds 0
     if (negative) {
       *p++ = '-';
     } else if (form == NumberForm::Spaced) {
       *p++ = ' ';
     }
-    if (std::isinf(value)) return write_chars(p, "Inf", 3);
-    leading_digits(std::fabs(value), digits, d);
+    if (x_isinf(value)) return write_chars(p, "Inf", 3);
+    leading_digits(x_fabs(value), digits, d);
   }
   // Keep `digits` digits: round up when the first dropped digit is above 5,
   // or is 5 after an odd kept digit.
@@ -269,29 +269,29 @@ char* write_number(char* p, long double value, int digits, NumberForm form) {
 
 }  // namespace
 
-void append_number(std::string& out, long double value, int digits, NumberForm form) {
+void append_number(std::string& out, xreal value, int digits, NumberForm form) {
   char buffer[kNumberRoom];
   out.append(buffer, write_number(buffer, value, digits, form));
 }
 
-std::string number_to_text(long double value, int digits, NumberForm form) {
+std::string number_to_text(xreal value, int digits, NumberForm form) {
   char buffer[kNumberRoom];
   return std::string(buffer, write_number(buffer, value, digits, form));
 }
 
-std::string six_place_text(long double value) {
+std::string six_place_text(xreal value) {
   std::string out;
-  if (std::isnan(value) || std::isinf(value)) {
+  if (x_isnan(value) || x_isinf(value)) {
     append_number(out, value, kDoubleDigits);
     return out;
   }
-  if (std::signbit(value) && value != 0) out += '-';
+  if (x_signbit(value) && value != 0) out += '-';
   if (value == 0) {
     out += '.';
     return out;
   }
   Digits18 d;
-  eighteen_digits(std::fabs(value), d);
+  eighteen_digits(x_fabs(value), d);
   const int x = d.exponent;
   auto digit_at = [&](int i) -> int {  // digit of weight 10^(x - i)
     return i >= 0 && i < 18 ? d.digit[static_cast<std::size_t>(i)] - '0' : 0;
