@@ -38,5 +38,6 @@ void register_numbers();
 void register_text();
 void register_measure();
 void register_catalog();
+void register_extended();
 
 }  // namespace bench

@@ -129,6 +129,17 @@ def length_road(rep):
                       "length_road/entry/library/mixed", "length_road/format_only/library/mixed", 5)
 
 
+def extended(rep):
+    # The integer-coded extended arithmetic against the x87 unit, both in the
+    # same run: the road through two builds of the library, and number to text.
+    rep.ratio_at_most("Length road with the software extended arithmetic vs the x87 unit",
+                      "length_road/entry/software_extended/mixed", "length_road/entry/hardware_extended/mixed", 1.5)
+    for kind, label in (("double_values", "values a double holds"), ("extended_values", "values it does not")):
+        rep.ratio_at_most(f"Number to text, software extended arithmetic vs the x87 unit, {label}",
+                          f"number_to_text/extended15/software_extended/{kind}",
+                          f"number_to_text/extended15/hardware_extended/{kind}", 1.5)
+
+
 def main():
     if len(sys.argv) != 2:
         print(__doc__.strip(), file=sys.stderr)
@@ -142,6 +153,7 @@ def main():
     scaling(rep, r"^((?:temp_array|list)/.*)/\d+$", ITEMS_SMALL, ITEMS_LARGE, 150, "100,000 vs 1,000 items")
     allocations(rep)
     length_road(rep)
+    extended(rep)
     rep.print()
     met = sum(1 for r in rep.rows if r[3])
     missed = [r[0] for r in rep.rows if r[3] is False]
