@@ -223,39 +223,88 @@ TEST(ExtendedAgreement, Remainder) {
   }
 }
 
+// The x87 rounding to an integral value (frndint) under a rounding control
+// put in force for one loop: the unit's own operation, without the C
+// library's save and restore of the environment around every call.
+long double x87_round_to_integral(long double v) {
+  __asm__("frndint" : "+t"(v));
+  return v;
+}
+
+class RoundingControl {
+ public:
+  explicit RoundingControl(uint16_t rounding_bits) {
+    __asm__ __volatile__("fnstcw %0" : "=m"(saved_) : : "memory");
+    const auto word = static_cast<uint16_t>((saved_ & ~0x0C00u) | rounding_bits);
+    __asm__ __volatile__("fldcw %0" : : "m"(word) : "memory");
+  }
+  ~RoundingControl() { __asm__ __volatile__("fldcw %0" : : "m"(saved_) : "memory"); }
+  RoundingControl(const RoundingControl&) = delete;
+  RoundingControl& operator=(const RoundingControl&) = delete;
+
+ private:
+  uint16_t saved_ = 0;
+};
+
 TEST(ExtendedAgreement, IntegerRounding) {
   tolmer::ExtendedPrecision precision;
-  Random r(7);
+  const struct {
+    const char* what;
+    uint16_t rounding_bits;
+    Extended (*software)(const Extended&);
+  } directions[] = {{"nearbyint", 0x0000, [](const Extended& x) { return nearbyint(x); }},
+                    {"floor", 0x0400, [](const Extended& x) { return floor(x); }},
+                    {"ceil", 0x0800, [](const Extended& x) { return ceil(x); }},
+                    {"trunc", 0x0C00, [](const Extended& x) { return trunc(x); }}};
+  const Extended zero;
+  for (const auto& direction : directions) {
+    Random r(7);
+    int failures = 0;
+    RoundingControl control(direction.rounding_bits);
+    for (int i = 0; i < kCount && failures < 10; ++i) {
+      Extended a = operand(r);
+      if (r.below(2) == 0) {  // around the integers: exponents of 2^-2 to 2^66
+        a = Extended::from_bits(static_cast<uint16_t>((a.sign_exponent() & 0x8000) | (16381 + r.below(68))),
+                                shaped_significand(r));
+      }
+      const Extended soft = direction.software(a);
+      const long double hard = x87_round_to_integral(to_hardware(a));
+      if (!same_bits(soft, hard)) {
+        ADD_FAILURE() << same(soft, hard, direction.what, a, zero).message();
+        ++failures;
+      }
+    }
+  }
+  // The C library's functions, which the x87 path of the library calls, on a
+  // sample.
+  Random r(11);
+  for (int i = 0; i < 100'000; ++i) {
+    const Extended a = operand(r);
+    const long double h = to_hardware(a);
+    ASSERT_TRUE(same_bits(nearbyint(a), std::nearbyint(h))) << show(a);
+    ASSERT_TRUE(same_bits(floor(a), std::floor(h))) << show(a);
+    ASSERT_TRUE(same_bits(ceil(a), std::ceil(h))) << show(a);
+    ASSERT_TRUE(same_bits(trunc(a), std::trunc(h))) << show(a);
+  }
+}
+
+TEST(ExtendedAgreement, TruncationToInt64) {
+  tolmer::ExtendedPrecision precision;
+  Random r(12);
   int failures = 0;
   for (int i = 0; i < kCount && failures < 10; ++i) {
     Extended a = operand(r);
-    if (r.below(2) == 0) {  // around the integers: exponents of 2^-2 to 2^66
-      a = Extended::from_bits(static_cast<uint16_t>((a.sign_exponent() & 0x8000) | (16381 + r.below(68))),
+    if (r.below(2) == 0) {
+      a = Extended::from_bits(static_cast<uint16_t>((a.sign_exponent() & 0x8000) | (16381 + r.below(66))),
                               shaped_significand(r));
     }
     const long double h = to_hardware(a);
-    const Extended zero;
-    const struct {
-      const char* what;
-      Extended software;
-      long double hardware;
-    } rows[] = {{"nearbyint", nearbyint(a), std::nearbyint(h)},
-                {"floor", floor(a), std::floor(h)},
-                {"trunc", trunc(a), std::trunc(h)},
-                {"ceil", ceil(a), std::ceil(h)}};
-    for (const auto& row : rows) {
-      if (!same_bits(row.software, row.hardware)) {
-        ADD_FAILURE() << same(row.software, row.hardware, row.what, a, zero).message();
-        ++failures;
-      }
-    }
-    // Truncation to a 64-bit integer, where the hardware result is defined.
-    if (!std::isnan(h) && h > -9223372036854775809.0L && h < 9223372036854775808.0L) {
-      const auto hard = static_cast<int64_t>(h);
-      if (a.to_int64() != hard) {
-        ADD_FAILURE() << "to_int64(" << show(a) << "): " << a.to_int64() << ", x87 " << hard;
-        ++failures;
-      }
+    // Where the hardware result is defined: NaN and out of range are not.
+    if (std::isnan(h) || !(h > -9223372036854775809.0L && h < 9223372036854775808.0L)) continue;
+    const auto hard = static_cast<int64_t>(h);
+    if (a.to_int64() != hard) {
+      ADD_FAILURE() << "to_int64(" << show(a) << "): " << a.to_int64() << ", x87 " << hard;
+      ++failures;
     }
   }
 }
