@@ -39,5 +39,6 @@ void register_text();
 void register_measure();
 void register_catalog();
 void register_cpp();
+void register_extended();
 
 }  // namespace bench

@@ -143,6 +143,17 @@ def length_road(rep):
                       "length_road/entry/library/mixed", "length_road/format_only/library/mixed", 5)
 
 
+def extended(rep):
+    # The integer-coded extended arithmetic against the x87 unit, both in the
+    # same run: the road through two builds of the library, and number to text.
+    rep.ratio_at_most("Length road with the software extended arithmetic vs the x87 unit",
+                      "length_road/entry/software_extended/mixed", "length_road/entry/hardware_extended/mixed", 1.5)
+    for kind, label in (("double_values", "values a double holds"), ("extended_values", "values it does not")):
+        rep.ratio_at_most(f"Number to text, software extended arithmetic vs the x87 unit, {label}",
+                          f"number_to_text/extended15/software_extended/{kind}",
+                          f"number_to_text/extended15/hardware_extended/{kind}", 1.5)
+
+
 def main():
     if len(sys.argv) != 2:
         print(__doc__.strip(), file=sys.stderr)
@@ -157,6 +168,7 @@ def main():
     allocations(rep)
     length_road(rep)
     cpp_format(rep)
+    extended(rep)
     rep.print()
     met = sum(1 for r in rep.rows if r[3])
     missed = [r[0] for r in rep.rows if r[3] is False]

@@ -9,13 +9,17 @@
 #include <vector>
 
 #include "frame/primitives.h"
+#include "test_support.h"
 
 using namespace tolmer;
+using test_support::xdec;
+using test_support::xinf;
+using test_support::xnan;
 
 namespace {
 
 struct NumberCase {
-  long double value;
+  tolmer::xreal value;
   int digits;
   NumberForm form;
   const char* text;
@@ -34,25 +38,25 @@ constexpr auto S = NumberForm::Spaced;
 INSTANTIATE_TEST_SUITE_P(
     Cases, NumberToText,
     ::testing::Values(
-        NumberCase{0.0L, 15, P, "0"}, NumberCase{0.0L, 15, S, " 0"},
-        NumberCase{-0.0L, 15, P, "0"}, NumberCase{0.5L, 15, P, ".5"},
-        NumberCase{0.5L, 15, S, " .5"}, NumberCase{2.0L, 15, P, "2"},
-        NumberCase{-3.0L, 15, P, "-3"}, NumberCase{-3.0L, 15, S, "-3"},
-        NumberCase{1.25L, 15, P, "1.25"}, NumberCase{1e20L, 15, P, "1E+20"},
-        NumberCase{-0.25L, 15, P, "-.25"}, NumberCase{12.75L, 15, P, "12.75"},
-        NumberCase{0.05L, 15, P, ".05"}, NumberCase{1200.0L, 15, P, "1200"},
-        NumberCase{12345678.0L, 7, P, "1.234568E+7"}, NumberCase{0.00000012L, 7, P, "1.2E-7"},
-        NumberCase{1234567.0L, 7, P, "1234567"}, NumberCase{99999995.0L, 7, P, "1E+8"},
-        NumberCase{9.9999999L, 7, P, "10"}, NumberCase{0.1L, 15, P, ".1"},
-        NumberCase{1.0L / 3.0L, 15, P, ".333333333333333"},
-        NumberCase{2.0L / 3.0L, 7, P, ".6666667"},
-        NumberCase{123456.75L, 7, P, "123456.8"},  // 5 after odd 7 rounds up
-        NumberCase{123456.25L, 7, P, "123456.2"},  // 5 after even 2 stays
-        NumberCase{1e15L, 15, P, "1E+15"}, NumberCase{999999999999999.0L, 15, P, "999999999999999"},
-        NumberCase{0.000001L, 7, P, ".000001"}, NumberCase{0.0000001L, 7, P, ".0000001"}, NumberCase{0.00000001L, 7, P, "1E-8"},
-        NumberCase{25.399999618530273L, 15, P, "25.3999996185303"},
-        NumberCase{std::numeric_limits<long double>::infinity(), 15, S, " Inf"},
-        NumberCase{-std::numeric_limits<long double>::infinity(), 15, P, "-Inf"}));
+        NumberCase{xdec(0, 0), 15, P, "0"}, NumberCase{xdec(0, 0), 15, S, " 0"},
+        NumberCase{-xdec(0, 0), 15, P, "0"}, NumberCase{xdec(5, -1), 15, P, ".5"},
+        NumberCase{xdec(5, -1), 15, S, " .5"}, NumberCase{xdec(2, 0), 15, P, "2"},
+        NumberCase{-xdec(3, 0), 15, P, "-3"}, NumberCase{-xdec(3, 0), 15, S, "-3"},
+        NumberCase{xdec(125, -2), 15, P, "1.25"}, NumberCase{xdec(1, 20), 15, P, "1E+20"},
+        NumberCase{-xdec(25, -2), 15, P, "-.25"}, NumberCase{xdec(1275, -2), 15, P, "12.75"},
+        NumberCase{xdec(5, -2), 15, P, ".05"}, NumberCase{xdec(12, 2), 15, P, "1200"},
+        NumberCase{xdec(12345678, 0), 7, P, "1.234568E+7"}, NumberCase{xdec(12, -8), 7, P, "1.2E-7"},
+        NumberCase{xdec(1234567, 0), 7, P, "1234567"}, NumberCase{xdec(99999995, 0), 7, P, "1E+8"},
+        NumberCase{xdec(99999999, -7), 7, P, "10"}, NumberCase{xdec(1, -1), 15, P, ".1"},
+        NumberCase{xdec(1, 0) / xdec(3, 0), 15, P, ".333333333333333"},
+        NumberCase{xdec(2, 0) / xdec(3, 0), 7, P, ".6666667"},
+        NumberCase{xdec(12345675, -2), 7, P, "123456.8"},  // 5 after odd 7 rounds up
+        NumberCase{xdec(12345625, -2), 7, P, "123456.2"},  // 5 after even 2 stays
+        NumberCase{xdec(1, 15), 15, P, "1E+15"}, NumberCase{xdec(999999999999999, 0), 15, P, "999999999999999"},
+        NumberCase{xdec(1, -6), 7, P, ".000001"}, NumberCase{xdec(1, -7), 7, P, ".0000001"}, NumberCase{xdec(1, -8), 7, P, "1E-8"},
+        NumberCase{xdec(25399999618530273, -15), 15, P, "25.3999996185303"},
+        NumberCase{xinf(), 15, S, " Inf"},
+        NumberCase{-xinf(), 15, P, "-Inf"}));
 
 TEST(NumberToText, SingleNearestOneTenthIsPointOne) {
   EXPECT_EQ(single_to_text(0.1f), ".1");
@@ -69,7 +73,7 @@ TEST(NumberToText, EighteenDigitRoundingComesFirst) {
   EXPECT_EQ(number_to_text(2.5, 1), "2");
   EXPECT_EQ(number_to_text(3.5, 1), "4");
   // A 5 followed by more digits still rounds by the parity rule alone.
-  EXPECT_EQ(number_to_text(2.51L, 1), "2");
+  EXPECT_EQ(number_to_text(xdec(251, -2), 1), "2");
 }
 
 // Values whose exact expansion has at most 18 digits are written from it;
@@ -78,17 +82,17 @@ TEST(NumberToText, EighteenDigitRoundingComesFirst) {
 INSTANTIATE_TEST_SUITE_P(
     ExpansionLengths, NumberToText,
     ::testing::Values(
-        NumberCase{123456789012345678.0L, 18, P, "123456789012345678"},
-        NumberCase{1152921504606846976.0L, 18, P, "1.15292150460684698E+18"},  // 2^60
-        NumberCase{18446744073709551615.0L, 18, P, "1.84467440737095516E+19"},  // 2^64 - 1
-        NumberCase{0.00000095367431640625L, 15, P, "9.5367431640625E-7"},     // 2^-20
-        NumberCase{0.00000001490116119384765625L, 18, P, "1.49011611938476562E-8"},  // 2^-26: tie kept
-        NumberCase{0.00000004470348358154296875L, 18, P, "4.47034835815429688E-8"},  // tie raised
-        NumberCase{1234.5625L, 15, S, " 1234.5625"}, NumberCase{-1234.5625L, 6, P, "-1234.56"},
-        NumberCase{12345.6789L, 15, P, "12345.6789"}, NumberCase{-0.0625L, 1, P, "-6E-2"},
+        NumberCase{xdec(123456789012345678, 0), 18, P, "123456789012345678"},
+        NumberCase{xdec(1152921504606846976, 0), 18, P, "1.15292150460684698E+18"},  // 2^60
+        NumberCase{(xreal(int64_t{9223372036854775807}) * 2 + 1), 18, P, "1.84467440737095516E+19"},  // 2^64 - 1
+        NumberCase{xdec(95367431640625, -20), 15, P, "9.5367431640625E-7"},     // 2^-20
+        NumberCase{xdec(1490116119384765625, -26), 18, P, "1.49011611938476562E-8"},  // 2^-26: tie kept
+        NumberCase{xdec(4470348358154296875, -26), 18, P, "4.47034835815429688E-8"},  // tie raised
+        NumberCase{xdec(12345625, -4), 15, S, " 1234.5625"}, NumberCase{-xdec(12345625, -4), 6, P, "-1234.56"},
+        NumberCase{xdec(123456789, -4), 15, P, "12345.6789"}, NumberCase{-xdec(625, -4), 1, P, "-6E-2"},
         // The least double, 4.94065645841246544...E-324: the dropped 5 follows an even 6.
         NumberCase{std::numeric_limits<double>::denorm_min(), 15, P, "4.94065645841246E-324"},
-        NumberCase{1e300L, 15, P, "1E+300"}, NumberCase{1e-4000L, 7, P, "1E-4000"},
+        NumberCase{xdec(1, 300), 15, P, "1E+300"}, NumberCase{xdec(1, -4000), 7, P, "1E-4000"},
         // Digits just past the kept ones that read 9999... or 0000...
         NumberCase{0.1234567999999, 7, P, ".1234568"}, NumberCase{0.1234567000001, 7, P, ".1234567"},
         NumberCase{2.5000000001, 1, P, "2"}, NumberCase{3.4999999999, 1, P, "3"},
@@ -96,12 +100,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(NumberToText, AppendsWithoutReplacing) {
   std::string out = "x=";
-  append_number(out, 1.5L, 15, NumberForm::Spaced);
+  append_number(out, xdec(15, -1), 15, NumberForm::Spaced);
   EXPECT_EQ(out, "x= 1.5");
 }
 
 struct SixCase {
-  long double value;
+  tolmer::xreal value;
   const char* text;
 };
 
@@ -112,17 +116,17 @@ TEST_P(SixPlaces, RoundsToAtMostSixDecimals) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SixPlaces,
-                         ::testing::Values(SixCase{1.0L / 3.0L, ".333333"},
-                                           SixCase{2.0L / 3.0L, ".666667"},
-                                           SixCase{0.5L, ".5"}, SixCase{0.0L, "."},
-                                           SixCase{-0.25L, "-.25"},
-                                           SixCase{0.0000005L, "."},      // exactly half: kept down
-                                           SixCase{0.00000051L, ".000001"},
-                                           SixCase{0.9999996L, "1."},
-                                           SixCase{9.9999996L, "10."},   // the carry runs through the 9s
-                                           SixCase{129.9999999L, "130."},
-                                           SixCase{-99.9999999L, "-100."},
-                                           SixCase{0.0625L, ".0625"}));
+                         ::testing::Values(SixCase{xdec(1, 0) / xdec(3, 0), ".333333"},
+                                           SixCase{xdec(2, 0) / xdec(3, 0), ".666667"},
+                                           SixCase{xdec(5, -1), ".5"}, SixCase{xdec(0, 0), "."},
+                                           SixCase{-xdec(25, -2), "-.25"},
+                                           SixCase{xdec(5, -7), "."},      // exactly half: kept down
+                                           SixCase{xdec(51, -8), ".000001"},
+                                           SixCase{xdec(9999996, -7), "1."},
+                                           SixCase{xdec(99999996, -7), "10."},   // the carry runs through the 9s
+                                           SixCase{xdec(1299999999, -7), "130."},
+                                           SixCase{-xdec(999999999, -7), "-100."},
+                                           SixCase{xdec(625, -4), ".0625"}));
 
 struct ReadCase {
   const char* text;
@@ -179,7 +183,7 @@ TEST(TextToNumber, ExponentsBeyondFourDigitsAreCapped) {
 }
 
 struct IntCase {
-  long double value;
+  tolmer::xreal value;
   int32_t nearest, floor, trunc, ceil;
 };
 
@@ -197,34 +201,34 @@ constexpr int32_t kIndefinite = std::numeric_limits<int32_t>::min();
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RealToInteger,
-    ::testing::Values(IntCase{0.5L, 0, 0, 0, 1}, IntCase{1.5L, 2, 1, 1, 2},
-                      IntCase{2.5L, 2, 2, 2, 3}, IntCase{-2.5L, -2, -3, -2, -2},
-                      IntCase{3.5L, 4, 3, 3, 4}, IntCase{4.5L, 4, 4, 4, 5},
-                      IntCase{-1.5L, -2, -2, -1, -1},
-                      IntCase{2147483647.4L, 2147483647, 2147483647, 2147483647, kIndefinite},
-                      IntCase{2147483647.5L, kIndefinite, 2147483647, 2147483647, kIndefinite},
-                      IntCase{-2147483648.5L, -2147483648, kIndefinite, -2147483648, -2147483648},
-                      IntCase{1e30L, kIndefinite, kIndefinite, kIndefinite, kIndefinite},
-                      IntCase{std::numeric_limits<long double>::quiet_NaN(), kIndefinite,
+    ::testing::Values(IntCase{xdec(5, -1), 0, 0, 0, 1}, IntCase{xdec(15, -1), 2, 1, 1, 2},
+                      IntCase{xdec(25, -1), 2, 2, 2, 3}, IntCase{-xdec(25, -1), -2, -3, -2, -2},
+                      IntCase{xdec(35, -1), 4, 3, 3, 4}, IntCase{xdec(45, -1), 4, 4, 4, 5},
+                      IntCase{-xdec(15, -1), -2, -2, -1, -1},
+                      IntCase{xdec(21474836474, -1), 2147483647, 2147483647, 2147483647, kIndefinite},
+                      IntCase{xdec(21474836475, -1), kIndefinite, 2147483647, 2147483647, kIndefinite},
+                      IntCase{-xdec(21474836485, -1), -2147483648, kIndefinite, -2147483648, -2147483648},
+                      IntCase{xdec(1, 30), kIndefinite, kIndefinite, kIndefinite, kIndefinite},
+                      IntCase{xnan(), kIndefinite,
                               kIndefinite, kIndefinite, kIndefinite},
-                      IntCase{-std::numeric_limits<long double>::infinity(), kIndefinite,
+                      IntCase{-xinf(), kIndefinite,
                               kIndefinite, kIndefinite, kIndefinite}));
 
 TEST(IntegerDivision, RoundsOperandsThenTruncates) {
-  EXPECT_EQ(int_divide(7.5L, 2.0L), 4);    // 8 / 2
-  EXPECT_EQ(int_divide(-7.0L, 2.0L), -3);  // truncated
-  EXPECT_EQ(int_divide(5.0L, 0.4L), kIndefinite);  // divisor rounds to 0
-  EXPECT_EQ(int_divide(-2147483648.0L, -1.0L), kIndefinite);
+  EXPECT_EQ(int_divide(xdec(75, -1), xdec(2, 0)), 4);    // 8 / 2
+  EXPECT_EQ(int_divide(-xdec(7, 0), xdec(2, 0)), -3);  // truncated
+  EXPECT_EQ(int_divide(xdec(5, 0), xdec(4, -1)), kIndefinite);  // divisor rounds to 0
+  EXPECT_EQ(int_divide(-xdec(2147483648, 0), -xdec(1, 0)), kIndefinite);
 }
 
 TEST(DecimalRounding, TiesToEven) {
-  EXPECT_EQ(round_decimal(2.5L, 0), 2.0L);
-  EXPECT_EQ(round_decimal(0.125L, 2), 0.12L);
-  EXPECT_EQ(round_decimal(0.375L, 2), 0.38L);
-  EXPECT_EQ(round_decimal(100.0L, 2), 100.0L);
+  EXPECT_EQ(round_decimal(xdec(25, -1), 0), xdec(2, 0));
+  EXPECT_EQ(round_decimal(xdec(125, -3), 2), xdec(12, -2));
+  EXPECT_EQ(round_decimal(xdec(375, -3), 2), xdec(38, -2));
+  EXPECT_EQ(round_decimal(xdec(1, 2), 2), xdec(1, 2));
   // A negative or too large place count means 18 places.
-  EXPECT_EQ(round_decimal(0.5L, -1), round_decimal(0.5L, 18));
-  EXPECT_TRUE(std::isinf(round_decimal(std::numeric_limits<long double>::infinity(), 2)));
+  EXPECT_EQ(round_decimal(xdec(5, -1), -1), round_decimal(xdec(5, -1), 18));
+  EXPECT_TRUE(tolmer::x_isinf(round_decimal(xinf(), 2)));
 }
 
 TEST(Trimming, RemovesSpacesOnly) {

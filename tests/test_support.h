@@ -1,9 +1,12 @@
 // Helpers shared by the test files.
 #pragma once
 
+#include <cstdint>
+#include <limits>
 #include <string>
 
 #include "frame/libstring.h"
+#include "frame/xreal.h"
 #include "tolmerdll.h"
 
 namespace test_support {
@@ -15,5 +18,27 @@ inline std::string take(LibString result) {
   FREELIBSTRING(result);
   return bytes;
 }
+
+// The extended value of digits * 10^exp10: correctly rounded (one exact
+// operand, one rounding) for |exp10| <= 18, as a decimal literal of the
+// extended type would be; beyond that within a few units in the last place.
+inline tolmer::xreal xdec(int64_t digits, int exp10) {
+  constexpr int64_t kPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000,
+                                 10000000000, 100000000000, 1000000000000, 10000000000000, 100000000000000,
+                                 1000000000000000, 10000000000000000, 100000000000000000,
+                                 1000000000000000000};
+  tolmer::xreal value = digits;
+  while (exp10 > 18) {
+    value = value * tolmer::xreal(kPowers[18]);
+    exp10 -= 18;
+  }
+  while (exp10 < -18) {
+    value = value / tolmer::xreal(kPowers[18]);
+    exp10 += 18;
+  }
+  return exp10 >= 0 ? value * tolmer::xreal(kPowers[exp10]) : value / tolmer::xreal(kPowers[-exp10]);
+}
+inline tolmer::xreal xinf() { return tolmer::xreal(std::numeric_limits<double>::infinity()); }
+inline tolmer::xreal xnan() { return tolmer::xreal(std::numeric_limits<double>::quiet_NaN()); }
 
 }  // namespace test_support

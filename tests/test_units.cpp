@@ -35,7 +35,7 @@ TEST_F(Units, ExtendedIntermediatesChangeTheStoredResult) {
   for (int i = 0; i < 200000; ++i) {
     bits = bits * 6364136223846793005u + 1442695040888963407u;
     const double inches = 1.0 + static_cast<double>(bits >> 11) / 9007199254740992.0 * 1000.0;
-    const double extended = static_cast<double>(static_cast<long double>(inches) * mm);
+    const double extended = static_cast<double>(static_cast<tolmer::xreal>(inches) * mm);
     volatile double a = inches, b = mm;
     const double plain = a * b;
     if (extended != plain) {
@@ -53,7 +53,7 @@ TEST_F(Units, ConvertMeasurement) {
   EXPECT_EQ(CONVERTMEASUREMENT(24.0f, 0), 2.0f);
   EXPECT_EQ(CONVERTMEASUREMENT(24.0f, 5), 0.0f);
   EXPECT_EQ(CONVERTMEASUREMENT(24.0f, -1), 0.0f);
-  EXPECT_EQ(CONVERTMEASUREMENT(1.0f, 0), static_cast<float>(1.0L / 12.0L));
+  EXPECT_EQ(CONVERTMEASUREMENT(1.0f, 0), static_cast<float>(tolmer::xreal(1) / tolmer::xreal(12)));
 }
 
 TEST_F(Units, DecimalPlacesGoToTheirSlot) {

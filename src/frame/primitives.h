@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "frame/xreal.h"
+
 namespace tolmer {
 
 // ---------------------------------------------------------------- numbers
@@ -27,22 +29,22 @@ enum class NumberForm { Spaced, Plain };
 // dropped 5 rounds up only after an odd digit), trailing zeros removed, laid
 // out as "1200", ".5", "-.25", "12.75" or "1.234568E+7". NaN gives "NaN",
 // infinities "Inf" / "-Inf" (spaced: " Inf").
-std::string number_to_text(long double value, int digits, NumberForm form = NumberForm::Plain);
+std::string number_to_text(xreal value, int digits, NumberForm form = NumberForm::Plain);
 // Shorthands for the two precisions.
 inline std::string single_to_text(float value, NumberForm form = NumberForm::Plain) {
   return number_to_text(value, kSingleDigits, form);
 }
-inline std::string double_to_text(long double value, NumberForm form = NumberForm::Plain) {
+inline std::string double_to_text(xreal value, NumberForm form = NumberForm::Plain) {
   return number_to_text(value, kDoubleDigits, form);
 }
 // Appends the text of number_to_text to `out` (no temporary string).
-void append_number(std::string& out, long double value, int digits,
+void append_number(std::string& out, xreal value, int digits,
                    NumberForm form = NumberForm::Plain);
 
 // The format mask ".######": a value of magnitude below 1 as text with at
 // most six decimal places (the dropped part raises the sixth place only when
 // it is more than half a unit of it), e.g. 1/3 -> ".333333", 2/3 -> ".666667".
-std::string six_place_text(long double value);
+std::string six_place_text(xreal value);
 
 // Text to number from 1-based position `start` (default 1): leading blanks
 // (space, tab, CR, LF) skipped; "&H"/"&O"/"&Q"/"&B" prefixes (either case)
@@ -57,18 +59,18 @@ double text_to_number(std::string_view text, std::size_t start = 1);
 
 // The 32-bit integer nearest a real, ties to even. NaN, infinities and values
 // outside the 32-bit range give INT32_MIN.
-int32_t round_to_int(long double value);
+int32_t round_to_int(xreal value);
 // Floor, truncation and ceiling to 32-bit integers (the same out-of-range rule).
-int32_t floor_to_int(long double value);
-int32_t trunc_to_int(long double value);
-int32_t ceil_to_int(long double value);
+int32_t floor_to_int(xreal value);
+int32_t trunc_to_int(xreal value);
+int32_t ceil_to_int(xreal value);
 // Integer division of two reals: both rounded to integers (ties to even),
 // divided, quotient truncated. A divisor of 0, or an operand out of range,
 // gives INT32_MIN.
-int32_t int_divide(long double dividend, long double divisor);
+int32_t int_divide(xreal dividend, xreal divisor);
 // Decimal rounding to `places` (0 to 18; larger or negative counts as 18):
 // multiply by 10^places, round ties to even, divide.
-long double round_decimal(long double value, int32_t places);
+xreal round_decimal(xreal value, int32_t places);
 
 // ------------------------------------------------------------------ texts
 

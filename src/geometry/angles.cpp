@@ -3,42 +3,43 @@
 #include <cmath>
 
 #include "frame/state.h"
+#include "frame/xreal.h"
 
 namespace tolmer {
 
 namespace {
 
-constexpr long double kTurn = 360.0L;
-constexpr long double kLastDegree = 359.0L;
+constexpr xreal kTurn = xreal(360);
+constexpr xreal kLastDegree = xreal(359);
 
 // The remainder of a by b with the quotient truncated toward zero (exact).
-long double truncating_remainder(long double a, long double b) { return std::fmod(a, b); }
+xreal truncating_remainder(xreal a, xreal b) { return x_fmod(a, b); }
 
 // One correction by a whole turn: above `upper` subtract it, below 0 add it.
-long double wrap_once(long double value, long double upper, long double turn) {
+xreal wrap_once(xreal value, xreal upper, xreal turn) {
   if (value > upper) return value - turn;
-  if (value < 0.0L) return value + turn;
+  if (value < xreal(0)) return value + turn;
   return value;
 }
 
 }  // namespace
 
 double reduce_to_360_degree_angle(double angle, bool allow_360) {
-  const long double threshold = allow_360 ? kTurn : kLastDegree;
-  const long double a = angle;
+  const xreal threshold = allow_360 ? kTurn : kLastDegree;
+  const xreal a = angle;
   if (a > threshold || a < -threshold) return static_cast<double>(truncating_remainder(a, kTurn));
   return angle;
 }
 
 double offset_from_angles(double start, double end, int32_t direction, double limit) {
-  const long double a = reduce_to_360_degree_angle(start, false);
-  const long double b = reduce_to_360_degree_angle(end, false);
-  const long double direct = b - a;
-  long double offset = direct;
+  const xreal a = reduce_to_360_degree_angle(start, false);
+  const xreal b = reduce_to_360_degree_angle(end, false);
+  const xreal direct = b - a;
+  xreal offset = direct;
   switch (direction) {
     case 0: {
-      const long double wrapped = b > a ? b - a - kTurn : b - a + kTurn;
-      offset = std::fabs(direct) < std::fabs(wrapped) ? direct : wrapped;
+      const xreal wrapped = b > a ? b - a - kTurn : b - a + kTurn;
+      offset = x_fabs(direct) < x_fabs(wrapped) ? direct : wrapped;
       break;
     }
     case 1:
@@ -59,40 +60,40 @@ double offset_from_angles(double start, double end, int32_t direction, double li
 }
 
 double add_angle_offset(double angle, double offset) {
-  const long double sum = static_cast<long double>(angle) + offset;
+  const xreal sum = static_cast<xreal>(angle) + offset;
   if (sum > kLastDegree || sum < -kLastDegree)
     return static_cast<double>(truncating_remainder(sum, kTurn));
   return static_cast<double>(sum);
 }
 
 double rotate_degrees_value(double angle, double change) {
-  const long double sum = static_cast<long double>(angle) + change;
+  const xreal sum = static_cast<xreal>(angle) + change;
   return static_cast<double>(wrap_once(sum, kLastDegree, kTurn));
 }
 
 double rotate_radians_value(const State& state, double angle, double change) {
-  const long double turn = 2.0L * static_cast<long double>(state.pi.load());
-  const long double sum = static_cast<long double>(angle) + change;
+  const xreal turn = xreal(2) * static_cast<xreal>(state.pi.load());
+  const xreal sum = static_cast<xreal>(angle) + change;
   return static_cast<double>(wrap_once(sum, turn, turn));
 }
 
 double rotate_to_next_degree_value(double angle, double step) {
-  const long double s = std::fabs(static_cast<long double>(step));
-  const long double a = angle;
-  long double q = std::trunc(a / s);
+  const xreal s = x_fabs(static_cast<xreal>(step));
+  const xreal a = angle;
+  xreal q = x_trunc(a / s);
   if (step > 0.0) {
-    q += 1.0L;
-  } else if (truncating_remainder(a, s) == 0.0L) {
-    q -= 1.0L;
+    q += xreal(1);
+  } else if (truncating_remainder(a, s) == xreal(0)) {
+    q -= xreal(1);
   }
-  const long double value = s * q;
+  const xreal value = s * q;
   return static_cast<double>(wrap_once(value, kLastDegree, kTurn));
 }
 
 int32_t angle_passed_through_zero(double angle, double change) {
-  const long double sum = static_cast<long double>(angle) + change;
+  const xreal sum = static_cast<xreal>(angle) + change;
   if (sum > kLastDegree) return 1;
-  if (sum < 0.0L) return -1;
+  if (sum < xreal(0)) return -1;
   return 0;
 }
 

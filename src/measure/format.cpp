@@ -106,9 +106,9 @@ void append_metric(std::string& text, int32_t format, const MeasurementParts& pa
       break;
     case 2:
     case 3:
-      if (static_cast<long double>(a) + b > 0) {
+      if (static_cast<xreal>(a) + b > 0) {
         const double metres = static_cast<double>(
-            round_decimal(static_cast<long double>(b) / 1000 + a, places));
+            round_decimal(static_cast<xreal>(b) / 1000 + a, places));
         append_number(text, metres, kDoubleDigits);
         text += ' ';
         // The whole metres decide the plural.
@@ -117,7 +117,7 @@ void append_metric(std::string& text, int32_t format, const MeasurementParts& pa
       break;
     case 4:
     case 5: {
-      const float total = static_cast<float>(static_cast<long double>(b) + 1000.0L * a);
+      const float total = static_cast<float>(static_cast<xreal>(b) + xreal(1000) * a);
       append_number(text, total, kSingleDigits);
       if (format == 4) text += " mm";
       break;
@@ -170,17 +170,17 @@ MeasurementParts split_inches(const State& state, int32_t system, float inches, 
   MeasurementParts parts;
   if (is_metric(system)) {
     const float mm = static_cast<float>(round_decimal(inches_to_millimeters(state, inches), 3));
-    parts.major = static_cast<float>(std::floor(static_cast<long double>(mm) / 1000));
+    parts.major = static_cast<float>(x_floor(static_cast<xreal>(mm) / 1000));
     parts.minor = static_cast<float>(
-        round_decimal(mm - round_decimal(1000.0L * parts.major, 3), 3));
+        round_decimal(mm - round_decimal(xreal(1000) * parts.major, 3), 3));
     parts.fraction = 0;
     return parts;
   }
-  const long double length = inches;
-  parts.major = static_cast<float>(std::trunc(length / 12));
-  const long double rest = length - 12.0L * parts.major;
-  parts.minor = static_cast<float>(std::trunc(rest));
-  long double fraction = rest - parts.minor;
+  const xreal length = inches;
+  parts.major = static_cast<float>(x_trunc(length / 12));
+  const xreal rest = length - xreal(12) * parts.major;
+  parts.minor = static_cast<float>(x_trunc(rest));
+  xreal fraction = rest - parts.minor;
   if (fraction != 0) fraction = round_decimal(fraction, places);
   parts.fraction = static_cast<float>(fraction);
   return parts;
@@ -219,7 +219,7 @@ void append_formatted(const State& state, std::string& text, int32_t system, int
       // The fraction reached a whole inch at this precision: one more inch.
       fraction_text.clear();
       const float carried =
-          static_cast<float>(static_cast<long double>(parts.minor) + 12.0L * parts.major + 1);
+          static_cast<float>(static_cast<xreal>(parts.minor) + xreal(12) * parts.major + 1);
       parts = split_inches(state, system, carried, split_places);
     } else if (shown.empty()) {
       // No fraction at this denominator: the fraction is taken as 0.
@@ -243,7 +243,7 @@ void append_formatted(const State& state, std::string& text, int32_t system, int
   switch (layout.shape) {
     case Shape::DecimalFeet:
       parts.major = static_cast<float>(round_decimal(
-          (static_cast<long double>(parts.fraction) + unshown_fraction + parts.minor) / 12 +
+          (static_cast<xreal>(parts.fraction) + unshown_fraction + parts.minor) / 12 +
               parts.major,
           places));
       parts.minor = 0;
@@ -251,7 +251,7 @@ void append_formatted(const State& state, std::string& text, int32_t system, int
       fraction_text.clear();
       break;
     case Shape::InchesOnly:
-      parts.minor = static_cast<float>(parts.minor + 12.0L * parts.major);
+      parts.minor = static_cast<float>(parts.minor + xreal(12) * parts.major);
       parts.major = 0;
       break;
     case Shape::FeetAndInches:
@@ -259,7 +259,7 @@ void append_formatted(const State& state, std::string& text, int32_t system, int
       break;
   }
 
-  const float minor_quantity = static_cast<float>(static_cast<long double>(parts.fraction) + parts.minor);
+  const float minor_quantity = static_cast<float>(static_cast<xreal>(parts.fraction) + parts.minor);
   const std::string major_caption = caption(system, layout.major_style, parts.major);
   const std::string minor_caption = caption(system, layout.minor_style, minor_quantity);
 
@@ -268,7 +268,7 @@ void append_formatted(const State& state, std::string& text, int32_t system, int
     append_number(text, parts.major, kSingleDigits);
     text += major_caption;
   }
-  if (parts.major > 0 && static_cast<long double>(parts.fraction) + parts.minor > 0) {
+  if (parts.major > 0 && static_cast<xreal>(parts.fraction) + parts.minor > 0) {
     text += layout.separator;
   }
   if (parts.minor > 0 && parts.fraction > 0) {

@@ -52,7 +52,7 @@ int32_t gcd(int32_t a, int32_t b) {
 }
 
 std::string integer_text(int64_t value) {
-  return std::string(trim(number_to_text(static_cast<long double>(value), kDoubleDigits)));
+  return std::string(trim(number_to_text(static_cast<xreal>(value), kDoubleDigits)));
 }
 
 }  // namespace
@@ -78,10 +78,10 @@ std::string convert_fraction_denominator(std::string_view text, int32_t new_deno
   if (new_denominator < 1) return {};
   const FractionParts parts = break_fraction_apart(text).value_or(FractionParts{0, 0, 0, '\0'});
   if (parts.numerator < 1 || parts.denominator < 1) return {};
-  const float ratio = static_cast<float>(static_cast<long double>(parts.denominator) /
-                                         static_cast<long double>(new_denominator));
+  const float ratio = static_cast<float>(static_cast<xreal>(parts.denominator) /
+                                         static_cast<xreal>(new_denominator));
   const int32_t numerator =
-      round_to_int(static_cast<long double>(parts.numerator) / static_cast<long double>(ratio));
+      round_to_int(static_cast<xreal>(parts.numerator) / static_cast<xreal>(ratio));
   std::string out;
   if (parts.whole > 0) {
     out = integer_text(parts.whole);
@@ -105,14 +105,14 @@ std::string reduce_fraction(std::string_view text, int32_t largest_denominator) 
   numerator -= denominator * carry;
   std::string fraction;
   if (numerator > 0) {
-    const double ratio = static_cast<double>(static_cast<long double>(numerator) /
-                                             static_cast<long double>(denominator));
+    const double ratio = static_cast<double>(static_cast<xreal>(numerator) /
+                                             static_cast<xreal>(denominator));
     int32_t divisor = gcd(numerator, denominator);
     numerator /= divisor;
     denominator /= divisor;
     if (denominator > largest) {
       denominator = largest;
-      numerator = round_to_int(static_cast<long double>(ratio) * largest);
+      numerator = round_to_int(static_cast<xreal>(ratio) * largest);
       if (numerator > 0) {
         divisor = gcd(numerator, denominator);
         numerator /= divisor;
@@ -140,8 +140,8 @@ std::string reduce_fraction(std::string_view text, int32_t largest_denominator) 
 float fraction_string_to_decimal(std::string_view text) {
   const std::optional<FractionParts> parts = break_fraction_apart(text);
   if (!parts || parts->numerator < 1 || parts->denominator < 1) return 0;
-  return static_cast<float>(static_cast<long double>(parts->numerator) /
-                            static_cast<long double>(parts->denominator));
+  return static_cast<float>(static_cast<xreal>(parts->numerator) /
+                            static_cast<xreal>(parts->denominator));
 }
 
 std::string decimal_to_fraction_string(float value, int32_t largest_denominator) {
@@ -191,8 +191,8 @@ std::optional<ExtractedFraction> extract_fraction(std::string_view text, bool re
   found.remainder.reserve(t.size() - (b_end - a_start));
   found.remainder.append(t.substr(0, a_start));
   found.remainder.append(t.substr(b_end));
-  found.value = static_cast<float>(static_cast<long double>(text_to_number(numerator)) /
-                                   static_cast<long double>(text_to_number(denominator)));
+  found.value = static_cast<float>(static_cast<xreal>(text_to_number(numerator)) /
+                                   static_cast<xreal>(text_to_number(denominator)));
   found.fraction = numerator;
   found.fraction += t[sep];
   found.fraction += denominator;

@@ -79,8 +79,8 @@ NumberReading read_measurement_value(int32_t system, std::string_view text, int3
   }
   reading.end = static_cast<int32_t>(end);  // modular for a caller's start near the limit
 
-  reading.value = static_cast<float>(static_cast<long double>(fraction_value) +
-                                     static_cast<long double>(text_to_number(whole)));
+  reading.value = static_cast<float>(static_cast<xreal>(fraction_value) +
+                                     static_cast<xreal>(text_to_number(whole)));
   return reading;
 }
 
@@ -90,7 +90,7 @@ struct UnitVisit {
   int32_t system;
   int32_t unit;
   float error;
-  long double factor;  // English: to inches; Metric: to millimetres
+  xreal factor;  // English: to inches; Metric: to millimetres
 };
 
 // The order in which units are looked for.
@@ -179,14 +179,14 @@ Conversion convert_text_to_inches(const State& state, std::string_view text, flo
         return conversion;
       }
       const float product =
-          static_cast<float>(static_cast<long double>(reading.value) * visit.factor);
+          static_cast<float>(static_cast<xreal>(reading.value) * visit.factor);
       slots[static_cast<std::size_t>(visit.unit)] =
           is_metric(visit.system) ? millimeters_to_inches(state, product) : product;
       break;
     }
   }
   conversion.inches = static_cast<float>(
-      ((static_cast<long double>(slots[1]) + slots[0]) + slots[2]) + slots[3]);
+      ((static_cast<xreal>(slots[1]) + slots[0]) + slots[2]) + slots[3]);
   return conversion;
 }
 

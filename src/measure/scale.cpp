@@ -1,5 +1,6 @@
 #include <cstddef>
 
+#include "frame/xreal.h"
 #include "measure/scales.h"
 #include "measure/units.h"
 
@@ -34,15 +35,15 @@ int32_t scale_ratio_index(const State& state, int32_t system, float numerator, f
 }
 
 float inches_per_foot(float numerator, float denominator) {
-  const float ratio = static_cast<float>(static_cast<long double>(numerator) / denominator);
-  return static_cast<float>(static_cast<long double>(ratio) * 12);
+  const float ratio = static_cast<float>(static_cast<xreal>(numerator) / denominator);
+  return static_cast<float>(static_cast<xreal>(ratio) * 12);
 }
 
 int32_t nearest_scale_denominator(int32_t system, double scale) {
   const int32_t* standard = is_metric(system) ? kMetricStandard : kEnglishStandard;
   for (std::size_t i = 0; i < 12; ++i) {
     // 1 / D as the double a caller would pass for that ratio.
-    const double ratio = static_cast<double>(1.0L / standard[i]);
+    const double ratio = static_cast<double>(xreal(1) / standard[i]);
     if (ratio <= scale) return standard[i];
   }
   return -standard[11];

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "frame/state.h"
+#include "frame/xreal.h"
 
 namespace tolmer {
 
@@ -87,22 +88,22 @@ std::string_view measurement_label(int32_t system, int32_t style, float quantity
 }
 
 double inches_to_millimeters(const State& state, double inches) {
-  return static_cast<double>(static_cast<long double>(inches) *
-                             static_cast<long double>(state.mm_per_inch.load()));
+  return static_cast<double>(static_cast<xreal>(inches) *
+                             static_cast<xreal>(state.mm_per_inch.load()));
 }
 
 float millimeters_to_inches(const State& state, float millimeters) {
-  return static_cast<float>(static_cast<long double>(millimeters) /
-                            static_cast<long double>(state.mm_per_inch.load()));
+  return static_cast<float>(static_cast<xreal>(millimeters) /
+                            static_cast<xreal>(state.mm_per_inch.load()));
 }
 
 float convert_measurement(float inches, int32_t target) {
   switch (target) {
     case kToFeet:
-      return static_cast<float>(static_cast<long double>(inches) / 12.0L);
+      return static_cast<float>(static_cast<xreal>(inches) / xreal(12));
     case kToMeters:
-      return static_cast<float>(static_cast<long double>(inches) /
-                                static_cast<long double>(kInchesPerMeter));
+      return static_cast<float>(static_cast<xreal>(inches) /
+                                static_cast<xreal>(kInchesPerMeter));
     default:
       return 0;
   }

@@ -23,7 +23,7 @@ std::string_view unit_word(float code) {
   return kWords[index];
 }
 
-std::string trimmed_number(long double value, int digits) {
+std::string trimmed_number(xreal value, int digits) {
   return std::string(trim(number_to_text(value, digits)));
 }
 
