@@ -14,7 +14,9 @@
 # A configure-time check compiles a probe with these flags and stops the
 # configuration when the compiler does not accept one of them or still
 # evaluates float and double with excess precision (FLT_EVAL_METHOD other
-# than 0), or when fast-math is in effect (for example from CMAKE_CXX_FLAGS).
+# than 0), or when fast-math is still in effect after them. The flags come
+# after CMAKE_<LANG>_FLAGS, so they override a -ffast-math or
+# -ffp-contract=fast given there.
 include(CheckCSourceCompiles)
 include(CheckCXXSourceCompiles)
 
