@@ -74,13 +74,28 @@ run_program() {
   local dir="$1" program="$2" log="$3" filter_out="" name listed
   listed="$(cd "$dir" && "${emulator[@]}" "$program" --gtest_list_tests 2>/dev/null |
     awk '/^[^ ]/ { suite = $1 } /^  / { print suite $1 }')"
+  if [ -z "$listed" ]; then
+    echo "$program: lists no tests (does it start?)"
+    test_count=$((test_count + 1))
+    return
+  fi
   test_count=$((test_count + $(grep -c . <<<"$listed")))
   for name in "${fresh_tests[@]}"; do
     grep -qx "$name" <<<"$listed" || continue
     filter_out+="${filter_out:+:}$name"
-    (cd "$dir" && "${emulator[@]}" "$program" --gtest_filter="$name") >>"$log" 2>&1 || true
+    run_filtered "$dir" "$program" "$log" "$name"
   done
-  (cd "$dir" && "${emulator[@]}" "$program" --gtest_filter="-$filter_out") >>"$log" 2>&1 || true
+  run_filtered "$dir" "$program" "$log" "-$filter_out"
+}
+
+# One run of a test program; a status other than 0 (passed) and 1 (a test
+# failed) means it crashed: the tests after the crash did not run.
+run_filtered() {
+  local status=0
+  (cd "$1" && "${emulator[@]}" "$2" --gtest_filter="$4") >>"$3" 2>&1 || status=$?
+  if ((status > 1)); then
+    echo "$2 --gtest_filter=$4: ended with status $status after: $(grep '^\[ RUN' "$3" | tail -n 1)"
+  fi
 }
 
 overall=0
@@ -109,7 +124,8 @@ for target in "${targets[@]}"; do
   # Every test reports "[       OK ]" or "[  FAILED  ]" once; a crashed
   # program reports neither for the rest.
   passed="$(grep -c '^\[       OK \]' "$results" || true)"
-  failed_names="$(grep -E '^\[  FAILED  \] [^ ]+ \(' "$results" | awk '{print $4}' | sort -u || true)"
+  failed_names="$(grep -E '^\[  FAILED  \] [^ ,]+(,| \()' "$results" |
+    sed -E 's/^\[  FAILED  \] ([^ ,]+).*/\1/' | sort -u || true)"
   failed=$((test_count - passed))
   if [ -n "$failed_names" ]; then
     echo "$target: failed tests:"

@@ -1,5 +1,7 @@
 #include "frame/primitives.h"
 
+#include "frame/charconv.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -33,7 +35,7 @@ struct Digits18 {
 
 // A finite double above 0 as mantissa * 2^exponent (integers).
 void split_double(double magnitude, uint64_t& mantissa, int& exponent) {
-  const auto bits = std::bit_cast<uint64_t>(magnitude);
+  const auto bits = bits_cast<uint64_t>(magnitude);
   const auto biased = static_cast<int>((bits >> 52) & 0x7FF);
   mantissa = bits & ((uint64_t{1} << 52) - 1);
   if (biased != 0) mantissa |= uint64_t{1} << 52;
@@ -132,7 +134,7 @@ void leading_digits(Float magnitude, int digits, uint64_t mantissa, int exponent
   if (digits <= 13) {
     const int precision = digits + 2;  // digits after the point
     const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, precision);
+        to_chars_scientific(buffer, buffer + sizeof buffer, magnitude, precision);
     const char a = buffer[precision];  // the last two digits
     const char b = buffer[precision + 1];
     if (!(a == '0' && b == '0') && !(a == '9' && b == '9')) {
@@ -141,7 +143,7 @@ void leading_digits(Float magnitude, int digits, uint64_t mantissa, int exponent
     }
   }
   const auto written =
-      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
+      to_chars_scientific(buffer, buffer + sizeof buffer, magnitude, 17);
   read_scientific(buffer, written.ptr, 17, out);
 }
 
@@ -407,7 +409,7 @@ double text_to_number(std::string_view text, std::size_t start) {
     const char* const begin = text.data() + i;
     const char* const end = text.data() + text.size();
     double value = 0;
-    const auto parsed = std::from_chars(begin, end, value, std::chars_format::general);
+    const auto parsed = from_chars_general(begin, end, value);
     if (parsed.ec == std::errc{} && !(parsed.ptr < end && (*parsed.ptr == 'D' || *parsed.ptr == 'd'))) {
       const char* p = parsed.ptr;
       while (p > begin && is_digit(p[-1])) --p;
@@ -470,7 +472,7 @@ double text_to_number(std::string_view text, std::size_t start) {
   *end++ = 'e';
   end = std::to_chars(end, buffer + needed, exponent).ptr;
   double value = 0;
-  const auto parsed = std::from_chars(buffer, end, value, std::chars_format::general);
+  const auto parsed = from_chars_general(buffer, end, value);
   if (parsed.ec == std::errc::result_out_of_range) {
     // Decimal position of the first significant digit decides overflow or
     // underflow.
