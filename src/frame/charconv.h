@@ -21,13 +21,11 @@
 #if defined(__cpp_lib_bit_cast)
 #include <bit>
 #endif
-#if !defined(__cpp_lib_to_chars)
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#endif
 
 namespace tolmer {
 
@@ -43,12 +41,12 @@ To bits_cast(const From& from) {
 #endif
 }
 
-// std::to_chars(first, last, value, std::chars_format::scientific, precision).
+namespace charconv_fallback {
+
+// std::to_chars(first, last, value, std::chars_format::scientific, precision)
+// through printf.
 template <class Float>
 std::to_chars_result to_chars_scientific(char* first, char* last, Float value, int precision) {
-#if defined(__cpp_lib_to_chars)
-  return std::to_chars(first, last, value, std::chars_format::scientific, precision);
-#else
   char buffer[160];
   const int written =
       std::snprintf(buffer, sizeof buffer, "%.*Le", precision, static_cast<long double>(value));
@@ -57,15 +55,11 @@ std::to_chars_result to_chars_scientific(char* first, char* last, Float value, i
   }
   std::memcpy(first, buffer, static_cast<std::size_t>(written));
   return {first + written, std::errc{}};
-#endif
 }
 
 // std::from_chars(first, last, value, std::chars_format::general) for a text
-// without a sign.
+// without a sign, through strtod.
 inline std::from_chars_result from_chars_general(const char* first, const char* last, double& value) {
-#if defined(__cpp_lib_to_chars)
-  return std::from_chars(first, last, value, std::chars_format::general);
-#else
   const auto digit = [](char c) { return c >= '0' && c <= '9'; };
   const char* p = first;
   bool any_digit = false;
@@ -95,6 +89,27 @@ inline std::from_chars_result from_chars_general(const char* first, const char* 
   if (errno == ERANGE && (parsed == 0.0 || std::isinf(parsed))) return {end, std::errc::result_out_of_range};
   value = parsed;
   return {end, std::errc{}};
+}
+
+}  // namespace charconv_fallback
+
+// std::to_chars(first, last, value, std::chars_format::scientific, precision).
+template <class Float>
+std::to_chars_result to_chars_scientific(char* first, char* last, Float value, int precision) {
+#if defined(__cpp_lib_to_chars)
+  return std::to_chars(first, last, value, std::chars_format::scientific, precision);
+#else
+  return charconv_fallback::to_chars_scientific(first, last, value, precision);
+#endif
+}
+
+// std::from_chars(first, last, value, std::chars_format::general) for a text
+// without a sign.
+inline std::from_chars_result from_chars_general(const char* first, const char* last, double& value) {
+#if defined(__cpp_lib_to_chars)
+  return std::from_chars(first, last, value, std::chars_format::general);
+#else
+  return charconv_fallback::from_chars_general(first, last, value);
 #endif
 }
 
