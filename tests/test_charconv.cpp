@@ -1,6 +1,8 @@
 // The printf/strtod fallback of the real/decimal conversions (used where the
 // standard library has no floating-point to_chars/from_chars) against the
 // standard library's conversions: the same texts, ends, values and errors.
+// Checked where the C library is glibc's; the fallback is built only with
+// standard libraries that lack the conversions (emscripten's).
 #include <gtest/gtest.h>
 
 #include <charconv>
@@ -10,7 +12,7 @@
 
 #include "frame/charconv.h"
 
-#if defined(__cpp_lib_to_chars)
+#if defined(__cpp_lib_to_chars) && defined(__GLIBC__)
 
 namespace {
 
