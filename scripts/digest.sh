@@ -74,11 +74,11 @@ compare() {
   if cmp -s "$root/native.txt" "$output.lf"; then
     echo "$target: identical ($(awk '$1 == "total" { print $2 }' "$output.lf") calls)"
   else
-    local first
-    first="$(diff "$root/native.txt" "$output.lf" | grep -m1 '^>' || echo "> (no output)")"
+    local differences
+    differences="$(diff "$root/native.txt" "$output.lf" || true)"
     echo "FAIL: $target differs from the reference; first differing line:"
-    diff "$root/native.txt" "$output.lf" | grep -m1 '^<' || true
-    echo "$first"
+    grep -m1 '^<' <<<"$differences" || true
+    grep -m1 '^>' <<<"$differences" || echo "> (no output; see $output.err)"
     failed=1
   fi
 }
