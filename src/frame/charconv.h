@@ -4,7 +4,9 @@
 // floating-point std::to_chars / std::from_chars).
 //
 // The fallback gives the same results: the C library's printf and strtod
-// convert exactly (correctly rounded) as to_chars and from_chars do; the text
+// convert exactly (correctly rounded) as to_chars and from_chars do (with
+// emscripten, printf does so for long double only when linked with
+// PRINTF_LONG_DOUBLE, as cmake/wasm.cmake does); the text
 // handed to strtod is first cut to the grammar that from_chars reads (digits
 // with at most one point, then an exponent only when it has digits), so
 // strtod's own extras (a sign, hexadecimal, "inf") never take part; a result
