@@ -8,8 +8,8 @@ set(CMAKE_SYSTEM_PROCESSOR x86)
 set(TOLMER_MINGW_PREFIX i686-w64-mingw32)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
 
-# Real arithmetic of float and double in SSE registers, rounded at every
-# operation exactly as on x86-64 (long double stays on the x87 unit with its
-# 64-bit mantissa). The caller's stack may be aligned to 4 bytes only.
-set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse -mincoming-stack-boundary=2")
-set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse -mincoming-stack-boundary=2")
+# The caller's stack may be aligned to 4 bytes only. (float and double
+# arithmetic in SSE2 registers, as on every 32-bit x86 target: see
+# floating-point.cmake.)
+set(CMAKE_C_FLAGS_INIT "-mincoming-stack-boundary=2")
+set(CMAKE_CXX_FLAGS_INIT "-mincoming-stack-boundary=2")

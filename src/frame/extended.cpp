@@ -1,4 +1,5 @@
 #include "frame/extended.h"
+#include "frame/charconv.h"
 
 #include <bit>
 #include <climits>
@@ -339,15 +340,15 @@ uint64_t narrow(const Extended& x, int precision, int exponent_bits) {
 // ------------------------------------------------------------- conversions
 
 Extended::Extended(float value) {
-  *this = widen(std::bit_cast<uint32_t>(value), 23, 8);
+  *this = widen(bits_cast<uint32_t>(value), 23, 8);
 }
 
 Extended::Extended(double value) {
-  *this = widen(std::bit_cast<uint64_t>(value), 52, 11);
+  *this = widen(bits_cast<uint64_t>(value), 52, 11);
 }
 
-Extended::operator float() const { return std::bit_cast<float>(static_cast<uint32_t>(narrow(*this, 24, 8))); }
-Extended::operator double() const { return std::bit_cast<double>(narrow(*this, 53, 11)); }
+Extended::operator float() const { return bits_cast<float>(static_cast<uint32_t>(narrow(*this, 24, 8))); }
+Extended::operator double() const { return bits_cast<double>(narrow(*this, 53, 11)); }
 
 int64_t Extended::to_int64() const {
   constexpr int64_t kIndefiniteInteger = INT64_MIN;

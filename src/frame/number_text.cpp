@@ -1,5 +1,6 @@
 // Number to text: the decimal digits of a real and their layout.
 #include "frame/primitives.h"
+#include "frame/charconv.h"
 
 #include <array>
 #include <bit>
@@ -24,7 +25,7 @@ struct Digits18 {
 
 // A finite double above 0 as mantissa * 2^exponent (integers).
 void split_double(double magnitude, uint64_t& mantissa, int& exponent) {
-  const auto bits = std::bit_cast<uint64_t>(magnitude);
+  const auto bits = bits_cast<uint64_t>(magnitude);
   const auto biased = static_cast<int>((bits >> 52) & 0x7FF);
   mantissa = bits & ((uint64_t{1} << 52) - 1);
   if (biased != 0) mantissa |= uint64_t{1} << 52;
@@ -116,7 +117,7 @@ void leading_digits(Float magnitude, int digits, uint64_t mantissa, int exponent
   if (digits <= 13) {
     const int precision = digits + 2;  // digits after the point
     const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, precision);
+        to_chars_scientific(buffer, buffer + sizeof buffer, magnitude, precision);
     const char a = buffer[precision];  // the last two digits
     const char b = buffer[precision + 1];
     if (!(a == '0' && b == '0') && !(a == '9' && b == '9')) {
@@ -125,7 +126,7 @@ void leading_digits(Float magnitude, int digits, uint64_t mantissa, int exponent
     }
   }
   const auto written =
-      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
+      to_chars_scientific(buffer, buffer + sizeof buffer, magnitude, 17);
   read_scientific(buffer, written.ptr, 17, out);
 }
 

@@ -1,5 +1,6 @@
 // Text to number: reading a decimal or prefixed number from a text.
 #include "frame/primitives.h"
+#include "frame/charconv.h"
 
 #include <charconv>
 #include <cstring>
@@ -64,7 +65,7 @@ double text_to_number(std::string_view text, std::size_t start) {
     const char* const begin = text.data() + i;
     const char* const end = text.data() + text.size();
     double value = 0;
-    const auto parsed = std::from_chars(begin, end, value, std::chars_format::general);
+    const auto parsed = from_chars_general(begin, end, value);
     if (parsed.ec == std::errc{} && !(parsed.ptr < end && (*parsed.ptr == 'D' || *parsed.ptr == 'd'))) {
       const char* p = parsed.ptr;
       while (p > begin && is_digit(p[-1])) --p;
@@ -127,7 +128,7 @@ double text_to_number(std::string_view text, std::size_t start) {
   *end++ = 'e';
   end = std::to_chars(end, buffer + needed, exponent).ptr;
   double value = 0;
-  const auto parsed = std::from_chars(buffer, end, value, std::chars_format::general);
+  const auto parsed = from_chars_general(buffer, end, value);
   if (parsed.ec == std::errc::result_out_of_range) {
     // Decimal position of the first significant digit decides overflow or
     // underflow.

@@ -1,6 +1,6 @@
 #include "host/random.h"
 
-#include <bit>
+#include "frame/charconv.h"
 
 #include "host/services.h"
 #include "text/delimited.h"
@@ -10,7 +10,7 @@ namespace tolmer {
 uint32_t seed_from_tick_count(uint32_t tick_count) {
   const int32_t ticks = static_cast<int32_t>(tick_count);  // 2^31 and above become negative
   const float rounded = static_cast<float>(ticks);         // nearest, ties to even
-  return std::bit_cast<uint32_t>(rounded);
+  return bits_cast<uint32_t>(rounded);
 }
 
 void randomize_generator(State& state) {
