@@ -92,6 +92,20 @@ TEST(CppLengthReading, ReportsUnreadBytes) {
       {"abc 3 in", 3, {"abc"}},
       {"7", 0, {"7"}},
       {"", 0, {}},
+      // A hyphen that joins feet and inches, or inches and a fraction, reads
+      // as a space and is not reported; one that joins nothing is.
+      {"12'-6\"", 150, {}},
+      {"3'-4 3/8\"", 40.375f, {}},
+      {"12 ft-6 in", 150, {}},
+      {"6-1/2\"", 6.5f, {}},
+      {"12' 6 - 1/2\"", 150.5f, {}},
+      {"1 - 1/2", 0, {"1 - 1/2"}},
+      {"12'-6", 144, {"6"}},
+      // Spaces the reading skips: between a number and its unit, between a
+      // whole number and its fraction.
+      {"6  in", 6, {}},
+      {"6  1/2\"", 6.5f, {}},
+      {"6 -  1/2 in", 6.5f, {}},
   };
   const Library library;
   INITIALIZEDLL();  // the C interface's context, compared with below
@@ -117,6 +131,8 @@ TEST(CppLengthReading, NamesTheUnitOverItsMaximumWithItsBytes) {
       {"300' 6\"", Unit::Feet, "300"},
       {"1' 250\"", Unit::Inches, "250"},
       {"2 m 700 mm", Unit::Millimeters, "700"},
+      {"150  ft", Unit::Feet, "150"},
+      {"101-1/2\"", Unit::Inches, "101-1/2"},
   };
   const Library library;
   for (const Case& c : cases) {

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <limits>
 
+#include "library.h"
+
 namespace tolmer::tool {
 
 std::optional<std::string> Options::value(const std::string& option) const {
@@ -141,10 +143,10 @@ std::string take(LibString result) {
   uint32_t count = 0;
   std::memcpy(&count, result - sizeof count, sizeof count);
   std::string bytes(result, count);
-  FREELIBSTRING(result);
+  api::FREELIBSTRING(result);
   return bytes;
 }
 
-void initialize_library() { INITIALIZEDLL(); }
+void initialize_library() { api::INITIALIZEDLL(); }
 
 }  // namespace tolmer::tool

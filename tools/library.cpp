@@ -11,9 +11,12 @@ namespace tolmer::tool {
 namespace {
 
 #if defined(_WIN32)
-// The module that holds FREELIBSTRING, which the tool is linked to.
+// The library the tool is linked to: by its name, else the module that holds
+// FREELIBSTRING. (The name comes first: the static C++ interface linked into
+// the tool holds a copy of the exports too.)
 HMODULE library_module() {
   static const HMODULE module = [] {
+    if (const HMODULE by_name = GetModuleHandleA("TOLMERDLL.dll")) return by_name;
     HMODULE handle = nullptr;
     void* address = nullptr;
     auto function = &FREELIBSTRING;
@@ -21,7 +24,7 @@ HMODULE library_module() {
     std::memcpy(&address, &function, sizeof address);
     if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                             static_cast<LPCSTR>(address), &handle))
-      handle = GetModuleHandleA("TOLMERDLL.dll");
+      handle = nullptr;
     return handle;
   }();
   return module;

@@ -3,6 +3,9 @@
 // The tool is linked to the shared library and finds every export the way a
 // host does (dlsym on the library's handle; GetProcAddress on Windows), so it
 // builds whatever the library holds and reports an export the library lacks.
+// Every export is called through this table, never by a direct reference:
+// the tool also links the static C++ interface, which holds its own copy of
+// the exports, and a direct reference could bind to that copy.
 #pragma once
 
 #include <cstring>

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string_view>
 #include <string>
 #include <vector>
 
 #include "cli.h"
 #include "commands.h"
 #include "library.h"
+#include "tolmer/library.h"
 
 namespace tolmer::tool {
 namespace {
@@ -101,35 +103,81 @@ std::string empty_display_note(const Display& display, double inches) {
   return "note: the display is empty: " + why;
 }
 
-// True when the separated entry holds a unit word of either system, as the
-// conversion looks for them: upper-cased, with a space on each side.
-bool has_unit_word(const std::string& separated) {
-  std::string text = " " + separated + " ";
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c); });
-  constexpr int32_t kMostWords = 11;  // designator indices 0 to 10
-  for (const int32_t system : {kEnglish, kMetric})
-    for (int32_t unit = 0; unit <= TOLMER_MILLIMETERS; ++unit)
-      for (int32_t index = 0; index < kMostWords; ++index) {
-        const std::string word = take(api::GETMEASUREMENTDESIGNATOR(system, unit, index, 0));
-        if (word.find_first_not_of(' ') != std::string::npos && text.find(word) != std::string::npos) return true;
-      }
-  return false;
+// The entry's bytes as typed, for a note: bytes below 32 and 127 as \xHH,
+// every other byte as it is.
+std::string as_typed(std::string_view bytes) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string text;
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 32 || byte == 127) {
+      text += "\\x";
+      text += kHex[byte >> 4];
+      text += kHex[byte & 15];
+    } else {
+      text += c;
+    }
+  }
+  return text;
+}
+
+std::string trimmed_spaces(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+// The note for one range of the entry that no unit word consumed, naming its
+// bytes and where they stand: "the 6 after 12' has no unit: not read",
+// "the 2, before 500 mm has no unit: not read", "the 12 has no unit: not
+// read" (the whole entry).
+std::string unread_note(std::string_view entry, tolmer::ByteRange range) {
+  const std::string before = trimmed_spaces(entry.substr(0, range.begin));
+  const std::string after = trimmed_spaces(entry.substr(range.end));
+  std::string note = "the " + as_typed(entry.substr(range.begin, range.end - range.begin));
+  if (!before.empty()) {
+    note += " after " + as_typed(before);
+  } else if (!after.empty()) {
+    note += " before " + as_typed(after);
+  }
+  return note + " has no unit: not read";
 }
 
 // What the tool tells about an entry besides its results, on standard error.
 // Each note is one line "tolmer length: note: ...". Notes of unread bytes
 // (one per range of the entry that no unit word consumed) are kept apart:
-// --strict will turn them into exit code 1.
+// with --strict they reject the entry (exit code 1, no "note:").
 struct EntryNotes {
   std::vector<std::string> unread;  // one per unread byte range
   std::vector<std::string> other;
 
-  void print(std::ostream& err) const {
-    for (const std::string& note : unread) err << "tolmer length: note: " << note << '\n';
+  void print(std::ostream& err, bool strict) const {
+    for (const std::string& note : unread) err << (strict ? "tolmer length: " : "tolmer length: note: ") << note << '\n';
+    if (strict && !unread.empty()) return;
     for (const std::string& note : other) err << "tolmer length: " << note << '\n';
   }
 };
+
+// The notes of the bytes of `entry` that no unit word consumed, read through
+// the C++ interface (which maps them back to the entry as typed). When
+// nothing of the entry was read the last note says that it reads as 0.
+// A number too large for its unit gives none: the validator's message names it.
+std::vector<std::string> unread_notes(std::string_view entry, float maximum) {
+  const tolmer::Library reader;
+  const tolmer::LengthReading reading = reader.read_length(entry, maximum);
+  std::vector<std::string> notes;
+  if (!reading.ok()) return notes;
+  std::size_t unread_bytes = 0;
+  for (const tolmer::ByteRange& range : reading.unread) {
+    notes.push_back(unread_note(entry, range));
+    const std::string_view bytes = entry.substr(range.begin, range.end - range.begin);
+    unread_bytes += bytes.size() - static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), ' '));
+  }
+  const std::size_t typed = entry.size() - static_cast<std::size_t>(std::count(entry.begin(), entry.end(), ' '));
+  if (!notes.empty() && unread_bytes == typed)
+    notes.back() += ", so the entry reads as 0 inches (a number counts only before a unit such as ' \" FT IN YD M CM MM)";
+  return notes;
+}
 
 // The edit field and message box of the validator, played by the tool: the
 // field holds the entry, a message is kept for standard error.
@@ -151,8 +199,9 @@ void set_text(void* context, int32_t, const char* text) { static_cast<Field*>(co
 }  // namespace
 
 int run_length(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  const Options options = parse_options(arguments, {"--metric", "--decimal", "--fraction"},
+  const Options options = parse_options(arguments, {"--metric", "--decimal", "--fraction", "--strict"},
                                         {"--format", "--places", "--round", "--min", "--max", "--max-total"});
+  const bool strict = options.has("--strict");
   if (options.positional.empty()) throw UsageError("the length entry is missing");
   if (options.positional.size() > 1)
     throw UsageError("one length entry expected, got " + std::to_string(options.positional.size()) +
@@ -187,28 +236,30 @@ int run_length(const std::vector<std::string>& arguments, std::ostream& out, std
   services.line_length = line_length;
   services.set_focus = set_focus;
   services.set_text = set_text;
-  SETHOSTSERVICES(&services);
+  api::SETHOSTSERVICES(&services);
   const float inches = api::CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(
       1, separated.c_str(), minimum, maximum, maximum_total, display.system, display.format, display.mode,
       message_places);
-  SETHOSTSERVICES(nullptr);
+  api::SETHOSTSERVICES(nullptr);
 
+  EntryNotes notes;
+  notes.unread = unread_notes(entry, maximum);
   if (field.message) {
+    // The validator's message, then what was not read (which may be why).
     err << *field.message << '\n';
+    for (const std::string& note : notes.unread) err << "tolmer length: note: " << note << '\n';
+    return kRejected;
+  }
+  if (strict && !notes.unread.empty()) {
+    notes.print(err, strict);
     return kRejected;
   }
   const std::string display_text = formatted(display, display.format, inches);
   out << "separated  " << separated << '\n'
       << "inches     " << format_number(inches) << '\n'
       << "display    " << display_text << '\n';
-  EntryNotes notes;
-  // Accepted, but a user who typed a number without a unit deserves to know
-  // why it is nothing.
-  if (inches == 0 && separated.find_first_not_of(' ') != std::string::npos && !has_unit_word(separated))
-    notes.unread.push_back("the entry reads as 0 inches: it has no unit word (a number counts only before a "
-                           "unit such as ' \" FT IN YD M CM MM)");
   if (display_text.empty()) notes.other.push_back(empty_display_note(display, inches));
-  notes.print(err);
+  notes.print(err, strict);
   return kSuccess;
 }
 

@@ -58,11 +58,9 @@ std::string trimmed(const std::string& text) {
   return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
 }
 
-// A length as the library reads a typed entry (separated, then converted);
-// a hyphen after a foot mark ("1'-0\"") separates feet from inches.
-double typed_length(std::string text) {
-  for (std::size_t i = 1; i < text.size(); ++i)
-    if (text[i] == '-' && text[i - 1] == '\'') text[i] = ' ';
+// A length as the library reads a typed entry (separated, then converted;
+// the library reads "1'-0\"" as feet and inches).
+double typed_length(const std::string& text) {
   std::vector<char> buffer(2 * text.size() + 2, '\0');
   std::copy(text.begin(), text.end(), buffer.begin());
   take(api::SEPARATEMEASUREMENTSINTEXTSTRING(buffer.data()));

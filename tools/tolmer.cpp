@@ -2,6 +2,8 @@
 //
 // Each subcommand is a host of the library: it initialises it, calls its
 // exports (found by name, as a host finds them) and prints what they answer.
+// `length` also reads the entry through the C++ interface for the bytes that
+// no unit word consumed.
 // Exit codes: 0 success, 1 input rejected or not found, 2 usage error,
 // 3 an export the command needs is missing from this build of the library.
 #include <cstring>
@@ -24,14 +26,16 @@ namespace {
 const Command kCommands[] = {
     {"length", "read a typed length: separate, convert, validate, format",
      "tolmer length TEXT [--metric] [--format N] [--decimal | --fraction] [--places N]\n"
-     "                    [--round N] [--min INCHES] [--max N] [--max-total INCHES]",
+     "                    [--round N] [--min INCHES] [--max N] [--max-total INCHES] [--strict]",
      "Takes one length entry the way a length field of the host does: separates\n"
      "numbers from unit words, converts the text to inches, checks it against the\n"
      "limits and formats it for display. Prints the separated text, the length in\n"
      "inches and the display text. A rejected entry prints the message the user\n"
      "would see (in the \"Measurement Error\" box) on standard error and exits 1.\n"
-     "Notes on standard error tell when the entry reads as 0 inches and when the\n"
-     "display is empty (the library shows no text for zero and negative lengths).\n"
+     "Notes on standard error name every part of the entry that no unit word\n"
+     "consumed and so was not read (\"the 6 after 12' has no unit: not read\"),\n"
+     "and tell when the display is empty (the library shows no text for zero and\n"
+     "negative lengths). With --strict an entry with an unread part is rejected.\n"
      "\n"
      "Options:\n"
      "  --metric          metric display settings (default: English)\n"
@@ -49,6 +53,8 @@ const Command kCommands[] = {
      "  --max N           the largest number allowed in any one unit, as typed\n"
      "                    (default 0: no limit)\n"
      "  --max-total INCHES  the largest length allowed (default 1000000)\n"
+     "  --strict          reject (exit 1) an entry with a part that no unit word\n"
+     "                    consumed, instead of noting it\n"
      "\n"
      "The numbers in the messages have --places decimal places in decimal mode\n"
      "and two in fraction mode.\n"
@@ -66,6 +72,10 @@ const Command kCommands[] = {
      "\n"
      "  $ tolmer length \"150 ft\" --max 100\n"
      "  The value you have entered for feet is invalid. The value cannot exceed 100.\n"
+     "  (exit code 1)\n"
+     "\n"
+     "  $ tolmer length \"12'6\" --strict\n"
+     "  tolmer length: the 6 after 12' has no unit: not read\n"
      "  (exit code 1)\n",
      run_length},
     {"format", "a length in inches as display text, in one format or all",

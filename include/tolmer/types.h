@@ -98,8 +98,9 @@ struct LengthParts {
 // first). Either the length, or the unit whose number exceeded the maximum
 // with the bytes of that number in the entry. `unread` lists the runs of the
 // entry, other than spaces, that no unit word consumed: in "12'6" the "6"
-// (no unit follows it), in "2,500 mm" the "2,". A host can warn about them
-// instead of silently storing another length.
+// (no unit follows it), in "2,500 mm" the "2,". A hyphen that the reading
+// takes for a space (in "12'-6\"" and "6-1/2\"") is not listed. A host can
+// warn about them instead of silently storing another length.
 struct LengthReading {
   float inches = 0;               // the length (0 when too_large is set)
   std::optional<Unit> too_large;  // the unit whose number exceeded the maximum

@@ -124,23 +124,29 @@ ByteRange entry_range(const Mapped& m, std::size_t first, std::size_t after_last
   return range;
 }
 
-// Widens a unit word's range (prepared-text bytes) to take in the number
-// standing before it: the run of numeral characters before the word's space
-// and, when that run is a fraction, the whole number before it ("6 1/2").
+// Widens a unit word's range (prepared-text bytes, hyphens mended) to take in
+// the number standing before it, as the conversion reads it: the run of
+// numeral characters before the spaces before the word and, when that run is
+// a fraction, the whole number before it and its spaces ("6 1/2", "6-1/2").
 ConsumedRange with_number(std::string_view prepared, ConsumedRange word) {
   const auto numeral = [&](char c) { return is_measurement_numeral(word.system, c); };
   const auto run_start = [&](std::size_t end) {
     while (end > 0 && numeral(prepared[end - 1])) --end;
     return end;
   };
-  if (word.first < 2 || !numeral(prepared[word.first - 2])) return word;
-  const std::size_t run_end = word.first - 1;
+  const auto before_spaces = [&](std::size_t end) {
+    while (end > 0 && prepared[end - 1] == ' ') --end;
+    return end;
+  };
+  const std::size_t run_end = before_spaces(std::min(word.first, prepared.size()));
+  if (run_end == 0 || run_end == word.first || !numeral(prepared[run_end - 1])) return word;
   std::size_t first = run_start(run_end);
   const std::string_view run = prepared.substr(first, run_end - first);
   const bool fraction = run.find_first_of("/\\") != std::string_view::npos;
-  if (fraction && first >= 2 && prepared[first - 1] == ' ' && numeral(prepared[first - 2])) {
-    const std::size_t whole = run_start(first - 1);
-    const std::string_view w = prepared.substr(whole, first - 1 - whole);
+  const std::size_t whole_end = before_spaces(first);
+  if (fraction && whole_end < first && whole_end > 0 && numeral(prepared[whole_end - 1])) {
+    const std::size_t whole = run_start(whole_end);
+    const std::string_view w = prepared.substr(whole, whole_end - whole);
     if (w.find_first_of("/\\") == std::string_view::npos) first = whole;
   }
   word.first = first;
@@ -148,24 +154,35 @@ ConsumedRange with_number(std::string_view prepared, ConsumedRange word) {
 }
 
 // The stretches of the entry that no consumed range covers, each trimmed of
-// spaces; stretches apart only by spaces are one.
+// spaces; stretches apart only by spaces are one. A hyphen that the
+// conversion reads as a space (`prepared` has a hyphen where `mended` has a
+// space: "12'-6\"") counts as a space.
 std::vector<ByteRange> unread_runs(std::string_view entry, const Mapped& m,
-                                   const std::vector<ConsumedRange>& consumed) {
+                                   const std::vector<ConsumedRange>& consumed, std::string_view prepared,
+                                   std::string_view mended) {
   std::vector<bool> used(entry.size(), false);
   for (const ConsumedRange& c : consumed) {
     for (std::size_t i = m.lead + c.first; i < m.lead + c.after_last && i < m.from.size(); ++i) {
       if (m.from[i] != std::string_view::npos) used[m.from[i]] = true;
     }
   }
+  // Spaces, and hyphens that read as spaces.
+  std::vector<bool> blank(entry.size(), false);
+  for (std::size_t i = 0; i < entry.size(); ++i) blank[i] = entry[i] == ' ';
+  for (std::size_t i = 0; i < prepared.size() && i < mended.size(); ++i) {
+    const std::size_t at = m.lead + i;
+    if (prepared[i] != mended[i] && at < m.from.size() && m.from[at] != std::string_view::npos)
+      blank[m.from[at]] = true;
+  }
   std::vector<ByteRange> runs;
   for (std::size_t i = 0; i < entry.size();) {
-    if (used[i] || entry[i] == ' ') {
+    if (used[i] || blank[i]) {
       ++i;
       continue;
     }
     std::size_t end = i;
     while (end < entry.size() && !used[end]) ++end;
-    while (end > i && entry[end - 1] == ' ') --end;
+    while (end > i && blank[end - 1]) --end;
     runs.push_back({i, end});
     i = end;
   }
@@ -180,20 +197,24 @@ LengthReading Library::read_length(std::string_view entry, float maximum) const 
   std::vector<ConsumedRange> consumed;
   const Conversion conversion = convert_text_to_inches(impl_->state, m.separated, maximum, &consumed);
   const std::string prepared = to_upper(trim(m.separated));
+  std::string mended = prepared;
+  mend_hyphens(mended);
   LengthReading reading;
   if (conversion.error && !consumed.empty()) {
     reading.too_large = unit_of_error(conversion.inches);
     // The refused number is reported, not consumed: from its first byte to
-    // the space before its unit word.
+    // its last, before the spaces before its unit word.
     const ConsumedRange word = consumed.back();
     consumed.pop_back();
-    const std::size_t first = with_number(prepared, word).first;
-    reading.number = entry_range(m, first, first < word.first ? word.first - 1 : first);
+    const std::size_t first = with_number(mended, word).first;
+    std::size_t end = std::min(word.first, mended.size());
+    while (end > first && mended[end - 1] == ' ') --end;
+    reading.number = entry_range(m, first, end);
   } else {
     reading.inches = conversion.inches;
   }
-  for (ConsumedRange& c : consumed) c = with_number(prepared, c);
-  reading.unread = unread_runs(entry, m, consumed);
+  for (ConsumedRange& c : consumed) c = with_number(mended, c);
+  reading.unread = unread_runs(entry, m, consumed, prepared, mended);
   return reading;
 }
 

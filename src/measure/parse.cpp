@@ -130,16 +130,14 @@ bool hyphen_reads_as_space(std::string_view w, std::size_t i) {
   return a + 1 < w.size() && is_digit(w[a + 1]);
 }
 
-// The prepared text with every hyphen that joins the parts of one length
-// replaced by a space, byte for byte (no position moves).
+}  // namespace
+
 void mend_hyphens(std::string& w) {
   const std::string typed = w;
   for (std::size_t i = 0; i < typed.size(); ++i) {
     if (typed[i] == '-' && hyphen_reads_as_space(typed, i)) w[i] = ' ';
   }
 }
-
-}  // namespace
 
 Conversion convert_text_to_inches(const State& state, std::string_view text, float maximum,
                                   std::vector<ConsumedRange>* consumed) {

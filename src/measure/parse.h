@@ -117,6 +117,11 @@ struct ConsumedRange {
   std::size_t after_last = 0;
   int32_t system = 0;
 };
+// The upper-cased, trimmed text `w` with every hyphen that joins the parts
+// of one length replaced by a space, byte for byte (no position moves), as
+// the conversion reads it (see "Hyphens" above).
+void mend_hyphens(std::string& w);
+
 Conversion convert_text_to_inches(const State& state, std::string_view text, float maximum,
                                   std::vector<ConsumedRange>* consumed = nullptr);
 

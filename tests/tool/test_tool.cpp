@@ -37,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
         exact("MillimetresAlone", {"length", "250mm", "--metric", "--format", "5"}, 0,
               "separated  250 mm\ninches     9.84252\ndisplay    250\n"),
         Case{"NumberWithoutUnitReadsAsZero", {"length", "12"}, 0, "separated  12\ninches     0\ndisplay    \n",
-             "tolmer length: note: the entry reads as 0 inches", true, false},
+             "tolmer length: note: the 12 has no unit: not read, so the entry reads as 0 inches", true, false},
         Case{"UnitWithoutSpaceBeforeIt", {"length", "12'-6\""}, 0, "separated  12 '- 6 \"\ninches     150\ndisplay    12' 6\"\n",
              "", true, true},
         rejected("NumberAboveTheMaximum", {"length", "150 FT", "--max", "100"},

@@ -62,8 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
         exact("ZeroFeetHasAUnit", {"length", "0'"}, 0, "separated  0 '\ninches     0\ndisplay    \n",
               "tolmer length: note: the display is empty: a length of 0 has no display text\n"),
         exact("NumberWithoutUnit", {"length", "12"}, 0, "separated  12\ninches     0\ndisplay    \n",
-              "tolmer length: note: the entry reads as 0 inches: it has no unit word (a number counts only "
-              "before a unit such as ' \" FT IN YD M CM MM)\n"
+              "tolmer length: note: the 12 has no unit: not read, so the entry reads as 0 inches (a number counts "
+              "only before a unit such as ' \" FT IN YD M CM MM)\n"
               "tolmer length: note: the display is empty: a length of 0 has no display text\n")),
     case_name);
 
