@@ -40,6 +40,9 @@ void run_together(const std::function<void(int)>& body) {
 class Threads : public ::testing::Test {
  protected:
   void SetUp() override {
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+    GTEST_SKIP() << "this WebAssembly build has no threads";
+#endif
     saved_seed_ = tolmer::state().seed;
     INITIALIZEDLL();
   }
