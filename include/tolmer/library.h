@@ -65,6 +65,8 @@ class Library {
   // Reads a typed entry (separation included). maximum: the largest number
   // per unit (no limit when 0 or less).
   LengthReading read_length(std::string_view entry, float maximum = 0) const;
+  // Reads an entry already separated, without diagnostics of unread bytes.
+  SeparatedReading read_separated(std::string_view separated, float maximum = 0) const;
   // Reads and checks an entry against limits, with the message and the echo
   // as values (no window involved).
   Validation validate(std::string_view entry, const EntryLimits& limits,

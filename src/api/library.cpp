@@ -225,6 +225,12 @@ class RecordingField final : public host::WindowService {
 
 }  // namespace
 
+SeparatedReading Library::read_separated(std::string_view separated, float maximum) const {
+  ExtendedPrecision guard;
+  const Conversion c = convert_text_to_inches(impl_->state, separated, maximum);
+  return SeparatedReading{c.inches, c.error, c.start, c.end};
+}
+
 Validation Library::validate(std::string_view entry, const EntryLimits& limits,
                              const DisplayFormat& display) const {
   ExtendedPrecision guard;
