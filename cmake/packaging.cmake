@@ -1,7 +1,8 @@
 # Installation: the header, the library, the tool, a CMake package
-# (find_package(tolmerdll) gives tolmerdll::tolmerdll, the C interface, and
-# tolmerdll::tolmer, the C++ interface) and pkg-config files (tolmerdll,
-# tolmer).
+# (find_package(tolmerdll) gives tolmerdll::tolmerdll: the C interface, and
+# for a program linked as C++ the C++ interface too; tolmerdll::tolmer is the
+# C++ interface alone) and pkg-config files (tolmerdll: the C interface;
+# tolmer: the C++ interface, requiring tolmerdll).
 include(CMakePackageConfigHelpers)
 
 if(NOT WIN32)

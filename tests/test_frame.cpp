@@ -101,8 +101,8 @@ TEST(Initialisation, BuildsTheTables) {
   ASSERT_TRUE(s.decimal_places.has_value());
   EXPECT_EQ((*s.decimal_places)[0], 0);
   EXPECT_EQ((*s.decimal_places)[1], 0);
-  EXPECT_EQ(s.em_setsel, 177);
-  EXPECT_EQ(s.em_linelength, 193);
+  EXPECT_EQ(s.services.select_range_code(), 177);
+  EXPECT_EQ(s.services.line_length_code(), 193);
   EXPECT_EQ(s.mm_per_inch, 25.399999618530273);
   EXPECT_EQ(s.pi, 3.141592653589793);
   ASSERT_TRUE(s.temp_strings.has_value());

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "frame/state.h"
 #include "host/services.h"
 #include "tolmerdll.h"
 
@@ -73,7 +74,7 @@ TEST_F(HostServices, SizeTakesOnlyWholeMembers) {
     TolmerHostServices table = host;
     table.size = size;
     SETHOSTSERVICES(&table);
-    const TolmerHostServices& in_force = tolmer::host::installed_services();
+    const TolmerHostServices& in_force = tolmer::state().services.installed();
     for (const Member& m : kMembers) {
       const bool whole = m.offset + m.size <= size;
       EXPECT_TRUE(bytes_equal(in_force, whole ? host : none, m))
@@ -88,7 +89,7 @@ TEST_F(HostServices, ACutCallbackKeepsThePlatformService) {
   table.size = static_cast<uint32_t>(offsetof(TolmerHostServices, async_key_state) +
                                      sizeof table.async_key_state - 1);
   SETHOSTSERVICES(&table);
-  EXPECT_EQ(tolmer::host::installed_services().async_key_state, nullptr);
+  EXPECT_EQ(tolmer::state().services.installed().async_key_state, nullptr);
 #if !defined(_WIN32)
   EXPECT_EQ(GETKEYSTATE(65), 0);  // the portable default: nothing pressed
 #endif
@@ -105,8 +106,8 @@ TEST_F(HostServices, EachCallReplacesTheWholeTable) {
   // A shorter table: the keyboard callback from before is gone.
   table.size = static_cast<uint32_t>(offsetof(TolmerHostServices, async_key_state));
   SETHOSTSERVICES(&table);
-  EXPECT_EQ(tolmer::host::installed_services().async_key_state, nullptr);
-  EXPECT_NE(tolmer::host::installed_services().cursor_position, nullptr);
+  EXPECT_EQ(tolmer::state().services.installed().async_key_state, nullptr);
+  EXPECT_NE(tolmer::state().services.installed().cursor_position, nullptr);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Paths, special folders, mouse and keyboard state (through the host
-// services in force).
+// Paths. (Special folders, mouse and keyboard state go through a context's
+// host services: tolmer::Library::special_folder, mouse_button, key_down.)
 #pragma once
 
 #include <cstdint>
@@ -13,10 +13,5 @@ std::string_view directory_of(std::string_view path);
 std::string_view file_name_of(std::string_view path);
 std::string_view without_file_name(std::string_view path);
 std::string export_file_name(std::string_view base_name, int32_t category, int32_t number);
-// The path of a special folder (CSIDL number), empty when it has none.
-std::string special_folder(int32_t folder);
-// 1 left, 2 right, 3 middle, 0 none (over `window` when it is above 0).
-int32_t mouse_button(int32_t window);
-bool key_down(int32_t virtual_key);
 
 }  // namespace tolmer::host

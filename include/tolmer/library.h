@@ -1,6 +1,7 @@
 // tolmer::Library: one context holding everything the library keeps between
 // calls (conversion places, millimetres per inch, pi, the drawing scales, the
-// paper table, the temporary string array and the random seed).
+// paper table, the temporary string array, the random seed and the host
+// services: window, input, clock and folders).
 //
 // A Library is created initialised. Several Libraries are independent. Like a
 // standard container, a Library may be used by one thread at a time, or by
@@ -21,6 +22,7 @@
 #include <string_view>
 
 #include "tolmer/types.h"
+#include "tolmerdll.h"
 
 namespace tolmer {
 
@@ -63,6 +65,8 @@ class Library {
   // Reads a typed entry (separation included). maximum: the largest number
   // per unit (no limit when 0 or less).
   LengthReading read_length(std::string_view entry, float maximum = 0) const;
+  // Reads an entry already separated, without diagnostics of unread bytes.
+  SeparatedReading read_separated(std::string_view separated, float maximum = 0) const;
   // Reads and checks an entry against limits, with the message and the echo
   // as values (no window involved).
   Validation validate(std::string_view entry, const EntryLimits& limits,
@@ -131,6 +135,21 @@ class Library {
   int32_t random_value();
   // Draws until the value is not in `existing` (an empty list: one draw).
   int32_t unique_record_id(std::span<const int32_t> existing);
+
+  // ---- host services (this context's own; other contexts do not see them)
+  // Installs a host's table of operations for this context (null restores
+  // every platform default); members outside the table's size, or cut by
+  // it, keep their defaults. A table installed while another thread uses
+  // the context is seen whole or not at all.
+  void set_host_services(const TolmerHostServices* services);
+  // The table in force (null members: the default), size of the whole
+  // structure.
+  TolmerHostServices host_services() const;
+  // The path of a special folder (CSIDL number), empty when it has none.
+  std::string special_folder(int32_t folder) const;
+  // 1 left, 2 right, 3 middle, 0 none (over `window` when it is above 0).
+  int32_t mouse_button(int32_t window) const;
+  bool key_down(int32_t virtual_key) const;
 
   struct Impl;
 

@@ -109,6 +109,17 @@ struct LengthReading {
   bool ok() const noexcept { return !too_large.has_value(); }
 };
 
+// The reading of a text already separated, with positions as the C
+// interface reports them: with too_large, `inches` is the negative code of
+// the unit whose number exceeded the maximum and first..last are that
+// number's 1-based positions in the prepared (upper-cased, trimmed) text.
+struct SeparatedReading {
+  float inches = 0;
+  bool too_large = false;
+  int32_t first = 0;
+  int32_t last = 0;
+};
+
 // The limits of a length entry (inches): a number above `maximum` for its
 // unit (when maximum > 0), a total above `maximum_total`, or one below
 // `minimum` is refused.

@@ -181,8 +181,5 @@ std::string export_file_name(std::string_view base_name, int32_t category, int32
   ExtendedPrecision guard;
   return tolmer::export_file_name(base_name, category, number);
 }
-std::string special_folder(int32_t folder) { return special_folder_location(folder); }
-int32_t mouse_button(int32_t window) { return tolmer::mouse_button(window); }
-bool key_down(int32_t virtual_key) { return key_state(virtual_key) != 0; }
 
 }  // namespace tolmer::host

@@ -9,6 +9,8 @@
 #include "api/library_impl.h"
 #include "frame/precision.h"
 #include "frame/primitives.h"
+#include "host/input.h"
+#include "host/paths.h"
 #include "host/random.h"
 #include "measure/format.h"
 #include "measure/parse.h"
@@ -244,6 +246,12 @@ class RecordingField final : public host::WindowService {
 
 }  // namespace
 
+SeparatedReading Library::read_separated(std::string_view separated, float maximum) const {
+  ExtendedPrecision guard;
+  const Conversion c = convert_text_to_inches(impl_->state, separated, maximum);
+  return SeparatedReading{c.inches, c.error, c.start, c.end};
+}
+
 Validation Library::validate(std::string_view entry, const EntryLimits& limits,
                              const DisplayFormat& display) const {
   ExtendedPrecision guard;
@@ -269,7 +277,7 @@ Validation Library::validate(std::string_view entry, const EntryLimits& limits,
 float Library::validate_in_window(int32_t window, std::string_view separated_entry,
                                   const EntryLimits& limits, const DisplayFormat& display) const {
   ExtendedPrecision guard;
-  return validate_measurement_entry(impl_->state, host::window(), window, separated_entry,
+  return validate_measurement_entry(impl_->state, impl_->state.services.window(), window, separated_entry,
                                     limits.minimum, limits.maximum, limits.maximum_total,
                                     static_cast<int32_t>(display.system),
                                     static_cast<int32_t>(display.format),
@@ -383,6 +391,22 @@ std::optional<std::string> Library::temp_entry(int32_t index) const {
 double Library::rotate_radians(double angle, double change) const {
   ExtendedPrecision guard;
   return rotate_radians_value(impl_->state, angle, change);
+}
+
+// ---------------------------------------------------------- host services
+
+void Library::set_host_services(const TolmerHostServices* services) {
+  impl_->state.services.install(services);
+}
+TolmerHostServices Library::host_services() const { return impl_->state.services.installed(); }
+std::string Library::special_folder(int32_t folder) const {
+  return special_folder_location(impl_->state.services.folders(), folder);
+}
+int32_t Library::mouse_button(int32_t window) const {
+  return tolmer::mouse_button(impl_->state.services.input(), window);
+}
+bool Library::key_down(int32_t virtual_key) const {
+  return key_state(impl_->state.services.input(), virtual_key) != 0;
 }
 
 // --------------------------------------------------------- random numbers

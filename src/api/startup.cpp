@@ -20,8 +20,7 @@ void initialize_state(State& s) {
   // The temporary string array, anew with the empty entry 0.
   temp_array_clear(s);
   // Edit-control messages: select range, first-line length.
-  s.em_setsel = 177;
-  s.em_linelength = 193;
+  s.services.set_edit_codes(177, 193);
   // pi in extended precision, stored as a double.
   s.pi = static_cast<double>(4.0L * std::atan(1.0L));
   // Millimetres per inch: the single nearest 25.4, widened.

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "frame/libstring.h"
+#include "tolmer/types.h"
 #include "tolmerdll.h"
 
 namespace tolmer::abi {
@@ -78,6 +79,16 @@ inline LibString result(std::string_view bytes) { return make_libstring(bytes); 
 
 // A LibString argument passed by value.
 inline std::string_view libstring(LibString handle) { return libstring_bytes(handle); }
+
+// A reading's length; with a number over its maximum, its positions written
+// through start and end (each when not null).
+inline float reading(const SeparatedReading& r, int32_t* start, int32_t* end) {
+  if (r.too_large) {
+    write(start, r.first);
+    write(end, r.last);
+  }
+  return r.inches;
+}
 
 }  // namespace tolmer::abi
 

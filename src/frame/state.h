@@ -27,6 +27,8 @@
 #include <string>
 #include <vector>
 
+#include "host/services.h"
+
 namespace tolmer {
 
 // One paper size with its margins (inches). The name is fixed at 16 bytes,
@@ -94,9 +96,6 @@ struct State {
   Setting<double> mm_per_inch = 0.0;
   // pi, 4 x arctangent(1) in extended precision, stored as a double.
   Setting<double> pi = 0.0;
-  // Edit-control message codes: select range, line length.
-  Setting<int32_t> em_setsel = 0;
-  Setting<int32_t> em_linelength = 0;
   // The drawing scales; guarded by scale_lock.
   std::optional<ScaleTable> scales;
   TableLock scale_lock;
@@ -109,6 +108,9 @@ struct State {
   TableLock temp_lock;
   // The random generator's seed.
   Setting<uint32_t> seed = 0xFFFFFFFFu;
+  // The host services (window, input, clock, folders) and the edit-control
+  // message codes their default field operations send.
+  host::Services services;
 };
 
 }  // namespace tolmer

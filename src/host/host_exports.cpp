@@ -11,7 +11,7 @@
 // ------------------------------------------------------ paths and folders
 
 TOLMER_EXPORT(LibString) GETSPECIALFOLDERLOCATION(int32_t folder) {
-  return tolmer::abi::result(tolmer::special_folder_location(folder));
+  return tolmer::abi::result(tolmer::process_library().special_folder(folder));
 }
 
 TOLMER_EXPORT(LibString) GETDRIVEFROMPATH(const char* path) {
@@ -37,9 +37,19 @@ TOLMER_EXPORT(LibString) GETEXPORTFILENAME(const char* base_name, int32_t catego
 
 // ------------------------------------------------------- mouse, keyboard
 
-TOLMER_EXPORT(int32_t) GETMOUSEBUTTON(int32_t window) { return tolmer::mouse_button(window); }
+TOLMER_EXPORT(int32_t) GETMOUSEBUTTON(int32_t window) {
+  return tolmer::process_library().mouse_button(window);
+}
 
-TOLMER_EXPORT(int32_t) GETKEYSTATE(int32_t virtual_key) { return tolmer::key_state(virtual_key); }
+TOLMER_EXPORT(int32_t) GETKEYSTATE(int32_t virtual_key) {
+  return tolmer::process_library().key_down(virtual_key) ? 1 : 0;
+}
+
+// ---------------------------------------------------------- host services
+
+TOLMER_EXPORT(void) SETHOSTSERVICES(const TolmerHostServices* services) {
+  tolmer::process_library().set_host_services(services);
+}
 
 // -------------------------------------------------- random, identifiers
 

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "host/services.h"
+
 namespace tolmer {
 
 // Virtual keys of the mouse buttons.
@@ -14,9 +16,9 @@ inline constexpr int32_t kMiddleButtonKey = 4;
 // 3 middle, 0 none, tried in that order. A window above 0 restricts the
 // answer to the cursor being over exactly that window (0 otherwise, and
 // also when the cursor position cannot be had).
-int32_t mouse_button(int32_t window);
+int32_t mouse_button(host::InputService& input, int32_t window);
 
 // 1 when the key is down now (bit 15 of its state), else 0.
-int32_t key_state(int32_t virtual_key);
+int32_t key_state(host::InputService& input, int32_t virtual_key);
 
 }  // namespace tolmer

@@ -44,6 +44,8 @@ std::string export_file_name(std::string_view base_name, int32_t category, int32
   return name;
 }
 
-std::string special_folder_location(int32_t folder) { return host::folders().special_folder(folder); }
+std::string special_folder_location(host::FolderService& folders, int32_t folder) {
+  return folders.special_folder(folder);
+}
 
 }  // namespace tolmer

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "host/services.h"
+
 namespace tolmer {
 
 // The drive ("C:", no backslash) when the second character is a colon, else
@@ -36,6 +38,6 @@ std::string export_file_name(std::string_view base_name, int32_t category, int32
 
 // The file-system path of a shell special folder (CSIDL number) through the
 // folder service in force, or empty.
-std::string special_folder_location(int32_t folder);
+std::string special_folder_location(host::FolderService& folders, int32_t folder);
 
 }  // namespace tolmer

@@ -14,7 +14,7 @@ uint32_t seed_from_tick_count(uint32_t tick_count) {
 }
 
 void randomize_generator(State& state) {
-  state.seed = seed_from_tick_count(host::clock().tick_count());
+  state.seed = seed_from_tick_count(state.services.clock().tick_count());
 }
 
 uint32_t generator_step(State& state) {

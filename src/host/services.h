@@ -3,10 +3,14 @@
 // The library's exports reach the window system, the input devices, the
 // clock and the shell only through these interfaces. Each has a default for
 // the platform (Win32 on Windows; portable defaults elsewhere) and can be
-// replaced, operation by operation, by a host through SETHOSTSERVICES.
+// replaced, operation by operation, by a host: each context (Services, held
+// by a tolmer::Library) has its own table; SETHOSTSERVICES installs the one
+// of the C interface's process-wide context.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <shared_mutex>
 #include <string>
 #include <string_view>
 
@@ -58,26 +62,101 @@ class FolderService {
   virtual std::string special_folder(int32_t folder) = 0;
 };
 
-// The services in force: the host's operations where installed, else the
-// defaults.
-WindowService& window();
-InputService& input();
-ClockService& clock();
-FolderService& folders();
+// The platform's own field operations and message box (Win32 on Windows;
+// elsewhere the message goes to standard error and the field operations do
+// nothing). The field operations send the given message codes.
+namespace platform {
+void show_message(std::string_view text, std::string_view caption);
+void select_range(int32_t code, int32_t window, int32_t first, int32_t after_last);
+int32_t line_length(int32_t code, int32_t window, int32_t line);
+void set_focus(int32_t window);
+void set_text(int32_t window, std::string_view text);
+}  // namespace platform
 
-// Installs a host's table of operations (null restores every default). Of
-// a table whose size field is smaller than the structure, only the members
-// inside that size, each entirely, are taken; the others keep their defaults.
-void install(const TolmerHostServices* services);
-
-// The table in force: the host's members that were taken, null elsewhere
-// (null meaning the default); its size is that of the whole structure.
-TolmerHostServices installed_services();
-
-// The platform defaults (used where the host installed nothing).
-WindowService& default_window();
+// The platform defaults of the other services (they keep no state).
 InputService& default_input();
 ClockService& default_clock();
 FolderService& default_folders();
+
+// One context's services: the operations of the table its host installed,
+// the platform defaults elsewhere, and the edit-control message codes the
+// default field operations send. Each operation reads the table in force
+// whole (a table installed meanwhile by another thread is seen whole or not
+// at all). A copy takes the table and the codes; its services are its own.
+class Services {
+ public:
+  Services();
+  Services(const Services& other);
+  Services& operator=(const Services& other);
+  ~Services();
+
+  WindowService& window() { return window_; }
+  InputService& input() { return input_; }
+  ClockService& clock() { return clock_; }
+  FolderService& folders() { return folders_; }
+
+  // Installs a host's table of operations (null restores every default).
+  // Of a table whose size field is smaller than the structure, only the
+  // members inside that size, each entirely, are taken; the others keep
+  // their defaults.
+  void install(const TolmerHostServices* services);
+  // The table in force: the host's members that were taken, null elsewhere
+  // (null meaning the default); its size is that of the whole structure.
+  TolmerHostServices installed() const;
+
+  // The edit-control message codes (select range, line length).
+  void set_edit_codes(int32_t select_range, int32_t line_length);
+  int32_t select_range_code() const { return select_range_code_.load(std::memory_order_relaxed); }
+  int32_t line_length_code() const { return line_length_code_.load(std::memory_order_relaxed); }
+
+ private:
+  class Window final : public WindowService {
+   public:
+    explicit Window(Services& owner) : owner_(owner) {}
+    void show_message(std::string_view text, std::string_view caption) override;
+    void select_range(int32_t window, int32_t first, int32_t after_last) override;
+    int32_t line_length(int32_t window, int32_t line) override;
+    void set_focus(int32_t window) override;
+    void set_text(int32_t window, std::string_view text) override;
+
+   private:
+    Services& owner_;
+  };
+  class Input final : public InputService {
+   public:
+    explicit Input(Services& owner) : owner_(owner) {}
+    bool cursor_position(int32_t& x, int32_t& y) override;
+    int32_t window_from_point(int32_t x, int32_t y) override;
+    int32_t async_key_state(int32_t virtual_key) override;
+
+   private:
+    Services& owner_;
+  };
+  class Clock final : public ClockService {
+   public:
+    explicit Clock(Services& owner) : owner_(owner) {}
+    uint32_t tick_count() override;
+
+   private:
+    Services& owner_;
+  };
+  class Folders final : public FolderService {
+   public:
+    explicit Folders(Services& owner) : owner_(owner) {}
+    std::string special_folder(int32_t folder) override;
+
+   private:
+    Services& owner_;
+  };
+
+  TolmerHostServices table_{};
+  mutable std::shared_mutex lock_;
+  std::atomic<int32_t> select_range_code_{0};
+  std::atomic<int32_t> line_length_code_{0};
+  Window window_{*this};
+  Input input_{*this};
+  Clock clock_{*this};
+  Folders folders_{*this};
+};
 
 }  // namespace tolmer::host

@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "api/library_impl.h"
 #include "frame/abi.h"
 #include "frame/precision.h"
 #include "frame/primitives.h"
@@ -49,12 +50,7 @@ GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, LibString text, int32_
 TOLMER_EXPORT(float)
 CONVERTTEXTSTRINGVALUETOINCHES(const char* measurement, float maximum, int32_t* start,
                                int32_t* end) {
-  tolmer::ExtendedPrecision guard;
-  const tolmer::Conversion conversion =
-      tolmer::convert_text_to_inches(tolmer::state(), tolmer::abi::text_view(measurement), maximum);
-  if (conversion.error) {
-    tolmer::abi::write(start, conversion.start);
-    tolmer::abi::write(end, conversion.end);
-  }
-  return conversion.inches;
+  return tolmer::abi::reading(
+      tolmer::process_library().read_separated(tolmer::abi::text_view(measurement), maximum), start,
+      end);
 }

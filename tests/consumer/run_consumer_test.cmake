@@ -56,6 +56,14 @@ message(STATUS "CMake consumer: ${RUN_OUTPUT}")
 run(${TOLMER_WORK_DIR}/cmake-build/consumer_cpp)
 message(STATUS "CMake C++ consumer: ${RUN_OUTPUT}")
 
+# 1b. A C-only project links the same target.
+run(${CMAKE_COMMAND} -S ${TOLMER_CONSUMER_DIR}/c-only -B ${TOLMER_WORK_DIR}/c-only-build
+    -G ${TOLMER_GENERATOR} -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release
+    -DCMAKE_C_COMPILER=${TOLMER_C_COMPILER} "-DCMAKE_C_FLAGS=${TOLMER_EXTRA_FLAGS}")
+run(${CMAKE_COMMAND} --build ${TOLMER_WORK_DIR}/c-only-build)
+run(${TOLMER_WORK_DIR}/c-only-build/consumer)
+message(STATUS "CMake C-only consumer: ${RUN_OUTPUT}")
+
 # 2. pkg-config.
 find_program(PKG_CONFIG NAMES pkg-config pkgconf REQUIRED)
 set(ENV{PKG_CONFIG_PATH} ${pc_dir})

@@ -1,0 +1,148 @@
+// Host services belong to a context: what one Library installs, neither
+// another Library nor the C interface's process context sees.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "frame/state.h"
+#include "tolmer/tolmer.h"
+#include "tolmerdll.h"
+
+namespace {
+
+using tolmer::Library;
+
+// What one fake host saw and what it answers.
+struct FakeHost {
+  uint32_t ticks = 0;
+  int32_t pressed_key = -1;  // the virtual key reported down
+  std::string folder;
+  std::string message;
+  std::string echo;
+  int32_t message_window = 0;
+  int32_t selected_window = 0;
+};
+
+FakeHost& host_of(void* context) { return *static_cast<FakeHost*>(context); }
+
+TolmerHostServices table_for(FakeHost& host) {
+  TolmerHostServices t{};
+  t.size = sizeof t;
+  t.context = &host;
+  t.tick_count = [](void* c) -> uint32_t { return host_of(c).ticks; };
+  t.async_key_state = [](void* c, int32_t key) -> int32_t {
+    return key == host_of(c).pressed_key ? 0x8000 : 0;
+  };
+  t.cursor_position = [](void*, int32_t* x, int32_t* y) -> int32_t {
+    *x = 1;
+    *y = 2;
+    return 1;
+  };
+  t.window_from_point = [](void*, int32_t, int32_t) -> int32_t { return 9; };
+  t.special_folder = [](void* c, int32_t, char* buffer, int32_t capacity) -> int32_t {
+    const std::string& f = host_of(c).folder;
+    if (capacity <= static_cast<int32_t>(f.size())) return 0;
+    std::memcpy(buffer, f.c_str(), f.size() + 1);
+    return static_cast<int32_t>(f.size());
+  };
+  t.show_message = [](void* c, const char* text, const char*) { host_of(c).message = text; };
+  t.select_range = [](void* c, int32_t window, int32_t, int32_t) {
+    host_of(c).selected_window = window;
+  };
+  t.line_length = [](void*, int32_t, int32_t) -> int32_t { return 7; };
+  t.set_focus = [](void*, int32_t) {};
+  t.set_text = [](void* c, int32_t window, const char* text) {
+    host_of(c).echo = text;
+    host_of(c).message_window = window;
+  };
+  return t;
+}
+
+// The seed a tick count gives: the bits of the tick count as a single.
+uint32_t seed_for(float ticks) {
+  uint32_t bits = 0;
+  std::memcpy(&bits, &ticks, sizeof bits);
+  return bits;
+}
+
+TEST(LibraryHostServices, TwoContextsUseTheirOwnServices) {
+  FakeHost a, b;
+  a.ticks = 1000;
+  a.pressed_key = 1;  // left button
+  a.folder = "C:\\A";
+  b.ticks = 5000;
+  b.pressed_key = 2;  // right button
+  b.folder = "C:\\Bee";
+  const TolmerHostServices process_before = tolmer::state().services.installed();
+
+  Library first, second;
+  const TolmerHostServices ta = table_for(a), tb = table_for(b);
+  first.set_host_services(&ta);
+  second.set_host_services(&tb);
+
+  first.randomize();
+  second.randomize();
+  EXPECT_EQ(first.seed(), seed_for(1000.0f));
+  EXPECT_EQ(second.seed(), seed_for(5000.0f));
+  EXPECT_EQ(first.mouse_button(0), 1);
+  EXPECT_EQ(second.mouse_button(0), 2);
+  EXPECT_EQ(first.mouse_button(9), 1);  // the fake cursor is over window 9
+  EXPECT_EQ(first.mouse_button(8), 0);
+  EXPECT_TRUE(first.key_down(1));
+  EXPECT_FALSE(first.key_down(2));
+  EXPECT_TRUE(second.key_down(2));
+  EXPECT_EQ(first.special_folder(5), "C:\\A");
+  EXPECT_EQ(second.special_folder(5), "C:\\Bee");
+  EXPECT_EQ(first.host_services().context, &a);
+  EXPECT_EQ(second.host_services().context, &b);
+
+  // The process context's table is untouched.
+  const TolmerHostServices process_after = tolmer::state().services.installed();
+  EXPECT_EQ(std::memcmp(&process_before, &process_after, sizeof process_after), 0);
+
+  // Null restores the defaults of that context only.
+  first.set_host_services(nullptr);
+  EXPECT_EQ(first.host_services().tick_count, nullptr);
+  EXPECT_EQ(second.host_services().tick_count, tb.tick_count);
+}
+
+TEST(LibraryHostServices, ValidateInWindowUsesTheContextsField) {
+  FakeHost a, b;
+  Library first, second;
+  const TolmerHostServices ta = table_for(a), tb = table_for(b);
+  first.set_host_services(&ta);
+  second.set_host_services(&tb);
+  const tolmer::DisplayFormat display{};
+  const tolmer::EntryLimits limits{0, 100, 10000};
+  const std::string separated = tolmer::measure::separate_measurements("3' 250\"");
+  const float result = first.validate_in_window(42, separated, limits, display);
+  EXPECT_EQ(result, -1);
+  EXPECT_FALSE(a.message.empty());
+  EXPECT_EQ(a.message, first.validate("3' 250\"", limits, display).message);
+  EXPECT_EQ(a.selected_window, 42);
+  EXPECT_TRUE(b.message.empty());
+  EXPECT_EQ(b.selected_window, 0);
+}
+
+TEST(LibraryHostServices, ACopiedStateHasItsOwnTable) {
+  FakeHost a, b;
+  tolmer::State original;
+  original.services.set_edit_codes(177, 193);
+  const TolmerHostServices ta = table_for(a), tb = table_for(b);
+  original.services.install(&ta);
+  tolmer::State copy = original;
+  EXPECT_EQ(copy.services.installed().context, &a);
+  EXPECT_EQ(copy.services.select_range_code(), 177);
+  EXPECT_EQ(copy.services.line_length_code(), 193);
+  copy.services.install(&tb);
+  a.ticks = 11;
+  b.ticks = 22;
+  EXPECT_EQ(original.services.clock().tick_count(), 11u);
+  EXPECT_EQ(copy.services.clock().tick_count(), 22u);
+  copy = original;  // assignment takes the table back
+  EXPECT_EQ(copy.services.clock().tick_count(), 11u);
+}
+
+}  // namespace
