@@ -224,12 +224,14 @@ TEST(GuardUnderCaller, ResidueDependsOnThePrecisionControl) {
 }
 
 #if TOLMER_HARDWARE_EXTENDED
-// x_nearbyint rounds with the unit's own instruction: the same bits as
-// std::nearbyint in every rounding direction, ties, signed zeros, values
+// x_nearbyint, x_floor, x_trunc and x_ceil round with the unit's own
+// instruction: the same bits as the library functions in every rounding
+// direction, ties, signed zeros, values
 // beyond 2^63 and non-finite values included.
-TEST(ExtendedRounding, NearbyintMatchesTheLibraryFunctionBitForBit) {
+TEST(ExtendedRounding, MatchesTheLibraryFunctionsBitForBit) {
   const long double values[] = {
       0.0L, -0.0L, 0.5L, -0.5L, 1.5L, 2.5L, -2.5L, 0.49999999999999999996L, 1e-4000L,
+      0.7L, -0.7L, 1.0L, -1.0L, 12.999L, -12.999L, 0x1p63L - 0.5L, -0x1p63L + 0.5L,
       -0.25L, 7.75L, 123456789.5L, 0x1p63L + 1.0L, -0x1.fffffffffffffffep62L, 1e30L,
       std::numeric_limits<long double>::infinity(), -std::numeric_limits<long double>::infinity(),
       std::numeric_limits<long double>::quiet_NaN()};
@@ -239,11 +241,17 @@ TEST(ExtendedRounding, NearbyintMatchesTheLibraryFunctionBitForBit) {
     ASSERT_EQ(std::fesetround(direction), 0);
     for (const long double v : values) {
       volatile long double in = v;
-      const long double mine = tolmer::x_nearbyint(in);
-      const long double theirs = std::nearbyint(static_cast<long double>(in));
+      const long double mine[] = {tolmer::x_nearbyint(in), tolmer::x_floor(in),
+                                  tolmer::x_trunc(in), tolmer::x_ceil(in)};
+      const long double theirs[] = {
+          std::nearbyint(static_cast<long double>(in)), std::floor(static_cast<long double>(in)),
+          std::trunc(static_cast<long double>(in)), std::ceil(static_cast<long double>(in))};
       std::fesetround(saved);
-      EXPECT_EQ(std::memcmp(&mine, &theirs, 10), 0)
-          << "direction " << direction << " value " << static_cast<double>(v);
+      for (int f = 0; f < 4; ++f) {
+        EXPECT_EQ(std::memcmp(&mine[f], &theirs[f], 10), 0)
+            << "function " << f << " direction " << direction << " value "
+            << static_cast<double>(v);
+      }
       std::fesetround(direction);
     }
   }
