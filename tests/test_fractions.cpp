@@ -216,6 +216,32 @@ TEST(DecimalToFractionString, FractionsOfAnInch) {
   }
 }
 
+// Whole numbers of 64ths take a shorter road than other values; the
+// reduction, the cap and its ties-to-even rounding must be the same.
+TEST(DecimalToFractionString, SixtyFourths) {
+  const DecimalCase cases[] = {
+      {0.015625f, 64, "1/64"},
+      {0.984375f, 64, "63/64"},
+      {0.984375f, 16, "1"},     // 15.75 sixteenths round to 16
+      {0.046875f, 32, "1/16"},  // 1.5 32nds: ties to even, 2
+      {0.078125f, 32, "1/16"},  // 2.5 32nds: ties to even, 2
+      {0.015625f, 32, ""},      // half a 32nd rounds to none
+      {0.125f, 4, ""},
+      {0.375f, 4, "1/2"},
+      {0.625f, 4, "1/2"},
+      {0.875f, 4, "1"},
+      {0.5f, 2, "1/2"},
+      {0.5f, 0, ""},            // no cap below 1: 0.5 of a whole rounds to 0
+      {0.75f, -3, "1"},
+      {0.3125f, 1000, "5/16"},
+      {0.03125f, 64, "1/32"},
+  };
+  for (const DecimalCase& c : cases) {
+    SCOPED_TRACE(std::to_string(c.value) + " at " + std::to_string(c.largest));
+    EXPECT_EQ(take(DECIMALTOFRACTIONSTRING(c.value, c.largest)), c.expected);
+  }
+}
+
 TEST(DecimalToFractionString, KeepsWholeDigitsOfOneAndMore) {
   const DecimalCase cases[] = {
       {2.5f, 16, "2 1/2"},

@@ -3,12 +3,16 @@
 // nearest and never traps, and the caller's controls are back afterwards.
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cmath>
+#include <cstring>
+#include <limits>
 #include <cstdint>
 #include <ostream>
 #include <string>
 
 #include "frame/precision.h"
+#include "frame/xreal.h"
 
 #if (defined(__i386__) || defined(__x86_64__)) && defined(__GNUC__)
 
@@ -180,6 +184,27 @@ TEST_P(GuardUnderCaller, ExceptionsRaisedInsideDoNotReachTheCaller) {
   EXPECT_EQ(status & 0x0004, 0);  // no zero-divide flag left over
 }
 
+// The guard writes a control register only when it must, so the caller's
+// exception flags need their own check: flags raised inside (here the SSE
+// inexact flag of 1/3) are gone afterwards, and flags the caller had stay.
+TEST_P(GuardUnderCaller, CallersSseFlagsComeBackExactly) {
+#if defined(__SSE__)
+  const CallerCase& caller = GetParam();
+  for (const std::uint32_t flags : {0x00u, 0x20u, 0x3Fu}) {
+    SCOPED_TRACE(flags);
+    CallerControls controls(caller.x87, caller.sse | flags);
+    {
+      tolmer::ExtendedPrecision guard;
+      (void)third();
+      (void)double_quotient();
+    }
+    EXPECT_EQ(sse_control(), caller.sse | flags);
+  }
+#else
+  GTEST_SKIP() << "no SSE unit";
+#endif
+}
+
 INSTANTIATE_TEST_SUITE_P(Callers, GuardUnderCaller, ::testing::ValuesIn(kCallers),
                          [](const ::testing::TestParamInfo<CallerCase>& info) {
                            return std::string(info.param.name);
@@ -197,6 +222,42 @@ TEST(GuardUnderCaller, ResidueDependsOnThePrecisionControl) {
     EXPECT_EQ(residue_of_small_sum(), 0x1p-60L);
   }
 }
+
+#if TOLMER_HARDWARE_EXTENDED
+// x_nearbyint, x_floor, x_trunc and x_ceil round with the unit's own
+// instruction: the same bits as the library functions in every rounding
+// direction, ties, signed zeros, values
+// beyond 2^63 and non-finite values included.
+TEST(ExtendedRounding, MatchesTheLibraryFunctionsBitForBit) {
+  const long double values[] = {
+      0.0L, -0.0L, 0.5L, -0.5L, 1.5L, 2.5L, -2.5L, 0.49999999999999999996L, 1e-4000L,
+      0.7L, -0.7L, 1.0L, -1.0L, 12.999L, -12.999L, 0x1p63L - 0.5L, -0x1p63L + 0.5L,
+      -0.25L, 7.75L, 123456789.5L, 0x1p63L + 1.0L, -0x1.fffffffffffffffep62L, 1e30L,
+      std::numeric_limits<long double>::infinity(), -std::numeric_limits<long double>::infinity(),
+      std::numeric_limits<long double>::quiet_NaN()};
+  const int directions[] = {FE_TONEAREST, FE_DOWNWARD, FE_UPWARD, FE_TOWARDZERO};
+  const int saved = std::fegetround();
+  for (const int direction : directions) {
+    ASSERT_EQ(std::fesetround(direction), 0);
+    for (const long double v : values) {
+      volatile long double in = v;
+      const long double mine[] = {tolmer::x_nearbyint(in), tolmer::x_floor(in),
+                                  tolmer::x_trunc(in), tolmer::x_ceil(in)};
+      const long double theirs[] = {
+          std::nearbyint(static_cast<long double>(in)), std::floor(static_cast<long double>(in)),
+          std::trunc(static_cast<long double>(in)), std::ceil(static_cast<long double>(in))};
+      std::fesetround(saved);
+      for (int f = 0; f < 4; ++f) {
+        EXPECT_EQ(std::memcmp(&mine[f], &theirs[f], 10), 0)
+            << "function " << f << " direction " << direction << " value "
+            << static_cast<double>(v);
+      }
+      std::fesetround(direction);
+    }
+  }
+  std::fesetround(saved);
+}
+#endif
 
 }  // namespace
 

@@ -19,26 +19,38 @@ namespace tolmer {
 #if (defined(__i386__) || defined(__x86_64__)) && defined(__GNUC__)
 class ExtendedPrecision {
  public:
+  // Reading a control word is cheap and writing one is costly (the write
+  // serialises the unit), so each word is written only when it differs from
+  // what the guard needs, and restored only when it was changed.
   ExtendedPrecision() {
     __asm__ __volatile__("fnstcw %0" : "=m"(saved_x87_) : : "memory");
     // Precision control 11 (64-bit), rounding 00 (nearest), all exceptions masked.
     const auto x87 = static_cast<std::uint16_t>((saved_x87_ & ~0x0F3Fu) | 0x033Fu);
-    __asm__ __volatile__("fldcw %0" : : "m"(x87) : "memory");
+    if (x87 != saved_x87_) __asm__ __volatile__("fldcw %0" : : "m"(x87) : "memory");
 #if defined(__SSE__)
     // float and double arithmetic in SSE registers: round to nearest, all
     // exceptions masked, no flushing of subnormals to zero.
     __asm__ __volatile__("stmxcsr %0" : "=m"(saved_sse_) : : "memory");
     const std::uint32_t sse = (saved_sse_ & ~0xFFC0u) | 0x1F80u;
-    __asm__ __volatile__("ldmxcsr %0" : : "m"(sse) : "memory");
+    if (sse != saved_sse_) __asm__ __volatile__("ldmxcsr %0" : : "m"(sse) : "memory");
 #endif
   }
   ~ExtendedPrecision() {
 #if defined(__SSE__)
-    __asm__ __volatile__("ldmxcsr %0" : : "m"(saved_sse_) : "memory");
+    // The caller's whole register comes back, its exception flags included.
+    std::uint32_t now = 0;
+    __asm__ __volatile__("stmxcsr %0" : "=m"(now) : : "memory");
+    if (now != saved_sse_) __asm__ __volatile__("ldmxcsr %0" : : "m"(saved_sse_) : "memory");
 #endif
     // Exceptions flagged inside stay inside: a caller that unmasked one must
-    // not trap on its next instruction.
-    __asm__ __volatile__("fnclex\n\tfldcw %0" : : "m"(saved_x87_) : "memory");
+    // not trap on its next instruction. The flags are cleared only when one
+    // is set (status word bits 0-7 and busy).
+    std::uint16_t status = 0;
+    __asm__ __volatile__("fnstsw %0" : "=m"(status) : : "memory");
+    if ((status & 0x80FFu) != 0) __asm__ __volatile__("fnclex" : : : "memory");
+    std::uint16_t control = 0;
+    __asm__ __volatile__("fnstcw %0" : "=m"(control) : : "memory");
+    if (control != saved_x87_) __asm__ __volatile__("fldcw %0" : : "m"(saved_x87_) : "memory");
   }
   ExtendedPrecision(const ExtendedPrecision&) = delete;
   ExtendedPrecision& operator=(const ExtendedPrecision&) = delete;

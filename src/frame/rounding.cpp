@@ -36,8 +36,17 @@ int32_t int_divide(xreal dividend, xreal divisor) {
 
 xreal round_decimal(xreal value, int32_t places) {
   if (places < 0 || places > 18) places = 18;
-  xreal scale = 1;
-  for (int32_t i = 0; i < places; ++i) scale *= 10;
+  // Powers of ten up to 10^18 are exact in 64 mantissa bits: the table
+  // holds the same values the repeated product gives.
+  static constexpr xreal kScales[19] = {
+      xreal(int64_t{1}), xreal(int64_t{10}), xreal(int64_t{100}),
+      xreal(int64_t{1000}), xreal(int64_t{10000}), xreal(int64_t{100000}),
+      xreal(int64_t{1000000}), xreal(int64_t{10000000}), xreal(int64_t{100000000}),
+      xreal(int64_t{1000000000}), xreal(int64_t{10000000000}), xreal(int64_t{100000000000}),
+      xreal(int64_t{1000000000000}), xreal(int64_t{10000000000000}), xreal(int64_t{100000000000000}),
+      xreal(int64_t{1000000000000000}), xreal(int64_t{10000000000000000}), xreal(int64_t{100000000000000000}),
+      xreal(int64_t{1000000000000000000})};
+  const xreal scale = kScales[places];
   return x_nearbyint(value * scale) / scale;
 }
 

@@ -35,10 +35,43 @@ inline bool x_isnan(xreal v) { return std::isnan(v); }
 inline bool x_isinf(xreal v) { return std::isinf(v); }
 inline bool x_signbit(xreal v) { return std::signbit(v); }
 inline xreal x_fabs(xreal v) { return std::fabs(v); }
-inline xreal x_nearbyint(xreal v) { return std::nearbyint(v); }
-inline xreal x_floor(xreal v) { return std::floor(v); }
-inline xreal x_trunc(xreal v) { return std::trunc(v); }
-inline xreal x_ceil(xreal v) { return std::ceil(v); }
+// Rounds to an integer in the current rounding direction (round to nearest
+// inside every ExtendedPrecision guard), as nearbyint does, with one x87
+// instruction instead of a library call that saves and restores the whole
+// floating-point environment. Unlike nearbyint it may set the x87 inexact
+// flag; the guard clears x87 flags raised inside on return.
+inline xreal x_nearbyint(xreal v) {
+  __asm__("frndint" : "+t"(v));
+  return v;
+}
+// floor, trunc and ceil from frndint in whatever rounding direction is in
+// force, then a step of one where it went the wrong way: the compiler's own
+// expansion writes the x87 control word twice per call, which costs more
+// than the rest of a formatted length. frndint gives one of the two
+// neighbouring integers; integers below 2^64 step by one exactly, and larger
+// values are integers already. A zero result takes the argument's sign, as
+// the library functions' does (trunc(-0.5) is -0, floor(0.5) is +0).
+namespace detail {
+inline xreal x87_round_integral(xreal v) {
+  __asm__("frndint" : "+t"(v));
+  return v;
+}
+inline xreal signed_zero_like(xreal result, xreal v) {
+  if (result == 0) return std::signbit(v) ? -0.0L : 0.0L;
+  return result;
+}
+}  // namespace detail
+inline xreal x_floor(xreal v) {
+  xreal r = detail::x87_round_integral(v);
+  if (r > v) r -= 1;
+  return detail::signed_zero_like(r, v);
+}
+inline xreal x_ceil(xreal v) {
+  xreal r = detail::x87_round_integral(v);
+  if (r < v) r += 1;
+  return detail::signed_zero_like(r, v);
+}
+inline xreal x_trunc(xreal v) { return v < 0 ? x_ceil(v) : x_floor(v); }
 inline xreal x_fmod(xreal a, xreal b) { return std::fmod(a, b); }
 #else
 using xreal = Extended;

@@ -56,15 +56,13 @@ constexpr EnglishFormat kEnglishFormats[14] = {
     {Shape::InchesOnly, kNoCaption, kNoCaption, ""},
 };
 
-// A caption as it follows its number: a word gets one space in front, the
-// apostrophe and the double quote stand directly after the number.
-std::string caption(int32_t system, int32_t style, float quantity) {
-  if (style == kNoCaption) return {};
+// Appends a caption as it follows its number: a word gets one space in
+// front, the apostrophe and the double quote stand directly after the number.
+void append_caption(std::string& text, int32_t system, int32_t style, float quantity) {
+  if (style == kNoCaption) return;
   const std::string_view label = measurement_label(system, style, quantity);
-  if (label.empty() || label == "'" || label == "\"") return std::string(label);
-  std::string spaced = " ";
-  spaced += label;
-  return spaced;
+  if (!(label.empty() || label == "'" || label == "\"")) text += ' ';
+  text += label;
 }
 
 // Removes the spaces that lead or trail the text appended from `from` on.
@@ -260,13 +258,11 @@ void append_formatted(const State& state, std::string& text, int32_t system, int
   }
 
   const float minor_quantity = static_cast<float>(static_cast<xreal>(parts.fraction) + parts.minor);
-  const std::string major_caption = caption(system, layout.major_style, parts.major);
-  const std::string minor_caption = caption(system, layout.minor_style, minor_quantity);
 
   const std::size_t from = text.size();
   if (parts.major > 0) {
     append_number(text, parts.major, kSingleDigits);
-    text += major_caption;
+    append_caption(text, system, layout.major_style, parts.major);
   }
   if (parts.major > 0 && static_cast<xreal>(parts.fraction) + parts.minor > 0) {
     text += layout.separator;
@@ -274,13 +270,13 @@ void append_formatted(const State& state, std::string& text, int32_t system, int
   if (parts.minor > 0 && parts.fraction > 0) {
     append_number(text, parts.minor, kSingleDigits);
     text += fraction_text;
-    text += minor_caption;
+    append_caption(text, system, layout.minor_style, minor_quantity);
   } else if (parts.minor > 0) {
     append_number(text, parts.minor, kSingleDigits);
-    text += minor_caption;
+    append_caption(text, system, layout.minor_style, minor_quantity);
   } else if (parts.fraction > 0) {
     text += fraction_text;
-    text += minor_caption;
+    append_caption(text, system, layout.minor_style, minor_quantity);
   }
   trim_appended(text, from);
 }

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 #include "frame/primitives.h"
 
@@ -144,7 +145,57 @@ float fraction_string_to_decimal(std::string_view text) {
                             static_cast<xreal>(parts->denominator));
 }
 
+namespace {
+
+// The text of a positive whole number below 2^31: its decimal digits.
+void append_whole(std::string& out, int32_t value) {
+  char digits[12];
+  std::size_t n = 0;
+  do {
+    digits[n++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value > 0);
+  while (n > 0) out += digits[--n];
+}
+
+// A value strictly between 0 and 1 that is a whole number of 64ths is
+// written exactly by six decimal places and by seven significant digits, so
+// the general road below reads back its own value, and reduces
+// digits/10^count to the same lowest terms as numerator/64. This computes
+// that result directly: the same reduction, cap and rounding, no texts.
+std::optional<std::string> sixty_fourths_fraction(float value, int32_t largest_denominator) {
+  if (!(value > 0 && value < 1)) return std::nullopt;
+  const float scaled = value * 64;  // exact: a power of two
+  const auto sixty_fourths = static_cast<int32_t>(scaled);
+  if (static_cast<float>(sixty_fourths) != scaled) return std::nullopt;
+  const int32_t largest = std::max<int32_t>(largest_denominator, 1);
+  int32_t divisor = gcd(sixty_fourths, 64);
+  int32_t numerator = sixty_fourths / divisor;
+  int32_t denominator = 64 / divisor;
+  if (denominator > largest) {
+    denominator = largest;
+    numerator = round_to_int(static_cast<xreal>(static_cast<double>(value)) * largest);
+    if (numerator > 0) {
+      divisor = gcd(numerator, denominator);
+      numerator /= divisor;
+      denominator /= divisor;
+    }
+  }
+  std::string text;
+  if (numerator <= 0) return text;
+  if (numerator == denominator) return std::string("1");
+  append_whole(text, numerator);
+  text += '/';
+  append_whole(text, denominator);
+  return text;
+}
+
+}  // namespace
+
 std::string decimal_to_fraction_string(float value, int32_t largest_denominator) {
+  if (std::optional<std::string> quick = sixty_fourths_fraction(value, largest_denominator)) {
+    return *std::move(quick);
+  }
   // 1. Six decimal places, kept as a single (whole digits kept).
   const float rounded = static_cast<float>(text_to_number(six_place_text(value)));
   // 2. Seven significant digits.
