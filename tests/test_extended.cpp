@@ -99,7 +99,10 @@ Extended operand(Random& r, const Extended* near = nullptr) {
     case 0: case 1: case 2: {  // any exponent, valid encoding (denormals included)
       const auto e = static_cast<uint16_t>(r.below(0x8000));
       uint64_t m = shaped_significand(r);
-      if (e == 0) m >>= 1 + r.below(64);
+      if (e == 0) {
+        const uint64_t shift = 1 + r.below(64);
+        m = shift < 64 ? m >> shift : 0;
+      }
       return Extended::from_bits(static_cast<uint16_t>(sign | e), m);
     }
     case 3: case 4: case 5: case 6: {  // close in scale to the other operand
