@@ -33,9 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   load();
   const int32_t found = ISSTRINGINDELIMITEDSTRING(list.c_str(), item.c_str(), delim_buffer.data(),
                                                   keep_spaces, match_case);
-  // Without match case the list is searched upper-cased (the delimiter is
-  // not), which may split it differently.
-  const size_t searched = tolmer::field_count(match_case != 0 ? list : tolmer::to_upper(list), used);
+  // Without match case the list and the delimiter are searched upper-cased,
+  // which may split the list differently.
+  const size_t searched =
+      match_case != 0 ? tolmer::field_count(list, used)
+                      : tolmer::field_count(tolmer::to_upper(list), tolmer::to_upper(used));
   fuzz::check(found >= 0 && static_cast<size_t>(found) <= searched);
   if (found > 0 && keep_spaces != 0 && match_case != 0) {
     fuzz::check(tolmer::field(list, used, found) == item);

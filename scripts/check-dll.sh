@@ -62,7 +62,7 @@ echo "exports: $exported_count found, $wanted_count expected"
 
 # --- 32-bit: argument bytes of each standard-call export
 if [ "$arch" = i686 ]; then
-  objects=("$build"/CMakeFiles/tolmer_core.dir)
+  objects=("$build"/CMakeFiles/tolmer_core.dir "$build"/CMakeFiles/tolmer_cabi.dir)
   find "${objects[@]}" -name '*.obj' -print0 | xargs -0 "$nm" --defined-only -g 2>/dev/null |
     awk '$2 == "T" { print $3 }' | sort -u >"$work/symbols"
   checked=0
