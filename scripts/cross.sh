@@ -121,9 +121,10 @@ for target in "${targets[@]}"; do
   for program in "${programs[@]}"; do
     run_program "$build" "$program" "$results"
   done
-  # Every test reports "[       OK ]" or "[  FAILED  ]" once; a crashed
-  # program reports neither for the rest.
-  passed="$(grep -c '^\[       OK \]' "$results" || true)"
+  # Every test reports "[       OK ]", "[  SKIPPED ]" (with its time) or
+  # "[  FAILED  ]" once; a crashed program reports none for the rest.
+  skipped="$(grep -cE '^\[  SKIPPED \] [^ ]+ \(' "$results" || true)"
+  passed="$(($(grep -c '^\[       OK \]' "$results" || true) + skipped))"
   failed_names="$(grep -E '^\[  FAILED  \] [^ ,]+(,| \()' "$results" |
     sed -E 's/^\[  FAILED  \] ([^ ,]+).*/\1/' | sort -u || true)"
   failed=$((test_count - passed))
@@ -141,7 +142,7 @@ for target in "${targets[@]}"; do
       failed=$((failed + 1))
     fi
   fi
-  echo "$target: $test_count tests, $failed failed (log: $results)"
+  echo "$target: $test_count tests, $failed failed, $skipped skipped (log: $results)"
   ((failed == 0)) || overall=1
 done
 
