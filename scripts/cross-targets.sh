@@ -8,8 +8,12 @@ optimise=(-DCMAKE_BUILD_TYPE=Release "-DCMAKE_C_FLAGS_RELEASE=-O2 -DNDEBUG"
 # setup TARGET sets, for aarch64, i686 or wasm: packages (Debian packages it
 # needs), emulator (the command that runs one of its programs), configure
 # (the cmake command, without -S/-B), programs (its GoogleTest programs,
-# relative to the build directory), digest_program, build_targets.
+# relative to the build directory), digest_program, build_targets, and
+# left_out_filter / left_out_regex: tests not run there (a GoogleTest pattern
+# and the same as a regular expression), empty for none.
 setup() {
+  left_out_filter=""
+  left_out_regex=""
   case "$1" in
     aarch64 | i686)
       local triplet qemu
@@ -18,6 +22,12 @@ setup() {
       packages=("g++-$triplet" qemu-user googletest)
       emulator=("$qemu" -L "/usr/$triplet")
       export QEMU_LD_PREFIX="/usr/$triplet"
+      if [ "$1" = i686 ]; then
+        # qemu-i386 runs the eight-thread stress tests too slowly to finish;
+        # they run natively, under ThreadSanitizer, on aarch64 and under Wine.
+        left_out_filter='Threads.*'
+        left_out_regex='^Threads\.'
+      fi
       configure=(cmake -DCMAKE_TOOLCHAIN_FILE="cmake/$1-linux.cmake")
       programs=(tests/tolmer_tests tests/tolmer_alloc_tests)
       digest_program=tests/tolmer_digest

@@ -79,6 +79,10 @@ run_program() {
     test_count=$((test_count + 1))
     return
   fi
+  if [ -n "${left_out_filter:-}" ]; then
+    listed="$(grep -vE "$left_out_regex" <<<"$listed" || true)"
+    filter_out="$left_out_filter"
+  fi
   test_count=$((test_count + $(grep -c . <<<"$listed")))
   for name in "${fresh_tests[@]}"; do
     grep -qx "$name" <<<"$listed" || continue
