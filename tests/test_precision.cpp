@@ -184,6 +184,45 @@ TEST_P(GuardUnderCaller, ExceptionsRaisedInsideDoNotReachTheCaller) {
   EXPECT_EQ(status & 0x0004, 0);  // no zero-divide flag left over
 }
 
+// The x87 precision flag raised inside is cleared when the caller unmasked
+// it (else its next x87 instruction would trap) and may stay when masked;
+// any other flag raised inside is cleared either way.
+TEST(GuardUnderCaller, InexactFlagIsClearedExactlyWhenTheCallerUnmaskedIt) {
+  struct Case {
+    std::uint16_t x87;
+    bool divide;  // also divide by zero inside
+    std::uint16_t left_at_most;  // status bits 0-5 allowed afterwards
+  };
+  const Case cases[] = {
+      {0x031F, false, 0x00},  // 64-bit, precision unmasked: nothing left
+      {0x021F, true, 0x00},
+      {0x033F, false, 0x20},  // all masked: the precision flag may stay
+      {0x033F, true, 0x20},   // but the zero-divide flag is cleared
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.x87 + (c.divide ? 0x10000 : 0));
+    std::uint16_t status = 0;
+    long double four = 0;
+    {
+      CallerControls controls(c.x87, 0x1F80);
+      {
+        tolmer::ExtendedPrecision guard;
+        volatile long double one = 1.0L;
+        volatile long double three = 3.0L;
+        volatile long double third = one / three;  // inexact only
+        (void)third;
+        if (c.divide) (void)quotient(1.0L);
+      }
+      // Traps here when a flag the caller unmasked was left pending.
+      volatile long double two = 2.0L;
+      four = two * two;
+      __asm__ __volatile__("fnstsw %0" : "=m"(status) : : "memory");
+    }
+    EXPECT_EQ(four, 4.0L);
+    EXPECT_EQ(status & 0x3F & ~c.left_at_most, 0);
+  }
+}
+
 // The guard writes a control register only when it must, so the caller's
 // exception flags need their own check: flags raised inside (here the SSE
 // inexact flag of 1/3) are gone afterwards, and flags the caller had stay.

@@ -177,6 +177,23 @@ char* write_fill(char* p, std::size_t count, char c) {
   return p + count;
 }
 
+// 10^digits for 1 to 15 digits (every whole double below it is exact); 0
+// for more, where the whole-number shortcut is not taken.
+constexpr double kWholeLimit[19] = {0,    1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,
+                                    1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 0,    0,    0};
+
+// Writes the decimal digits of a whole number (not 0) and gives the end.
+char* write_whole(char* p, uint64_t whole) {
+  char reversed[20];
+  int count = 0;
+  while (whole != 0) {
+    reversed[count++] = static_cast<char>('0' + whole % 10);
+    whole /= 10;
+  }
+  while (count > 0) *p++ = reversed[--count];
+  return p;
+}
+
 // Writes the text of number_to_text at `p` (kNumberRoom bytes of room) and
 // gives the end.
 char* write_number(char* p, const xreal& value, int digits, NumberForm form) {
@@ -199,7 +216,13 @@ char* write_number(char* p, const xreal& value, int digits, NumberForm form) {
       *p++ = '0';
       return p;
     }
-    leading_digits(std::fabs(as_double), digits, d);
+    // A whole number of at most `digits` digits (and below 2^53) is its own
+    // text: no digit is dropped, so there is nothing to round.
+    const double magnitude = std::fabs(as_double);
+    if (magnitude < kWholeLimit[digits] && std::trunc(magnitude) == magnitude) {
+      return write_whole(p, static_cast<uint64_t>(magnitude));
+    }
+    leading_digits(magnitude, digits, d);
   } else {
     if (x_isnan(value)) return write_chars(p, "NaN", 3);
     negative = x_signbit(value);  // not 0: a double holds 0

@@ -43,11 +43,16 @@ class ExtendedPrecision {
     if (now != saved_sse_) __asm__ __volatile__("ldmxcsr %0" : : "m"(saved_sse_) : "memory");
 #endif
     // Exceptions flagged inside stay inside: a caller that unmasked one must
-    // not trap on its next instruction. The flags are cleared only when one
-    // is set (status word bits 0-7 and busy).
+    // not trap on its next instruction. The x87 flags (status word bits 0-7
+    // and busy) are cleared when any is set, with one exception: a lone
+    // precision (inexact) flag, which nearly every x87 operation raises, is
+    // left set when the caller's control word masks it, as the caller's own
+    // arithmetic would leave it. Clearing it (fnclex) would cost more than
+    // the arithmetic of a formatted length; left set it cannot trap.
     std::uint16_t status = 0;
-    __asm__ __volatile__("fnstsw %0" : "=m"(status) : : "memory");
-    if ((status & 0x80FFu) != 0) __asm__ __volatile__("fnclex" : : : "memory");
+    __asm__ __volatile__("fnstsw %0" : "=a"(status) : : "memory");
+    const auto inexact_kept = static_cast<std::uint16_t>(saved_x87_ & 0x0020u);
+    if ((status & 0x80FFu & ~inexact_kept) != 0) __asm__ __volatile__("fnclex" : : : "memory");
     std::uint16_t control = 0;
     __asm__ __volatile__("fnstcw %0" : "=m"(control) : : "memory");
     if (control != saved_x87_) __asm__ __volatile__("fldcw %0" : : "m"(saved_x87_) : "memory");

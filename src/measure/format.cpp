@@ -162,6 +162,38 @@ std::string decimal_fraction_text(float fraction) {
   return plain;
 }
 
+// The English split of a length below 2^24 inches in double arithmetic,
+// with the same results as the extended-precision steps:
+// - inches = m * 2^e (m below 2^24). Unless inches / 12 is whole, it lies at
+//   least 1/(12 * 2^-e) from every integer, far more than the double
+//   quotient's rounding error (below 2^-53 of a value under 2^24 / (12 *
+//   2^-e)), so both truncations give the same feet (and -0 for a length in
+//   (-12, 0), as truncation does);
+// - the inches left, their truncation and the fraction are exact in both
+//   types (multiples of 2^e below 12 need at most 28 bits);
+// - the fraction is a single (at most 23 bits below the point). Rounded to 18
+//   places (places above 17 or below 0) and stored as a single it comes back
+//   unchanged once it is 2^-30 or more: the rounding moves it by at most
+//   half of 10^-18 plus two 64-bit roundings, less than half its single
+//   step (2^-25 of it). Smaller fractions, and other places, are rounded.
+MeasurementParts split_english(float inches, int32_t places) {
+  MeasurementParts parts;
+  const double length = inches;
+  const double feet = std::trunc(length / 12);
+  const double rest = length - 12 * feet;
+  const double whole = std::trunc(rest);
+  const double fraction = rest - whole;
+  parts.major = static_cast<float>(feet);
+  parts.minor = static_cast<float>(whole);
+  const bool eighteen_places = places < 0 || places > 17;
+  if (fraction == 0 || (eighteen_places && std::fabs(fraction) >= 0x1p-30)) {
+    parts.fraction = static_cast<float>(fraction);
+  } else {
+    parts.fraction = static_cast<float>(round_decimal(fraction, places));
+  }
+  return parts;
+}
+
 }  // namespace
 
 MeasurementParts split_inches(const State& state, int32_t system, float inches, int32_t places) {
@@ -174,6 +206,7 @@ MeasurementParts split_inches(const State& state, int32_t system, float inches, 
     parts.fraction = 0;
     return parts;
   }
+  if (std::fabs(inches) < 0x1p24f) return split_english(inches, places);
   const xreal length = inches;
   parts.major = static_cast<float>(x_trunc(length / 12));
   const xreal rest = length - xreal(12) * parts.major;
