@@ -87,10 +87,11 @@ std::string separate_measurements(std::string_view text) {
   return tolmer::separate_measurements(text);
 }
 
-NumberAt number_at(System system, std::string_view text, int32_t position, bool backwards) {
+NumberAt number_at(System system, std::string_view text, int32_t position, bool backwards,
+                   int32_t start_before) {
   ExtendedPrecision guard;
-  const NumberReading r =
-      read_measurement_value(static_cast<int32_t>(system), text, position, backwards, 0);
+  const NumberReading r = read_measurement_value(static_cast<int32_t>(system), text, position,
+                                                 backwards, start_before);
   return NumberAt{r.value, r.start, r.end};
 }
 
@@ -133,9 +134,17 @@ std::string library_name(int32_t category, int32_t sub_category, int32_t item_ty
 }
 
 CatalogKey categories_from_library_name(std::string_view name) {
+  const LibraryNameFields f = library_name_fields(name);
+  return CatalogKey{f.category, f.sub_category.value_or(-1), f.item_type.value_or(-1), -1};
+}
+
+LibraryNameFields library_name_fields(std::string_view name) {
   ExtendedPrecision guard;
   const LibraryNameNumbers n = tolmer::categories_from_library_name(name);
-  return CatalogKey{n.category, n.sub_category, n.item_type, -1};
+  LibraryNameFields fields{n.category, std::nullopt, std::nullopt};
+  if (n.sub_category_read) fields.sub_category = n.sub_category;
+  if (n.item_type_read) fields.item_type = n.item_type;
+  return fields;
 }
 
 bool is_valid_library_name(std::string_view name) {

@@ -322,14 +322,4 @@ int32_t symbol_item_type_from_upper_name(int32_t category, int32_t sub_category,
   return found->item_type;
 }
 
-std::size_t trim_and_upper_case_in_place(char* text, std::size_t length) {
-  if (text == nullptr) return 0;
-  const std::string_view trimmed = trim(std::string_view(text, length));
-  if (!trimmed.empty()) std::memmove(text, trimmed.data(), trimmed.size());
-  for (std::size_t k = 0; k < trimmed.size(); ++k) {
-    text[k] = static_cast<char>(upper_byte(static_cast<unsigned char>(text[k])));
-  }
-  return trimmed.size();
-}
-
 }  // namespace tolmer

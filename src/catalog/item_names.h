@@ -48,9 +48,4 @@ struct ReverseItemName {
 // The reverse table, ordered by sub-category, then name bytes.
 std::span<const ReverseItemName> reverse_item_name_table();
 
-// Rewrites text[0, length) in place as its trimmed (spaces only), upper-cased
-// form, moved to the start; returns the new length (never more than
-// `length`). Bytes after the new length are left as they were.
-std::size_t trim_and_upper_case_in_place(char* text, std::size_t length);
-
 }  // namespace tolmer
