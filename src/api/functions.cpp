@@ -1,4 +1,5 @@
 // The free functions of the C++ interface: typed calls into the core.
+#include <algorithm>
 #include <climits>
 
 #include "catalog/categories.h"
@@ -130,7 +131,17 @@ std::string_view sub_item_types_code_string(int32_t category, int32_t sub_catego
 }
 
 std::string library_name(int32_t category, int32_t sub_category, int32_t item_type) {
-  return std::string(library_name_from_categories(category, sub_category, item_type).view());
+  return std::string(library_name_value(category, sub_category, item_type).view());
+}
+
+LibraryName library_name_value(int32_t category, int32_t sub_category, int32_t item_type) {
+  static_assert(LibraryName{}.bytes.size() == tolmer::LibraryName::kCapacity);
+  const std::string_view made =
+      library_name_from_categories(category, sub_category, item_type).view();
+  LibraryName name;
+  std::copy(made.begin(), made.end(), name.bytes.begin());
+  name.size = made.size();
+  return name;
 }
 
 CatalogKey categories_from_library_name(std::string_view name) {
@@ -158,8 +169,7 @@ std::string_view item_name(int32_t category, int32_t sub_category, int32_t item_
 
 std::optional<int32_t> item_type_from_name(int32_t category, int32_t sub_category,
                                            std::string_view name) {
-  const std::string upper = to_upper(trim(name));
-  const int32_t type = symbol_item_type_from_upper_name(category, sub_category, upper);
+  const int32_t type = symbol_item_type_from_name(category, sub_category, name);
   if (type == 0) return std::nullopt;
   return type;
 }

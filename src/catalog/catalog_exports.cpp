@@ -28,7 +28,7 @@ GETSUBITEMTYPESCODESTRING(int32_t category, int32_t sub_category, int32_t item_t
 
 TOLMER_EXPORT(LibString)
 GETLIBRARYNAMEFROMCATEGORIES(int32_t category, int32_t sub_category, int32_t item_type) {
-  return abi::result(catalog::library_name(category, sub_category, item_type));
+  return abi::result(catalog::library_name_value(category, sub_category, item_type).view());
 }
 
 TOLMER_EXPORT(int32_t)

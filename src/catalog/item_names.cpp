@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <tuple>
 
 #include "frame/primitives.h"
@@ -320,6 +319,18 @@ int32_t symbol_item_type_from_upper_name(int32_t category, int32_t sub_category,
     return 0;
   }
   return found->item_type;
+}
+
+int32_t symbol_item_type_from_name(int32_t category, int32_t sub_category,
+                                   std::string_view name) {
+  const std::string_view trimmed = trim(name);
+  if (trimmed.size() > kLongestName) return 0;
+  std::array<char, kLongestName> upper{};
+  for (std::size_t k = 0; k < trimmed.size(); ++k) {
+    upper[k] = static_cast<char>(upper_byte(static_cast<unsigned char>(trimmed[k])));
+  }
+  return symbol_item_type_from_upper_name(category, sub_category,
+                                          std::string_view(upper.data(), trimmed.size()));
 }
 
 }  // namespace tolmer

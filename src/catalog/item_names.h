@@ -38,6 +38,12 @@ std::string_view symbol_item_name(int32_t category, int32_t sub_category, int32_
 int32_t symbol_item_type_from_upper_name(int32_t category, int32_t sub_category,
                                          std::string_view upper_name);
 
+// The same look-up of a name as typed: trimmed (spaces only) and upper-cased
+// first, without allocating (a name longer than every recognised one finds
+// nothing).
+int32_t symbol_item_type_from_name(int32_t category, int32_t sub_category,
+                                   std::string_view name);
+
 // One name of the reverse table.
 struct ReverseItemName {
   int32_t sub_category;

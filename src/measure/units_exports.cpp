@@ -1,5 +1,7 @@
 // Exports of the units and designators.
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "api/library_impl.h"
 #include "frame/abi.h"
