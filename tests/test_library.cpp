@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -259,6 +260,31 @@ TEST(CppCatalog, LibraryNameFieldsTellAReadMinusOneFromAMissingField) {
     EXPECT_EQ(f.sub_category, c.sub_category) << c.name;
     EXPECT_EQ(f.item_type, c.item_type) << c.name;
   }
+}
+
+TEST(CppCatalog, LibraryNameValueHoldsTheLongestName) {
+  struct Case {
+    int32_t category, sub_category, item_type;
+    std::string_view name;
+  };
+  constexpr int32_t kMin = INT32_MIN, kMax = INT32_MAX;
+  const std::vector<Case> cases = {
+      {1, 2, 3, "lib_1_2_3"},
+      {1, 2, 0, "lib_1_2"},  // no item type at 0 or below
+      {kMin, kMin, kMax, "lib_-2147483648_-2147483648_2147483647"},
+  };
+  for (const Case& c : cases) {
+    const auto value = tolmer::catalog::library_name_value(c.category, c.sub_category, c.item_type);
+    EXPECT_EQ(value.view(), c.name);
+    EXPECT_EQ(tolmer::catalog::library_name(c.category, c.sub_category, c.item_type), c.name);
+  }
+}
+
+TEST(CppCatalog, ItemTypeFromNameTrimsAndUpperCases) {
+  EXPECT_EQ(tolmer::catalog::item_type_from_name(1, 5, "  speaker  "), 11);
+  EXPECT_EQ(tolmer::catalog::item_type_from_name(1, 5, "Speaker"), 11);
+  EXPECT_FALSE(tolmer::catalog::item_type_from_name(1, 5, std::string(300, 'x')).has_value());
+  EXPECT_FALSE(tolmer::catalog::item_type_from_name(1, 5, "   ").has_value());
 }
 
 TEST(CppTypedText, NumberAtTakesTheCallersStartWhereItFindsNone) {
