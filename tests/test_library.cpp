@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -210,6 +212,104 @@ TEST(CppBits, StayInsideTheSpan) {
   EXPECT_EQ(bits[0], std::byte{0});
   EXPECT_TRUE(tolmer::geometry::examine_bit(bits, 9));
   EXPECT_FALSE(tolmer::geometry::examine_bit(bits, 16));
+}
+
+TEST(CppText, ListWithoutKeepsTheRejoinedListWhenNothingIsRemoved) {
+  struct Case {
+    std::string_view list;
+    int64_t position;
+    std::string_view delimiter;
+    std::string rejoined;
+    bool removed;
+  };
+  const std::vector<Case> cases = {
+      {",a,b", 5, ",", "a,b", false},  // no field 5: the empty front field still vanishes
+      {",a,b", 0, ",", "a,b", false},
+      {"a,b,c", 2, "", "a,c", true},   // empty delimiter: ","
+      {"a;;b", 2, ";", "a;b", true},
+      {"a;b", -1, ";", "a;b", false},
+  };
+  for (const Case& c : cases) {
+    const tolmer::text::ListRemoval r = tolmer::text::list_without(c.list, c.position, c.delimiter);
+    EXPECT_EQ(r.list, c.rejoined) << c.list << " " << c.position;
+    EXPECT_EQ(r.removed, c.removed) << c.list << " " << c.position;
+    const auto optional = tolmer::text::remove_from_list(c.list, c.position, c.delimiter);
+    EXPECT_EQ(optional.has_value(), c.removed) << c.list;
+  }
+  EXPECT_EQ(tolmer::text::effective_delimiter(""), ",");
+  EXPECT_EQ(tolmer::text::effective_delimiter(";"), ";");
+}
+
+TEST(CppCatalog, LibraryNameFieldsTellAReadMinusOneFromAMissingField) {
+  struct Case {
+    std::string_view name;
+    int32_t category;
+    std::optional<int32_t> sub_category;
+    std::optional<int32_t> item_type;
+  };
+  const std::vector<Case> cases = {
+      {"lib_1_2", 1, 2, std::nullopt},
+      {"lib_1_2_3", 1, 2, 3},
+      {"lib_1_-1", 1, -1, std::nullopt},  // read, though it equals the "missing" -1
+      {"lib_4_0_-1_LIB.VDF", 4, 0, -1},
+      {"lib", 0, std::nullopt, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    const tolmer::catalog::LibraryNameFields f = tolmer::catalog::library_name_fields(c.name);
+    EXPECT_EQ(f.category, c.category) << c.name;
+    EXPECT_EQ(f.sub_category, c.sub_category) << c.name;
+    EXPECT_EQ(f.item_type, c.item_type) << c.name;
+  }
+}
+
+TEST(CppCatalog, LibraryNameValueHoldsTheLongestName) {
+  struct Case {
+    int32_t category, sub_category, item_type;
+    std::string_view name;
+  };
+  constexpr int32_t kMin = INT32_MIN, kMax = INT32_MAX;
+  const std::vector<Case> cases = {
+      {1, 2, 3, "lib_1_2_3"},
+      {1, 2, 0, "lib_1_2"},  // no item type at 0 or below
+      {kMin, kMin, kMax, "lib_-2147483648_-2147483648_2147483647"},
+  };
+  for (const Case& c : cases) {
+    const auto value = tolmer::catalog::library_name_value(c.category, c.sub_category, c.item_type);
+    EXPECT_EQ(value.view(), c.name);
+    EXPECT_EQ(tolmer::catalog::library_name(c.category, c.sub_category, c.item_type), c.name);
+  }
+}
+
+TEST(CppCatalog, ItemTypeFromNameTrimsAndUpperCases) {
+  EXPECT_EQ(tolmer::catalog::item_type_from_name(1, 5, "  speaker  "), 11);
+  EXPECT_EQ(tolmer::catalog::item_type_from_name(1, 5, "Speaker"), 11);
+  EXPECT_FALSE(tolmer::catalog::item_type_from_name(1, 5, std::string(300, 'x')).has_value());
+  EXPECT_FALSE(tolmer::catalog::item_type_from_name(1, 5, "   ").has_value());
+}
+
+TEST(CppTypedText, NumberAtTakesTheCallersStartWhereItFindsNone) {
+  struct Case {
+    std::string_view text;
+    int32_t position;
+    bool backwards;
+    int32_t start_before;
+    std::optional<int32_t> start;
+    std::optional<int32_t> end;
+  };
+  const std::vector<Case> cases = {
+      // A number at the very start has no start of its own.
+      {"5 FT", 1, false, 0, std::nullopt, 0},
+      {"5 FT", 1, false, 7, std::nullopt, 7},
+      {"12 FT", 1, false, 7, std::nullopt, 8},
+      // A start found in the text wins over the caller's.
+      {"AB 12 FT", 5, true, 9, 4, 5},
+  };
+  for (const Case& c : cases) {
+    const tolmer::measure::NumberAt r = tolmer::measure::number_at(
+        tolmer::System::English, c.text, c.position, c.backwards, c.start_before);
+    EXPECT_EQ(r.start, c.start) << c.text << " " << c.start_before;
+    EXPECT_EQ(r.end, c.end) << c.text << " " << c.start_before;
+  }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // allocation); an unknown key gives the empty view, 0 or nothing.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -24,8 +26,26 @@ std::string_view sub_item_types_code_string(int32_t category, int32_t sub_catego
                                             int32_t item_type);
 // "lib_<category>_<sub-category>[_<item type>]".
 std::string library_name(int32_t category, int32_t sub_category, int32_t item_type);
+// The same name held by value, without allocation ("lib_" and three numbers
+// of at most 11 characters fit).
+struct LibraryName {
+  std::array<char, 40> bytes{};
+  std::size_t size = 0;
+  std::string_view view() const noexcept { return {bytes.data(), size}; }
+};
+LibraryName library_name_value(int32_t category, int32_t sub_category, int32_t item_type);
 // The numbers read back from a library name (-1 for a field it lacks).
 CatalogKey categories_from_library_name(std::string_view name);
+// The same numbers, with which fields the name holds: fields split at "_",
+// field 2 the category (0 when the name lacks it), field 3 the sub-category
+// and field 4 the item type, each rounded to the nearest integer (ties to
+// even; NaN, infinities and out-of-range values give INT32_MIN).
+struct LibraryNameFields {
+  int32_t category = 0;
+  std::optional<int32_t> sub_category;
+  std::optional<int32_t> item_type;
+};
+LibraryNameFields library_name_fields(std::string_view name);
 bool is_valid_library_name(std::string_view name);
 
 std::string_view item_name(int32_t category, int32_t sub_category, int32_t item_type,

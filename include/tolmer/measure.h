@@ -51,7 +51,13 @@ struct NumberAt {
   std::optional<int32_t> start;  // 1-based first position
   std::optional<int32_t> end;    // 1-based last position
 };
-NumberAt number_at(System system, std::string_view text, int32_t position, bool backwards);
+// The number ending at `position` (backwards) or beginning there. A number
+// whose own start is not found (one that begins at position - 1 or later)
+// takes `start_before` as its start: `start` stays empty and `end` is
+// reckoned from `start_before` (the whole part's last byte, or the end of
+// the fraction's first occurrence at or after it).
+NumberAt number_at(System system, std::string_view text, int32_t position, bool backwards,
+                   int32_t start_before = 0);
 
 // Scale arithmetic.
 float inches_per_foot(float numerator, float denominator);

@@ -19,6 +19,10 @@ double field_value(std::string_view text, int64_t position, std::string_view del
 std::optional<std::string> replace_field(std::string_view list, int64_t position,
                                          std::string_view part, std::string_view delimiter);
 
+// The delimiter the list functions below use: `delimiter`, or "," when it is
+// empty.
+std::string_view effective_delimiter(std::string_view delimiter);
+
 std::string join(std::span<const std::string_view> items, std::string_view delimiter);
 std::string join(std::span<const int32_t> values, std::string_view delimiter);
 std::string add_to_list(std::string_view list, std::string_view item, std::string_view delimiter);
@@ -28,6 +32,15 @@ int32_t find_in_list(std::string_view list, std::string_view item, std::string_v
 // The list without field `position`, nothing when there is no such field.
 std::optional<std::string> remove_from_list(std::string_view list, int64_t position,
                                             std::string_view delimiter);
+// The same, with the list kept when there is no such field: the fields other
+// than `position` are joined again either way (so empty fields at the front
+// vanish), and `removed` says whether `position` named a field (1 to the
+// field count).
+struct ListRemoval {
+  std::string list;
+  bool removed = false;
+};
+ListRemoval list_without(std::string_view list, int64_t position, std::string_view delimiter);
 // The index of `value` among values[first..], nothing when absent.
 std::optional<int32_t> index_of(int32_t value, std::span<const int32_t> values,
                                 int32_t first = 0);

@@ -1,4 +1,5 @@
 // The free functions of the C++ interface: typed calls into the core.
+#include <algorithm>
 #include <climits>
 
 #include "catalog/categories.h"
@@ -87,10 +88,11 @@ std::string separate_measurements(std::string_view text) {
   return tolmer::separate_measurements(text);
 }
 
-NumberAt number_at(System system, std::string_view text, int32_t position, bool backwards) {
+NumberAt number_at(System system, std::string_view text, int32_t position, bool backwards,
+                   int32_t start_before) {
   ExtendedPrecision guard;
-  const NumberReading r =
-      read_measurement_value(static_cast<int32_t>(system), text, position, backwards, 0);
+  const NumberReading r = read_measurement_value(static_cast<int32_t>(system), text, position,
+                                                 backwards, start_before);
   return NumberAt{r.value, r.start, r.end};
 }
 
@@ -129,13 +131,31 @@ std::string_view sub_item_types_code_string(int32_t category, int32_t sub_catego
 }
 
 std::string library_name(int32_t category, int32_t sub_category, int32_t item_type) {
-  return std::string(library_name_from_categories(category, sub_category, item_type).view());
+  return std::string(library_name_value(category, sub_category, item_type).view());
+}
+
+LibraryName library_name_value(int32_t category, int32_t sub_category, int32_t item_type) {
+  static_assert(LibraryName{}.bytes.size() == tolmer::LibraryName::kCapacity);
+  const std::string_view made =
+      library_name_from_categories(category, sub_category, item_type).view();
+  LibraryName name;
+  std::copy(made.begin(), made.end(), name.bytes.begin());
+  name.size = made.size();
+  return name;
 }
 
 CatalogKey categories_from_library_name(std::string_view name) {
+  const LibraryNameFields f = library_name_fields(name);
+  return CatalogKey{f.category, f.sub_category.value_or(-1), f.item_type.value_or(-1), -1};
+}
+
+LibraryNameFields library_name_fields(std::string_view name) {
   ExtendedPrecision guard;
   const LibraryNameNumbers n = tolmer::categories_from_library_name(name);
-  return CatalogKey{n.category, n.sub_category, n.item_type, -1};
+  LibraryNameFields fields{n.category, std::nullopt, std::nullopt};
+  if (n.sub_category_read) fields.sub_category = n.sub_category;
+  if (n.item_type_read) fields.item_type = n.item_type;
+  return fields;
 }
 
 bool is_valid_library_name(std::string_view name) {
@@ -149,8 +169,7 @@ std::string_view item_name(int32_t category, int32_t sub_category, int32_t item_
 
 std::optional<int32_t> item_type_from_name(int32_t category, int32_t sub_category,
                                            std::string_view name) {
-  const std::string upper = to_upper(trim(name));
-  const int32_t type = symbol_item_type_from_upper_name(category, sub_category, upper);
+  const int32_t type = symbol_item_type_from_name(category, sub_category, name);
   if (type == 0) return std::nullopt;
   return type;
 }

@@ -38,6 +38,10 @@ std::optional<std::string> replace_field(std::string_view list, int64_t position
 
 // ------------------------------------------------------------------- lists
 
+std::string_view effective_delimiter(std::string_view delimiter) {
+  return tolmer::effective_delimiter(delimiter);
+}
+
 std::string join(std::span<const std::string_view> items, std::string_view delimiter) {
   return join_nonempty(items, effective_delimiter(delimiter));
 }
@@ -57,9 +61,15 @@ int32_t find_in_list(std::string_view list, std::string_view item, std::string_v
 
 std::optional<std::string> remove_from_list(std::string_view list, int64_t position,
                                             std::string_view delimiter) {
-  ListRemoval removal = tolmer::remove_from_list(list, position, effective_delimiter(delimiter));
+  ListRemoval removal = list_without(list, position, delimiter);
   if (!removal.removed) return std::nullopt;
   return std::move(removal.list);
+}
+
+ListRemoval list_without(std::string_view list, int64_t position, std::string_view delimiter) {
+  tolmer::ListRemoval removal =
+      tolmer::remove_from_list(list, position, effective_delimiter(delimiter));
+  return ListRemoval{std::move(removal.list), removal.removed};
 }
 
 std::optional<int32_t> index_of(int32_t value, std::span<const int32_t> values,

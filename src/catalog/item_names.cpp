@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <tuple>
 
 #include "frame/primitives.h"
@@ -322,14 +321,16 @@ int32_t symbol_item_type_from_upper_name(int32_t category, int32_t sub_category,
   return found->item_type;
 }
 
-std::size_t trim_and_upper_case_in_place(char* text, std::size_t length) {
-  if (text == nullptr) return 0;
-  const std::string_view trimmed = trim(std::string_view(text, length));
-  if (!trimmed.empty()) std::memmove(text, trimmed.data(), trimmed.size());
+int32_t symbol_item_type_from_name(int32_t category, int32_t sub_category,
+                                   std::string_view name) {
+  const std::string_view trimmed = trim(name);
+  if (trimmed.size() > kLongestName) return 0;
+  std::array<char, kLongestName> upper{};
   for (std::size_t k = 0; k < trimmed.size(); ++k) {
-    text[k] = static_cast<char>(upper_byte(static_cast<unsigned char>(text[k])));
+    upper[k] = static_cast<char>(upper_byte(static_cast<unsigned char>(trimmed[k])));
   }
-  return trimmed.size();
+  return symbol_item_type_from_upper_name(category, sub_category,
+                                          std::string_view(upper.data(), trimmed.size()));
 }
 
 }  // namespace tolmer

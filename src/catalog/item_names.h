@@ -38,6 +38,12 @@ std::string_view symbol_item_name(int32_t category, int32_t sub_category, int32_
 int32_t symbol_item_type_from_upper_name(int32_t category, int32_t sub_category,
                                          std::string_view upper_name);
 
+// The same look-up of a name as typed: trimmed (spaces only) and upper-cased
+// first, without allocating (a name longer than every recognised one finds
+// nothing).
+int32_t symbol_item_type_from_name(int32_t category, int32_t sub_category,
+                                   std::string_view name);
+
 // One name of the reverse table.
 struct ReverseItemName {
   int32_t sub_category;
@@ -47,10 +53,5 @@ struct ReverseItemName {
 
 // The reverse table, ordered by sub-category, then name bytes.
 std::span<const ReverseItemName> reverse_item_name_table();
-
-// Rewrites text[0, length) in place as its trimmed (spaces only), upper-cased
-// form, moved to the start; returns the new length (never more than
-// `length`). Bytes after the new length are left as they were.
-std::size_t trim_and_upper_case_in_place(char* text, std::size_t length);
 
 }  // namespace tolmer

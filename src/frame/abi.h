@@ -9,10 +9,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "frame/libstring.h"
+#include "tolmer/geometry.h"
 #include "tolmer/types.h"
 #include "tolmerdll.h"
 
@@ -72,6 +75,39 @@ inline void write_buffer(char* buffer, std::string_view bytes) {
   if (buffer == nullptr) return;
   if (!bytes.empty()) std::memmove(buffer, bytes.data(), bytes.size());
   buffer[bytes.size()] = '\0';
+}
+
+// A text buffer rewritten in place as its trimmed (spaces only), upper-cased
+// form, moved to the start: text[0, length) is rewritten and the new length
+// returned (never more than `length`); bytes after it are left as they were.
+std::size_t trim_and_upper_in_place(char* text, std::size_t length);
+
+// A unit argument: unit `code` of `system` (Metric when 1, English
+// otherwise); nothing for a code that names no unit of that system.
+inline std::optional<Unit> unit(int32_t system, int32_t code) {
+  if (system == static_cast<int32_t>(System::Metric)) {
+    if (code < 0 || code > 3) return std::nullopt;
+    return static_cast<Unit>(static_cast<int32_t>(Unit::Meters) + code);
+  }
+  if (code < 0 || code > 2) return std::nullopt;
+  return static_cast<Unit>(code);
+}
+
+// A rectangle argument (null reads as all zeros).
+inline geometry::Rect rect(const DoubleRect* r) {
+  const DoubleRect given = read(r);
+  return geometry::Rect{given.x1, given.y1, given.x2, given.y2};
+}
+
+// The bytes of a caller's bit string that hold bit `bit`: bytes 0 to bit / 8
+// (none for a null target or a negative bit).
+inline std::span<std::byte> bit_string(void* target, int32_t bit) {
+  if (target == nullptr || bit < 0) return {};
+  return {static_cast<std::byte*>(target), static_cast<std::size_t>(bit) / 8 + 1};
+}
+inline std::span<const std::byte> bit_string(const void* target, int32_t bit) {
+  if (target == nullptr || bit < 0) return {};
+  return {static_cast<const std::byte*>(target), static_cast<std::size_t>(bit) / 8 + 1};
 }
 
 // A new LibString result.

@@ -4,9 +4,7 @@
 
 #include "api/library_impl.h"
 #include "frame/abi.h"
-#include "host/input.h"
-#include "host/paths.h"
-#include "host/random.h"
+#include "tolmer/host.h"
 
 // ------------------------------------------------------ paths and folders
 
@@ -15,24 +13,24 @@ TOLMER_EXPORT(LibString) GETSPECIALFOLDERLOCATION(int32_t folder) {
 }
 
 TOLMER_EXPORT(LibString) GETDRIVEFROMPATH(const char* path) {
-  return tolmer::abi::result(tolmer::drive_from_path(tolmer::abi::text_view(path)));
+  return tolmer::abi::result(tolmer::host::drive_of(tolmer::abi::text_view(path)));
 }
 
 TOLMER_EXPORT(LibString) GETDIRECTORYFROMPATH(const char* path) {
-  return tolmer::abi::result(tolmer::directory_from_path(tolmer::abi::text_view(path)));
+  return tolmer::abi::result(tolmer::host::directory_of(tolmer::abi::text_view(path)));
 }
 
 TOLMER_EXPORT(LibString) GETFILENAMEFROMPATH(const char* path) {
-  return tolmer::abi::result(tolmer::file_name_from_path(tolmer::abi::text_view(path)));
+  return tolmer::abi::result(tolmer::host::file_name_of(tolmer::abi::text_view(path)));
 }
 
 TOLMER_EXPORT(LibString) REMOVEFILENAMEFROMFULLPATH(const char* path) {
-  return tolmer::abi::result(tolmer::remove_file_name_from_full_path(tolmer::abi::text_view(path)));
+  return tolmer::abi::result(tolmer::host::without_file_name(tolmer::abi::text_view(path)));
 }
 
 TOLMER_EXPORT(LibString) GETEXPORTFILENAME(const char* base_name, int32_t category, int32_t number) {
   return tolmer::abi::result(
-      tolmer::export_file_name(tolmer::abi::text_view(base_name), category, number));
+      tolmer::host::export_file_name(tolmer::abi::text_view(base_name), category, number));
 }
 
 // ------------------------------------------------------- mouse, keyboard

@@ -1,18 +1,17 @@
 // Fraction exports.
-#include <cstring>
 #include <optional>
 #include <string>
 
 #include "frame/abi.h"
-#include "frame/precision.h"
-#include "measure/fraction.h"
+#include "tolmer/measure.h"
+
+namespace measure = tolmer::measure;
 
 TOLMER_EXPORT(void)
 BREAKFRACTIONAPART(const char* text, int32_t* whole, int32_t* numerator, int32_t* denominator,
                    char* separator) {
-  tolmer::ExtendedPrecision guard;
   const std::string input = tolmer::abi::text(text);
-  const std::optional<tolmer::FractionParts> parts = tolmer::break_fraction_apart(input);
+  const std::optional<measure::Fraction> parts = measure::break_fraction_apart(input);
   if (!parts) return;
   // Written in this order: separator, numerator, denominator, whole number.
   const char sep[1] = {parts->separator};
@@ -23,36 +22,31 @@ BREAKFRACTIONAPART(const char* text, int32_t* whole, int32_t* numerator, int32_t
 }
 
 TOLMER_EXPORT(LibString) CONVERTFRACTIONDENOMINATOR(const char* text, int32_t new_denominator) {
-  tolmer::ExtendedPrecision guard;
   return tolmer::abi::result(
-      tolmer::convert_fraction_denominator(tolmer::abi::text_view(text), new_denominator));
+      measure::convert_fraction_denominator(tolmer::abi::text_view(text), new_denominator));
 }
 
 TOLMER_EXPORT(LibString) REDUCEFRACTION(const char* text, int32_t largest_denominator) {
-  tolmer::ExtendedPrecision guard;
   return tolmer::abi::result(
-      tolmer::reduce_fraction(tolmer::abi::text_view(text), largest_denominator));
+      measure::reduce_fraction(tolmer::abi::text_view(text), largest_denominator));
 }
 
 TOLMER_EXPORT(float) FRACTIONSTRINGTODECIMAL(const char* text) {
-  tolmer::ExtendedPrecision guard;
-  return tolmer::fraction_string_to_decimal(tolmer::abi::text_view(text));
+  return measure::fraction_to_decimal(tolmer::abi::text_view(text));
 }
 
 TOLMER_EXPORT(LibString) DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator) {
-  tolmer::ExtendedPrecision guard;
-  return tolmer::abi::result(tolmer::decimal_to_fraction_string(value, largest_denominator));
+  return tolmer::abi::result(measure::decimal_to_fraction(value, largest_denominator));
 }
 
 TOLMER_EXPORT(LibString)
 EXTRACTFRACTIONINTEXTSTRING(const char* text, int32_t reversed, char* remainder,
                             int32_t* remainder_length, float* value) {
-  tolmer::ExtendedPrecision guard;
   // The text is copied first: the host often passes the remainder buffer
   // itself, or a copy of the text in it.
   const std::string input = tolmer::abi::text(text);
-  const std::optional<tolmer::ExtractedFraction> found =
-      tolmer::extract_fraction(input, reversed == -1);
+  const std::optional<measure::FoundFraction> found =
+      measure::extract_fraction(input, reversed == -1);
   if (found) tolmer::abi::write(value, found->value);
   // The buffer keeps its length: the remainder, cut to the length of the text
   // it held on entry, then spaces up to that length, then the NUL.

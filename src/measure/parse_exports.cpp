@@ -4,34 +4,32 @@
 
 #include "api/library_impl.h"
 #include "frame/abi.h"
-#include "frame/precision.h"
-#include "frame/primitives.h"
-#include "measure/parse.h"
-#include "measure/units.h"
+#include "tolmer/measure.h"
+#include "tolmer/text.h"
 
 namespace {
 
-int32_t first_byte_is_numeral(int32_t system, const char* character) {
+int32_t first_byte_is_numeral(tolmer::System system, const char* character) {
   const std::string_view text = tolmer::abi::text_view(character);
   if (text.empty()) return 0;
-  return tolmer::is_measurement_numeral(system, text.front()) ? -1 : 0;
+  return tolmer::measure::is_measurement_numeral(system, text.front()) ? -1 : 0;
 }
 
 }  // namespace
 
 TOLMER_EXPORT(int32_t)
 ISVALIDMEASUREMENTSCALENUMERICALCHARACTER(int32_t system, const char* character) {
-  return first_byte_is_numeral(system, character);
+  return first_byte_is_numeral(static_cast<tolmer::System>(system), character);
 }
 
 TOLMER_EXPORT(int32_t) ISVALIDMEASUREMENTNUMERICALCHARACTER(const char* character) {
-  return first_byte_is_numeral(tolmer::kEnglish, character);
+  return first_byte_is_numeral(tolmer::System::English, character);
 }
 
 TOLMER_EXPORT(LibString) SEPARATEMEASUREMENTSINTEXTSTRING(char* measurement) {
   const std::string text = tolmer::abi::text(measurement);
-  if (tolmer::trim(text).empty()) return tolmer::abi::result({});
-  const std::string separated = tolmer::separate_measurements(text);
+  if (tolmer::text::strip_blanks(text).empty()) return tolmer::abi::result({});
+  const std::string separated = tolmer::measure::separate_measurements(text);
   if (separated.size() != text.size()) tolmer::abi::write_buffer(measurement, separated);
   return tolmer::abi::result(separated);
 }
@@ -39,9 +37,9 @@ TOLMER_EXPORT(LibString) SEPARATEMEASUREMENTSINTEXTSTRING(char* measurement) {
 TOLMER_EXPORT(float)
 GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, LibString text, int32_t position,
                                           int32_t backwards, int32_t* start, int32_t* end) {
-  tolmer::ExtendedPrecision guard;
-  const tolmer::NumberReading reading = tolmer::read_measurement_value(
-      system, tolmer::abi::libstring(text), position, backwards == -1, tolmer::abi::read(start));
+  const tolmer::measure::NumberAt reading =
+      tolmer::measure::number_at(static_cast<tolmer::System>(system), tolmer::abi::libstring(text),
+                                 position, backwards == -1, tolmer::abi::read(start));
   if (reading.start) tolmer::abi::write(start, *reading.start);
   if (reading.end) tolmer::abi::write(end, *reading.end);
   return reading.value;

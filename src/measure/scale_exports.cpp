@@ -1,8 +1,7 @@
 // Drawing scale exports.
 #include "api/library_impl.h"
 #include "frame/abi.h"
-#include "frame/precision.h"
-#include "measure/scales.h"
+#include "tolmer/measure.h"
 
 TOLMER_EXPORT(float) GETSCALERATIOVALUE(int32_t system, int32_t part, int32_t index) {
   return tolmer::process_library().scale_ratio(static_cast<tolmer::System>(system),
@@ -16,13 +15,11 @@ GETINDEXFORSCALERATIOVALUES(int32_t system, float numerator, float denominator) 
 }
 
 TOLMER_EXPORT(float) GETINCHESPERFOOTFROMSCALERATIO(float numerator, float denominator) {
-  tolmer::ExtendedPrecision guard;
-  return tolmer::inches_per_foot(numerator, denominator);
+  return tolmer::measure::inches_per_foot(numerator, denominator);
 }
 
 TOLMER_EXPORT(int32_t) GETNEARESTSCALERATIOVALUE(int32_t system, double scale) {
-  tolmer::ExtendedPrecision guard;
-  return tolmer::nearest_scale_denominator(system, scale);
+  return tolmer::measure::nearest_scale_denominator(static_cast<tolmer::System>(system), scale);
 }
 
 TOLMER_EXPORT(float) GETCONVERTEDSCALEVALUE(int32_t system, float value) {

@@ -1,10 +1,11 @@
 // Exports of the units and designators.
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "api/library_impl.h"
 #include "frame/abi.h"
-#include "frame/precision.h"
-#include "measure/units.h"
+#include "tolmer/measure.h"
 
 using namespace tolmer;
 
@@ -22,7 +23,8 @@ TOLMER_EXPORT(void) SETCONVERSIONDECIMALPLACES(int32_t system, int32_t places) {
 
 TOLMER_EXPORT(LibString) GETMEASUREMENTDESIGNATOR(int32_t system, int32_t unit, int32_t index,
                                                    int32_t bare) {
-  const std::string_view word = designator_word(system, unit, index);
+  const std::optional<Unit> named = abi::unit(system, unit);
+  const std::string_view word = named ? measure::designator_word(*named, index) : std::string_view();
   if (bare != 0) return abi::result(word);
   std::string padded;
   padded.reserve(word.size() + 2);
@@ -33,10 +35,14 @@ TOLMER_EXPORT(LibString) GETMEASUREMENTDESIGNATOR(int32_t system, int32_t unit, 
 }
 
 TOLMER_EXPORT(LibString) GETMEASUREMENTLABEL(int32_t system, int32_t style, float quantity) {
-  return abi::result(measurement_label(system, style, quantity));
+  return abi::result(measure::measurement_label(static_cast<System>(system),
+                                                static_cast<LabelStyle>(style), quantity));
 }
 
 TOLMER_EXPORT(float) CONVERTMEASUREMENT(float inches, int32_t target) {
-  ExtendedPrecision guard;
-  return convert_measurement(inches, target);
+  switch (target) {
+    case 0: return measure::inches_to_feet(inches);
+    case 1: return measure::inches_to_meters(inches);
+    default: return 0;  // no such conversion
+  }
 }

@@ -6,16 +6,14 @@
 #include <string_view>
 
 #include "frame/abi.h"
-#include "text/delimited.h"
+#include "tolmer/text.h"
 
 namespace {
 
-// The delimiter of an operation that defaults it: "," for an empty one, which
-// is then written back into the caller's buffer (2 bytes).
-std::string take_delimiter(const std::string& given, char* buffer) {
-  if (!given.empty()) return given;
-  tolmer::abi::write_buffer(buffer, tolmer::kDefaultDelimiter);
-  return std::string(tolmer::kDefaultDelimiter);
+// An operation that defaults its delimiter writes the default back into the
+// caller's buffer (2 bytes) when the delimiter given is empty.
+void write_back_default(std::string_view given, char* buffer) {
+  if (given.empty()) tolmer::abi::write_buffer(buffer, tolmer::text::effective_delimiter(given));
 }
 
 // The elements 0 to the upper bound of a descriptor that exist in its array.
@@ -41,10 +39,11 @@ CREATEDELIMITEDSTRING(char* delimiter, const char* item1, const char* item2, con
   const std::array<std::string, 10> items = {
       abi::text(item1), abi::text(item2), abi::text(item3), abi::text(item4), abi::text(item5),
       abi::text(item6), abi::text(item7), abi::text(item8), abi::text(item9), abi::text(item10)};
-  const std::string delim = take_delimiter(abi::text(delimiter), delimiter);
+  const std::string delim = abi::text(delimiter);
+  write_back_default(delim, delimiter);
   std::array<std::string_view, 10> views;
   std::copy(items.begin(), items.end(), views.begin());
-  return abi::result(tolmer::join_nonempty(views, delim));
+  return abi::result(tolmer::text::join(std::span<const std::string_view>(views), delim));
 }
 
 TOLMER_EXPORT(LibString) ADDTODELIMITEDSTRING(char* list, const char* item, char* delimiter) {
@@ -54,15 +53,14 @@ TOLMER_EXPORT(LibString) ADDTODELIMITEDSTRING(char* list, const char* item, char
   // and delimiter are).
   const std::string given_item = abi::text(item);
   const std::string given_delimiter = abi::text(delimiter);
-  const std::string_view delim =
-      given_delimiter.empty() ? tolmer::kDefaultDelimiter : std::string_view(given_delimiter);
   const std::string_view given_list = abi::text_view(list);
   const std::size_t list_size = given_list.size();
-  const std::string joined = tolmer::add_to_list(given_list, given_item, delim);
-  take_delimiter(given_delimiter, delimiter);
+  const std::string joined = tolmer::text::add_to_list(given_list, given_item, given_delimiter);
+  write_back_default(given_delimiter, delimiter);
   // The list buffer becomes the list followed by the delimiter: the start of
   // the joined list.
-  if (list_size != 0) abi::write_buffer(list, std::string_view(joined).substr(0, list_size + delim.size()));
+  const std::size_t delimiter_size = tolmer::text::effective_delimiter(given_delimiter).size();
+  if (list_size != 0) abi::write_buffer(list, std::string_view(joined).substr(0, list_size + delimiter_size));
   return abi::result(joined);
 }
 
@@ -72,16 +70,18 @@ ISSTRINGINDELIMITEDSTRING(const char* list, const char* item, char* delimiter, i
   namespace abi = tolmer::abi;
   const std::string given_list = abi::text(list);
   const std::string given_item = abi::text(item);
-  const std::string delim = take_delimiter(abi::text(delimiter), delimiter);
-  return tolmer::find_in_list(given_list, given_item, delim, keep_spaces != 0, match_case != 0);
+  const std::string delim = abi::text(delimiter);
+  write_back_default(delim, delimiter);
+  return tolmer::text::find_in_list(given_list, given_item, delim, keep_spaces != 0,
+                                    match_case != 0);
 }
 
 TOLMER_EXPORT(int32_t)
 REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(char* list, int32_t position, const char* delimiter) {
   namespace abi = tolmer::abi;
   const std::string given_list = abi::text(list);
-  const std::string delim(tolmer::effective_delimiter(abi::text_view(delimiter)));
-  const tolmer::ListRemoval removal = tolmer::remove_from_list(given_list, position, delim);
+  const tolmer::text::ListRemoval removal =
+      tolmer::text::list_without(given_list, position, abi::text(delimiter));
   abi::write_buffer(list, removal.list);
   return removal.removed ? 1 : 0;
 }
@@ -89,11 +89,15 @@ REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(char* list, int32_t position, const char
 TOLMER_EXPORT(LibString)
 CREATEDELIMITEDSTRINGFROMLONGARRAY(char* delimiter, const TolmerLongArray* array) {
   namespace abi = tolmer::abi;
-  const std::string delim = take_delimiter(abi::text(delimiter), delimiter);
-  return abi::result(tolmer::join_integers(described_elements(array), delim));
+  const std::string delim = abi::text(delimiter);
+  write_back_default(delim, delimiter);
+  return abi::result(tolmer::text::join(described_elements(array), delim));
 }
 
 TOLMER_EXPORT(int32_t)
 ISVALUEINLONGARRAY(int32_t value, const int32_t* elements, int32_t last, int32_t first) {
-  return tolmer::is_value_in_long_array(value, elements, last, first);
+  // Elements 0 to `last` are the caller's array.
+  if (elements == nullptr || last < 0) return -1;
+  return tolmer::text::index_of(value, std::span(elements, static_cast<std::size_t>(last) + 1), first)
+      .value_or(-1);
 }

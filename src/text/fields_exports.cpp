@@ -2,8 +2,7 @@
 #include <new>
 
 #include "frame/abi.h"
-#include "frame/precision.h"
-#include "text/fields.h"
+#include "tolmer/text.h"
 
 namespace {
 
@@ -12,7 +11,7 @@ namespace {
 int32_t replace_in_buffer(char* list, int32_t position, const char* part, const char* delimiter) {
   try {
     const std::optional<std::string> rewritten =
-        tolmer::replace_field(tolmer::abi::text_view(list), position,
+        tolmer::text::replace_field(tolmer::abi::text_view(list), position,
                               tolmer::abi::text_view(part), tolmer::abi::text_view(delimiter));
     if (!rewritten) return -1;
     tolmer::abi::write_buffer(list, *rewritten);
@@ -31,24 +30,24 @@ TOLMER_EXPORT(int32_t) PARSECOUNTDLL(const char* text, const char* delimiter) {
     // piece by piece as its end is found, in one pass.
     std::size_t fields = 1;
     tolmer::abi::for_each_text_piece(text, [&](std::string_view piece) {
-      fields += tolmer::count_fields(piece, delimiter_text) - 1;
+      fields += tolmer::text::field_count(piece, delimiter_text) - 1;
     });
     return static_cast<int32_t>(fields);
   }
-  return static_cast<int32_t>(tolmer::count_fields(tolmer::abi::text_view(text), delimiter_text));
+  return static_cast<int32_t>(
+      tolmer::text::field_count(tolmer::abi::text_view(text), delimiter_text));
 }
 
 TOLMER_EXPORT(LibString)
 GETSTRINGPARTFROMSTRINGBYPOSITION(const char* text, int32_t position, const char* delimiter) {
-  return tolmer::abi::result(tolmer::field_at(tolmer::abi::text_view(text), position,
-                                              tolmer::abi::text_view(delimiter)));
+  return tolmer::abi::result(tolmer::text::field(tolmer::abi::text_view(text), position,
+                                                 tolmer::abi::text_view(delimiter)));
 }
 
 TOLMER_EXPORT(double)
 GETVALUEFROMSTRINGBYPOSITION(const char* text, int32_t position, const char* delimiter) {
-  tolmer::ExtendedPrecision guard;
-  return tolmer::field_value(tolmer::abi::text_view(text), position,
-                             tolmer::abi::text_view(delimiter));
+  return tolmer::text::field_value(tolmer::abi::text_view(text), position,
+                                   tolmer::abi::text_view(delimiter));
 }
 
 TOLMER_EXPORT(int32_t)

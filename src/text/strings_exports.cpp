@@ -2,13 +2,13 @@
 #include <new>
 
 #include "frame/abi.h"
-#include "text/strings.h"
+#include "tolmer/text.h"
 
 namespace {
 
 LibString reversed(std::string_view bytes) {
   try {
-    return tolmer::abi::result(tolmer::reverse_bytes(bytes));
+    return tolmer::abi::result(tolmer::text::reverse(bytes));
   } catch (const std::bad_alloc&) {
     return nullptr;  // no memory for the copy: the empty string
   }
@@ -25,14 +25,14 @@ TOLMER_EXPORT(LibString) REVERSESTRING(const char* string) {
 }
 
 TOLMER_EXPORT(LibString) STRIPNULL(const char* string) {
-  return tolmer::abi::result(tolmer::strip_blanks(tolmer::abi::text_view(string)));
+  return tolmer::abi::result(tolmer::text::strip_blanks(tolmer::abi::text_view(string)));
 }
 
 TOLMER_EXPORT(int32_t) ISNUMERICDLL(const char* string) {
-  return tolmer::is_unsigned_decimal(tolmer::abi::text_view(string)) ? 1 : 0;
+  return tolmer::text::is_numeric(tolmer::abi::text_view(string)) ? 1 : 0;
 }
 
 TOLMER_EXPORT(int32_t) STRINGCONTAINSCHARACTERS(const char* string, const char* characters) {
-  return tolmer::first_contained_character(tolmer::abi::text_view(string),
-                                           tolmer::abi::text_view(characters));
+  return tolmer::text::first_of(tolmer::abi::text_view(string),
+                                tolmer::abi::text_view(characters));
 }
