@@ -235,6 +235,13 @@ TEST_F(MeasureParse, ConversionWordsSpacingAndCase) {
       {"0.001 M", 0, 0.0393700786f},
       // Slots are added in extended precision and rounded once.
       {"0.1 YD 0.1 FT 0.3 IN 0.1 MM", 0, 5.10393715f},
+      // A word stands between spaces: not as the first token, not inside
+      // a longer token; of a unit's words the first in its list wins
+      // wherever the others stand ("M." before "M").
+      {"FT 3 IN", 0, 3.0f},
+      {"3 FT.FT 2 IN", 0, 2.0f},
+      {"1 M 2 M.", 0, 78.7401581f},
+      {"1 M. 2 M", 0, 39.3700790f},
   };
   for (const ConvertCase& c : cases) {
     SCOPED_TRACE(c.text);

@@ -107,6 +107,42 @@ constexpr std::array<UnitVisit, 7> kVisits = {{
 // The highest designator index that is tried.
 constexpr int32_t kLastDesignatorIndex = 10;
 
+// Every unit word of every visit, grouped by first byte: the entries of
+// byte b are entries[first[b] .. first[b + 1]).
+struct WordEntry {
+  std::string_view word;
+  std::size_t visit;
+  std::size_t index;
+};
+struct WordIndex {
+  std::array<WordEntry, kVisits.size() * (kLastDesignatorIndex + 1)> entries{};
+  std::array<std::size_t, 257> first{};
+};
+
+WordIndex build_word_index() {
+  WordIndex built;
+  std::size_t count = 0;
+  for (int byte = 0; byte < 256; ++byte) {
+    built.first[static_cast<std::size_t>(byte)] = count;
+    for (std::size_t v = 0; v < kVisits.size(); ++v) {
+      for (int32_t index = 0; index <= kLastDesignatorIndex; ++index) {
+        const std::string_view word = designator_word(kVisits[v].system, kVisits[v].unit, index);
+        if (word.empty()) break;
+        if (static_cast<unsigned char>(word.front()) != byte) continue;
+        built.entries[count++] = {word, v, static_cast<std::size_t>(index)};
+      }
+    }
+  }
+  built.first[256] = count;
+  return built;
+}
+
+// Constant after its first use (built once, thread-safely).
+const WordIndex& word_index() {
+  static const WordIndex index = build_word_index();
+  return index;
+}
+
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // Whether the hyphen at `i` joins feet and inches, or whole inches and their
@@ -147,25 +183,34 @@ Conversion convert_text_to_inches(const State& state, std::string_view text, flo
   mend_hyphens(prepared);
   prepared += ' ';
 
-  // The bytes that follow a space in the text: a word can stand between
-  // spaces only when it begins with one of them, so the others need no search.
-  std::array<bool, 256> after_space{};
-  for (std::size_t i = 0; i + 1 < prepared.size(); ++i) {
-    if (prepared[i] == ' ') after_space[static_cast<unsigned char>(prepared[i + 1])] = true;
+  // Where each unit word first stands between spaces: " WORD " occurs
+  // exactly where a space-delimited token after the first equals the word
+  // (words hold no space; the text is trimmed and ends with the added
+  // space). One pass over the tokens finds every word's first occurrence.
+  const WordIndex& words = word_index();
+  std::array<std::array<std::size_t, kLastDesignatorIndex + 1>, kVisits.size()> first_at{};
+  for (std::size_t i = 1; i < prepared.size(); ++i) {
+    if (prepared[i - 1] != ' ' || prepared[i] == ' ') continue;
+    std::size_t end = i;
+    while (prepared[end] != ' ') ++end;  // the added space ends the last token
+    const std::string_view token(prepared.data() + i, end - i);
+    const auto b = static_cast<unsigned char>(token.front());
+    for (std::size_t e = words.first[b]; e < words.first[b + 1]; ++e) {
+      const WordEntry& entry = words.entries[e];
+      std::size_t& at = first_at[entry.visit][entry.index];
+      if (at == 0 && entry.word == token) at = i;  // 1-based: the space before it
+    }
+    i = end;
   }
 
   std::array<float, 4> slots{};
-  std::string padded;
-  for (const UnitVisit& visit : kVisits) {
-    for (int32_t index = 0; index <= kLastDesignatorIndex; ++index) {
+  for (std::size_t v = 0; v < kVisits.size(); ++v) {
+    const UnitVisit& visit = kVisits[v];
+    const int32_t count = std::min(designator_count(visit.system, visit.unit), kLastDesignatorIndex + 1);
+    for (int32_t index = 0; index < count; ++index) {
+      const std::size_t at = first_at[v][static_cast<std::size_t>(index)];
+      if (at == 0) continue;
       const std::string_view word = designator_word(visit.system, visit.unit, index);
-      if (word.empty()) break;
-      if (!after_space[static_cast<unsigned char>(word.front())]) continue;
-      padded.assign(1, ' ');
-      padded += word;
-      padded += ' ';
-      const std::size_t at = tolmer::find(prepared, padded, 1);
-      if (at <= 1) continue;
       const NumberReading reading = read_measurement_value(
           visit.system, prepared, static_cast<int32_t>(at - 1), true, 0);
       if (consumed != nullptr) consumed->push_back({at, at + word.size(), visit.system});
