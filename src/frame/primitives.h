@@ -57,6 +57,13 @@ std::string six_place_text(xreal value);
 // digits (a run too long for 64 bits keeps its low 64 bits).
 double text_to_number(std::string_view text, std::size_t start = 1);
 
+// n / d computed in extended precision and rounded to a single. When n and
+// d are both singles (finite, d not 0) the quotient is divided in double
+// precision instead: a quotient of two 24-bit numbers rounded first to 53
+// (or 64) bits and then to 24 is the correctly rounded single either way
+// (53 >= 2 x 24 + 2), so the result is the same on every platform.
+float single_quotient(double n, double d);
+
 // The 32-bit integer nearest a real, ties to even. NaN, infinities and values
 // outside the 32-bit range give INT32_MIN.
 int32_t round_to_int(xreal value);

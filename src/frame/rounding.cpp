@@ -34,6 +34,15 @@ int32_t int_divide(xreal dividend, xreal divisor) {
   return ia / ib;
 }
 
+float single_quotient(double n, double d) {
+  const bool singles = static_cast<double>(static_cast<float>(n)) == n &&
+                       static_cast<double>(static_cast<float>(d)) == d;
+  if (singles && std::isfinite(n) && std::isfinite(d) && d != 0) {
+    return static_cast<float>(n / d);
+  }
+  return static_cast<float>(static_cast<xreal>(n) / static_cast<xreal>(d));
+}
+
 xreal round_decimal(xreal value, int32_t places) {
   if (places < 0 || places > 18) places = 18;
   // Powers of ten up to 10^18 are exact in 64 mantissa bits: the table

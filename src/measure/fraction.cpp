@@ -242,8 +242,7 @@ std::optional<ExtractedFraction> extract_fraction(std::string_view text, bool re
   found.remainder.reserve(t.size() - (b_end - a_start));
   found.remainder.append(t.substr(0, a_start));
   found.remainder.append(t.substr(b_end));
-  found.value = static_cast<float>(static_cast<xreal>(text_to_number(numerator)) /
-                                   static_cast<xreal>(text_to_number(denominator)));
+  found.value = single_quotient(text_to_number(numerator), text_to_number(denominator));
   found.fraction = numerator;
   found.fraction += t[sep];
   found.fraction += denominator;

@@ -79,8 +79,13 @@ NumberReading read_measurement_value(int32_t system, std::string_view text, int3
   }
   reading.end = static_cast<int32_t>(end);  // modular for a caller's start near the limit
 
-  reading.value = static_cast<float>(static_cast<xreal>(fraction_value) +
-                                     static_cast<xreal>(text_to_number(whole)));
+  // With no fraction the sum is the whole part itself (a number text has no
+  // sign here, so never -0), rounded once to a single either way.
+  const double whole_value = text_to_number(whole);
+  reading.value = fraction_value == 0
+                      ? static_cast<float>(whole_value)
+                      : static_cast<float>(static_cast<xreal>(fraction_value) +
+                                           static_cast<xreal>(whole_value));
   return reading;
 }
 
@@ -90,7 +95,7 @@ struct UnitVisit {
   int32_t system;
   int32_t unit;
   float error;
-  xreal factor;  // English: to inches; Metric: to millimetres
+  double factor;  // English: to inches; Metric: to millimetres (whole, at most 1000)
 };
 
 // The order in which units are looked for.
@@ -106,6 +111,28 @@ constexpr std::array<UnitVisit, 7> kVisits = {{
 
 // The highest designator index that is tried.
 constexpr int32_t kLastDesignatorIndex = 10;
+
+// The sum of two doubles and whether it is exact (Knuth's two-sum: the
+// rounding error computed exactly, no overflow possible for singles' sums).
+bool exact_sum(double a, double b, double& sum) {
+  sum = a + b;
+  const double b_part = sum - a;
+  const double error = (a - (sum - b_part)) + (b - b_part);
+  return error == 0;
+}
+
+// ((feet slot + yards slot) + inches slot) + the fourth, added in extended
+// precision and rounded once to a single. When every partial sum is exact
+// in a double the extended sums are the same exact values, so the double
+// sum is rounded instead (the usual case: a few feet and inches).
+float sum_of_slots(const std::array<float, 4>& slots) {
+  double sum = 0;
+  if (exact_sum(slots[1], slots[0], sum) && exact_sum(sum, slots[2], sum) &&
+      exact_sum(sum, slots[3], sum)) {
+    return static_cast<float>(sum);
+  }
+  return static_cast<float>(((static_cast<xreal>(slots[1]) + slots[0]) + slots[2]) + slots[3]);
+}
 
 // Every unit word of every visit, grouped by first byte: the entries of
 // byte b are entries[first[b] .. first[b + 1]).
@@ -183,12 +210,16 @@ Conversion convert_text_to_inches(const State& state, std::string_view text, flo
   mend_hyphens(prepared);
   prepared += ' ';
 
-  // Where each unit word first stands between spaces: " WORD " occurs
-  // exactly where a space-delimited token after the first equals the word
-  // (words hold no space; the text is trimmed and ends with the added
-  // space). One pass over the tokens finds every word's first occurrence.
+  // Each unit's word: the first of its words in list order that stands
+  // between spaces, at its first such place. " WORD " occurs exactly where
+  // a space-delimited token after the first equals the word (words hold no
+  // space; the text is trimmed and ends with the added space), so one pass
+  // over the tokens finds them all.
   const WordIndex& words = word_index();
-  std::array<std::array<std::size_t, kLastDesignatorIndex + 1>, kVisits.size()> first_at{};
+  constexpr std::size_t kNone = kLastDesignatorIndex + 1;
+  std::array<std::size_t, kVisits.size()> best_index;
+  best_index.fill(kNone);
+  std::array<std::size_t, kVisits.size()> best_at{};  // 1-based: the space before the word
   for (std::size_t i = 1; i < prepared.size(); ++i) {
     if (prepared[i - 1] != ' ' || prepared[i] == ' ') continue;
     std::size_t end = i;
@@ -197,8 +228,12 @@ Conversion convert_text_to_inches(const State& state, std::string_view text, flo
     const auto b = static_cast<unsigned char>(token.front());
     for (std::size_t e = words.first[b]; e < words.first[b + 1]; ++e) {
       const WordEntry& entry = words.entries[e];
-      std::size_t& at = first_at[entry.visit][entry.index];
-      if (at == 0 && entry.word == token) at = i;  // 1-based: the space before it
+      // A word earlier in its unit's list wins; the same word later in the
+      // text does not replace its first place.
+      if (entry.index < best_index[entry.visit] && entry.word == token) {
+        best_index[entry.visit] = entry.index;
+        best_at[entry.visit] = i;
+      }
     }
     i = end;
   }
@@ -206,30 +241,27 @@ Conversion convert_text_to_inches(const State& state, std::string_view text, flo
   std::array<float, 4> slots{};
   for (std::size_t v = 0; v < kVisits.size(); ++v) {
     const UnitVisit& visit = kVisits[v];
-    const int32_t count = std::min(designator_count(visit.system, visit.unit), kLastDesignatorIndex + 1);
-    for (int32_t index = 0; index < count; ++index) {
-      const std::size_t at = first_at[v][static_cast<std::size_t>(index)];
-      if (at == 0) continue;
-      const std::string_view word = designator_word(visit.system, visit.unit, index);
-      const NumberReading reading = read_measurement_value(
-          visit.system, prepared, static_cast<int32_t>(at - 1), true, 0);
-      if (consumed != nullptr) consumed->push_back({at, at + word.size(), visit.system});
-      if (maximum > 0 && reading.value > maximum) {
-        conversion.inches = visit.error;
-        conversion.error = true;
-        conversion.start = reading.start.value_or(0);
-        conversion.end = reading.end.value_or(0);
-        return conversion;
-      }
-      const float product =
-          static_cast<float>(static_cast<xreal>(reading.value) * visit.factor);
-      slots[static_cast<std::size_t>(visit.unit)] =
-          is_metric(visit.system) ? millimeters_to_inches(state, product) : product;
-      break;
+    if (best_index[v] == kNone) continue;
+    const std::size_t at = best_at[v];
+    const std::string_view word =
+        designator_word(visit.system, visit.unit, static_cast<int32_t>(best_index[v]));
+    const NumberReading reading = read_measurement_value(
+        visit.system, prepared, static_cast<int32_t>(at - 1), true, 0);
+    if (consumed != nullptr) consumed->push_back({at, at + word.size(), visit.system});
+    if (maximum > 0 && reading.value > maximum) {
+      conversion.inches = visit.error;
+      conversion.error = true;
+      conversion.start = reading.start.value_or(0);
+      conversion.end = reading.end.value_or(0);
+      return conversion;
     }
+    // A single times a whole factor of at most 1000 is exact in a double
+    // (and in extended precision): the product is rounded once either way.
+    const float product = static_cast<float>(static_cast<double>(reading.value) * visit.factor);
+    slots[static_cast<std::size_t>(visit.unit)] =
+        is_metric(visit.system) ? millimeters_to_inches(state, product) : product;
   }
-  conversion.inches = static_cast<float>(
-      ((static_cast<xreal>(slots[1]) + slots[0]) + slots[2]) + slots[3]);
+  conversion.inches = sum_of_slots(slots);
   return conversion;
 }
 

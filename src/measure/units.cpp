@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "frame/primitives.h"
 #include "frame/state.h"
 #include "frame/xreal.h"
 
@@ -93,8 +94,7 @@ double inches_to_millimeters(const State& state, double inches) {
 }
 
 float millimeters_to_inches(const State& state, float millimeters) {
-  return static_cast<float>(static_cast<xreal>(millimeters) /
-                            static_cast<xreal>(state.mm_per_inch.load()));
+  return single_quotient(millimeters, state.mm_per_inch.load());
 }
 
 float convert_measurement(float inches, int32_t target) {
