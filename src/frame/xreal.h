@@ -6,8 +6,8 @@
 // in integer code. Both give the same bits for every operation used here
 // (checked operand by operand in the test suite), so results do not depend on
 // the target. x86 keeps the x87 unit: timed in one run, the integer-coded path
-// costs 1.03 to 1.3 times as much on the length road and 1.1 to 1.2 times on
-// number to text of values a double does not hold, and on 32-bit x86 (the
+// costs about 1.4 times as much on the length road and 1.15 times on number
+// to text of values a double does not hold, and on 32-bit x86 (the
 // product's own target) it would run without 128-bit integers.
 //
 // The x_ functions are the math functions the library applies to an xreal,
