@@ -136,8 +136,8 @@ std::string library_name(int32_t category, int32_t sub_category, int32_t item_ty
 
 LibraryName library_name_value(int32_t category, int32_t sub_category, int32_t item_type) {
   static_assert(LibraryName{}.bytes.size() == tolmer::LibraryName::kCapacity);
-  const std::string_view made =
-      library_name_from_categories(category, sub_category, item_type).view();
+  const auto core = library_name_from_categories(category, sub_category, item_type);
+  const std::string_view made = core.view();
   LibraryName name;
   std::copy(made.begin(), made.end(), name.bytes.begin());
   name.size = made.size();
