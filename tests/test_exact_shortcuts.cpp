@@ -8,7 +8,6 @@
 // - the unit slots of a read length added and rounded to a single.
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -17,6 +16,7 @@
 #include <limits>
 #include <random>
 
+#include "frame/charconv.h"
 #include "frame/extended.h"
 #include "frame/primitives.h"
 #include "measure/format.h"
@@ -45,7 +45,7 @@ Parts reference_split(float inches, int32_t places) {
   return {major, minor, static_cast<float>(fraction)};
 }
 
-uint32_t bits(float f) { return std::bit_cast<uint32_t>(f); }
+uint32_t bits(float f) { return tolmer::bits_cast<uint32_t>(f); }
 
 void expect_same_split(float inches, int32_t places) {
   float major = 0, minor = 0, fraction = 0;
@@ -63,7 +63,7 @@ TEST(SplitExact, RandomSinglesMatchTheExtendedSteps) {
   std::uniform_int_distribution<int32_t> any_places(-1, 20);
   std::uniform_real_distribution<float> everyday(-20000.0f, 20000.0f);
   for (int i = 0; i < 100000; ++i) {
-    float inches = std::bit_cast<float>(any_bits(random));
+    float inches = tolmer::bits_cast<float>(any_bits(random));
     if (std::isnan(inches)) continue;
     expect_same_split(inches, any_places(random));
     expect_same_split(everyday(random), any_places(random));
@@ -107,10 +107,10 @@ TEST(SingleQuotient, EverySinglePairMatchesTheExtendedSteps) {
     }
   }
   for (int i = 0; i < 200000; ++i) {
-    const float n = std::bit_cast<float>(any_bits(random));
+    const float n = tolmer::bits_cast<float>(any_bits(random));
     // Small whole divisors, as typed fractions have them, and any single.
     const float d = i % 2 ? static_cast<float>(1 + any_bits(random) % 128)
-                          : std::bit_cast<float>(any_bits(random));
+                          : tolmer::bits_cast<float>(any_bits(random));
     ASSERT_EQ(bits(tolmer::single_quotient(n, d)), quotient_bits_by_steps(n, d)) << n << " / " << d;
   }
   // Operands that are not singles take the extended steps.

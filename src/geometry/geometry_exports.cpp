@@ -1,9 +1,9 @@
 // Exports of angles, rectangles and points, and bits.
-#include <bit>
 #include <cstddef>
 
 #include "api/library_impl.h"
 #include "frame/abi.h"
+#include "frame/charconv.h"
 #include "tolmer/geometry.h"
 
 namespace abi = tolmer::abi;
@@ -49,7 +49,7 @@ namespace {
 void justify_pair(double* low, double* high) {
   const double given_low = abi::read(low), given_high = abi::read(high);
   const geometry::Rect justified = geometry::lower_left_justified({given_low, 0, given_high, 0});
-  if (std::bit_cast<uint64_t>(justified.x1) != std::bit_cast<uint64_t>(given_low)) {
+  if (tolmer::bits_cast<uint64_t>(justified.x1) != tolmer::bits_cast<uint64_t>(given_low)) {
     abi::write(low, justified.x1);
     abi::write(high, justified.x2);
   }
