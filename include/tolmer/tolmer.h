@@ -4,6 +4,7 @@
 #include "tolmer/catalog.h"
 #include "tolmer/geometry.h"
 #include "tolmer/host.h"
+#include "tolmer/length.h"
 #include "tolmer/library.h"
 #include "tolmer/measure.h"
 #include "tolmer/text.h"
