@@ -15,6 +15,7 @@
 #include "text/strings.h"
 #include "text/temp_array.h"
 #include "tolmerdll.h"
+#include "c_abi/process.h"
 
 namespace bench {
 

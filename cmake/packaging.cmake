@@ -18,7 +18,7 @@ install(TARGETS tolmerdll EXPORT tolmerdllTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/include/tolmerdll.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/include/tolmerdll.h ${PROJECT_SOURCE_DIR}/include/tolmerdll_host.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 # The C++ interface: its headers and static library (tolmerdll::tolmer).
 install(TARGETS tolmercpp EXPORT tolmerdllTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}

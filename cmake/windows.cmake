@@ -1,5 +1,5 @@
 # The Windows DLL: its exports come from the module-definition file made here
-# from tools/export_table.h, the one list of every export.
+# from src/c_abi/export_table.h, the one list of every export.
 #
 # 32-bit: every export is __stdcall, which the compiler decorates as
 # NAME@N (N the bytes of its arguments: 4 each, 8 for a double). The .def
@@ -13,7 +13,7 @@
 # Also written: exports.txt, one "NAME BYTES" line per export, for the checks
 # of scripts/check-dll32.sh.
 
-set(TOLMER_EXPORT_TABLE ${PROJECT_SOURCE_DIR}/tools/export_table.h)
+set(TOLMER_EXPORT_TABLE ${PROJECT_SOURCE_DIR}/src/c_abi/export_table.h)
 set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
              ${TOLMER_EXPORT_TABLE} ${PROJECT_SOURCE_DIR}/include/tolmerdll.h)
 

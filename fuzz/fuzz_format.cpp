@@ -5,6 +5,7 @@
 #include "frame/primitives.h"
 #include "fuzz_input.h"
 #include "measure/parse.h"
+#include "c_abi/process.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const bool initialised = (INITIALIZEDLL(), true);

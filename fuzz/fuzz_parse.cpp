@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "frame/libstring.h"
+#include "c_abi/libstring.h"
 #include "frame/primitives.h"
 #include "fuzz_input.h"
 #include "measure/parse.h"
+#include "c_abi/process.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/libstring.h"
+#include "c_abi/libstring.h"
 #include "frame/primitives.h"
 #include "fuzz_input.h"
 

@@ -6,6 +6,7 @@
 #include "measure/format.h"
 #include "measure/parse.h"
 #include "measure/validate.h"
+#include "c_abi/process.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Static checks of a cross-built TOLMERDLL.dll (no Windows needed):
 #   - the export table lists exactly the expected names (build-dir/exports.txt,
-#     made from tools/export_table.h: 121, FREELIBSTRING, MAKELIBSTRING and
+#     made from src/c_abi/export_table.h: 121, FREELIBSTRING, MAKELIBSTRING and
 #     SETHOSTSERVICES among them), undecorated, nothing else;
 #   - 32-bit: every export is a standard-call function whose decorated name
 #     NAME@N in the library's objects carries the argument bytes that the

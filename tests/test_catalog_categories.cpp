@@ -8,7 +8,7 @@
 
 #include "catalog/categories.h"
 #include "catalog/sub_item_names.h"
-#include "frame/libstring.h"
+#include "c_abi/libstring.h"
 #include "tolmerdll.h"
 #include "test_support.h"
 

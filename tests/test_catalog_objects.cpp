@@ -10,7 +10,7 @@
 
 #include "catalog/sub_item_names.h"
 #include "catalog/wall_snap.h"
-#include "frame/libstring.h"
+#include "c_abi/libstring.h"
 #include "tolmerdll.h"
 #include "test_support.h"
 

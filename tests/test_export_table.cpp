@@ -38,7 +38,7 @@ void PrintTo(const TableEntry& entry, std::ostream* out) { *out << entry.name; }
 const std::vector<TableEntry>& table() {
   static const std::vector<TableEntry> entries = {
 #define TOLMER_EXPORT_ENTRY(name, result, args) {#name, #result, split_kinds(#args)},
-#include "../tools/export_table.h"
+#include "c_abi/export_table.h"
 #undef TOLMER_EXPORT_ENTRY
   };
   return entries;
@@ -308,7 +308,7 @@ TEST_P(PublicHeader, DeclaresTheExportAsTheTableSays) {
   const auto declaration = declared(public_declarations(), entry.name);
   ASSERT_TRUE(declaration.has_value()) << entry.name << " is not declared in include/tolmerdll.h";
   EXPECT_EQ(describe(declaration->result, declaration->arguments), describe(entry.result, entry.arguments))
-      << entry.name << " in include/tolmerdll.h differs from tools/export_table.h";
+      << entry.name << " in include/tolmerdll.h differs from src/c_abi/export_table.h";
   EXPECT_TRUE(declaration->standard_call) << entry.name << " is declared without TOLMER_CALL";
 }
 
@@ -322,7 +322,7 @@ TEST(PublicHeaderDeclarations, AreAllInTheTableAndDeclaredOnce) {
   std::set<std::string> seen;
   for (const auto& declaration : public_declarations()) {
     EXPECT_TRUE(names.count(declaration.name))
-        << declaration.name << " is declared in include/tolmerdll.h but missing from tools/export_table.h";
+        << declaration.name << " is declared in include/tolmerdll.h but missing from src/c_abi/export_table.h";
     EXPECT_TRUE(seen.insert(declaration.name).second) << declaration.name << " is declared twice";
   }
 }

@@ -12,6 +12,7 @@
 #include "measure/parse.h"
 #include "tolmerdll.h"
 #include "test_support.h"
+#include "c_abi/process.h"
 
 namespace {
 

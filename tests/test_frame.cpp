@@ -7,8 +7,8 @@
 #include <cstring>
 #include <string>
 
-#include "frame/abi.h"
-#include "frame/state.h"
+#include "c_abi/abi.h"
+#include "c_abi/process.h"
 #include "test_support.h"
 #include "tolmerdll.h"
 

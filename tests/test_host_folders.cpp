@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "frame/libstring.h"
+#include "c_abi/libstring.h"
 #include "host/services.h"
 #include "test_support.h"
 #include "tolmerdll.h"

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "frame/state.h"
+#include "c_abi/process.h"
 #include "host/random.h"
 #include "tolmerdll.h"
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "frame/state.h"
+#include "c_abi/process.h"
 #include "host/services.h"
 #include "tolmerdll.h"
 

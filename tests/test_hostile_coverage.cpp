@@ -9,7 +9,7 @@ namespace {
 std::vector<std::string> table_names() {
   return {
 #define TOLMER_EXPORT_ENTRY(name, result, args) #name,
-#include "../tools/export_table.h"
+#include "c_abi/export_table.h"
 #undef TOLMER_EXPORT_ENTRY
   };
 }

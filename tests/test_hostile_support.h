@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/libstring.h"
-#include "frame/state.h"
+#include "c_abi/libstring.h"
+#include "c_abi/process.h"
 #include "tolmerdll.h"
 
 namespace hostile {

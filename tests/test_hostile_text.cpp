@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/state.h"
+#include "c_abi/process.h"
 #include "test_hostile_support.h"
 
 using namespace hostile;

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "frame/state.h"
+#include "c_abi/process.h"
 #include "tolmer/tolmer.h"
 #include "tolmerdll.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/libstring.h"
+#include "c_abi/libstring.h"
 #include "tolmerdll.h"
 #include "test_support.h"
 

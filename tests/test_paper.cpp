@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/libstring.h"
-#include "frame/state.h"
+#include "c_abi/libstring.h"
+#include "c_abi/process.h"
 #include "paper/paper.h"
 #include "tolmerdll.h"
 #include "test_support.h"

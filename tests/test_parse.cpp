@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/libstring.h"
+#include "c_abi/libstring.h"
 #include "measure/parse.h"
 #include "test_measure_support.h"
 #include "tolmerdll.h"

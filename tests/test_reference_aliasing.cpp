@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "frame/libstring.h"
+#include "c_abi/libstring.h"
 #include "tolmerdll.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <limits>
 #include <optional>
 
-#include "frame/state.h"
+#include "c_abi/process.h"
 #include "measure/scales.h"
 #include "tolmerdll.h"
 

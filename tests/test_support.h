@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "frame/libstring.h"
+#include "c_abi/libstring.h"
 #include "frame/xreal.h"
 #include "tolmerdll.h"
 

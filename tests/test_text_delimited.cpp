@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/libstring.h"
+#include "c_abi/libstring.h"
 #include "text/delimited.h"
 #include "tolmerdll.h"
 #include "test_support.h"

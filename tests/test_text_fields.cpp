@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/abi.h"
+#include "c_abi/abi.h"
 #include "frame/primitives.h"
 #include "text/fields.h"
 #include "test_text_support.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "frame/libstring.h"
+#include "c_abi/libstring.h"
 #include "test_text_support.h"
 
 namespace {

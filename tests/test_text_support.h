@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "frame/libstring.h"
+#include "c_abi/libstring.h"
 #include "tolmerdll.h"
 #include "test_support.h"
 

@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "frame/state.h"
+#include "c_abi/process.h"
 #include "test_text_support.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "frame/state.h"
+#include "c_abi/process.h"
 #include "test_support.h"
 #include "tolmer/library.h"
 #include "tolmerdll.h"

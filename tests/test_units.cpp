@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "frame/state.h"
+#include "c_abi/process.h"
 #include "measure/units.h"
 #include "tolmerdll.h"
 #include "test_support.h"

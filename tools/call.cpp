@@ -145,7 +145,7 @@ const std::vector<Entry>& entries() {
 #define TOLMER_EXPORT_ENTRY(name, result, args)                            \
   Entry{#name, result::kind, kinds_of(std::tuple<TOLMER_TOOL_UNPAREN args>{}), \
         &Invoker<result, std::tuple<TOLMER_TOOL_UNPAREN args>>::invoke},
-#include "export_table.h"
+#include "c_abi/export_table.h"
 #undef TOLMER_EXPORT_ENTRY
   };
   return table;

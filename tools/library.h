@@ -71,7 +71,7 @@ using namespace kinds;
 using kinds::LibString;  // the kind, not the C type of the same name
 #define TOLMER_EXPORT_ENTRY(name, result, args) \
   inline constexpr Export<result, std::tuple<TOLMER_TOOL_UNPAREN args>> name{#name};
-#include "export_table.h"
+#include "c_abi/export_table.h"
 #undef TOLMER_EXPORT_ENTRY
 }  // namespace api
 

@@ -6,7 +6,12 @@
 #include <cstdint>
 #include <span>
 
+#include "tolmer/types.h"
+
 namespace tolmer::geometry {
+
+// A rectangle by two corners (tolmer::Rect).
+using Rect = tolmer::Rect;
 
 double reduce_to_360(double angle, bool allow_360);
 double offset_from_angles(double start, double end, int32_t direction, double limit);
@@ -16,10 +21,6 @@ double rotate_to_next_degree(double angle, double step);
 // 1 past 360, -1 below 0, else 0.
 int32_t angle_passed_through_zero(double angle, double change);
 
-// A rectangle by two corners; normalised when x1 <= x2 and y1 <= y2.
-struct Rect {
-  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-};
 Rect lower_left_justified(Rect rect);
 // How b lies in a: the codes of the C interface (RECTINRECT).
 int32_t rect_in_rect(const Rect& a, const Rect& b);

@@ -22,7 +22,7 @@
 #include <string_view>
 
 #include "tolmer/types.h"
-#include "tolmerdll.h"
+#include "tolmerdll_host.h"
 
 namespace tolmer {
 

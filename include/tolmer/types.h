@@ -79,6 +79,11 @@ struct DisplayFormat {
   int32_t places = 16;
 };
 
+// A rectangle by two corners; normalised when x1 <= x2 and y1 <= y2.
+struct Rect {
+  double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
 // A half-open range of bytes [begin, end) in a text.
 struct ByteRange {
   std::size_t begin = 0;

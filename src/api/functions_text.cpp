@@ -122,19 +122,15 @@ int32_t angle_passed_through_zero(double angle, double change) {
 
 // -------------------------------------------------------------- rectangles
 
-namespace {
-DoubleRect to_c(const Rect& r) { return DoubleRect{r.x1, r.y1, r.x2, r.y2}; }
-}  // namespace
-
 Rect lower_left_justified(Rect r) {
   set_rect_lower_left_justified(r.x1, r.y1, r.x2, r.y2);
   return r;
 }
 int32_t rect_in_rect(const Rect& a, const Rect& b) {
-  return tolmer::rect_in_rect(to_c(a), to_c(b));
+  return tolmer::rect_in_rect(a, b);
 }
 bool is_point_in_rect(double x, double y, const Rect& rect, bool exclusive) {
-  return tolmer::is_point_in_rect(x, y, to_c(rect), exclusive);
+  return tolmer::is_point_in_rect(x, y, rect, exclusive);
 }
 
 // -------------------------------------------------------------------- bits

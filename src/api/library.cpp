@@ -363,7 +363,7 @@ std::optional<int32_t> Library::paper_index(std::string_view name) const {
 std::optional<PaperMatch> Library::paper_index(System system, float width, float height) const {
   ExtendedPrecision guard;
   const auto match =
-      paper_index_from_size(impl_->state, static_cast<int32_t>(system), width, height);
+      paper_index_from_size(impl_->state, impl_->state, static_cast<int32_t>(system), width, height);
   if (!match) return std::nullopt;
   return PaperMatch{match->index, static_cast<Orientation>(match->orientation)};
 }
@@ -411,7 +411,7 @@ bool Library::key_down(int32_t virtual_key) const {
 
 // --------------------------------------------------------- random numbers
 
-void Library::randomize() { randomize_generator(impl_->state); }
+void Library::randomize() { randomize_generator(impl_->state, impl_->state.services.clock()); }
 void Library::set_seed(uint32_t seed) { impl_->state.seed = seed; }
 uint32_t Library::seed() const { return impl_->state.seed; }
 int32_t Library::random_value() { return random_long_value(impl_->state); }

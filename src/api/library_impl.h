@@ -2,7 +2,7 @@
 // and the C interface's process-wide context.
 #pragma once
 
-#include "frame/state.h"
+#include "api/state.h"
 #include "tolmer/library.h"
 
 namespace tolmer {
@@ -20,12 +20,5 @@ void initialize_state(State& state);
 // The State inside a Library (for the layer that wraps the core).
 inline State& state_of(Library& library) { return library.impl_->state; }
 inline const State& state_of(const Library& library) { return library.impl_->state; }
-
-}  // namespace tolmer
-
-namespace tolmer {
-
-// The C interface's process-wide context, created uninitialised (as at load).
-Library& process_library();
 
 }  // namespace tolmer

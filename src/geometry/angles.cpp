@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "frame/state.h"
 #include "frame/xreal.h"
 
 namespace tolmer {
@@ -71,7 +70,7 @@ double rotate_degrees_value(double angle, double change) {
   return static_cast<double>(wrap_once(sum, kLastDegree, kTurn));
 }
 
-double rotate_radians_value(const State& state, double angle, double change) {
+double rotate_radians_value(const AngleState& state, double angle, double change) {
   const xreal turn = xreal(2) * static_cast<xreal>(state.pi.load());
   const xreal sum = static_cast<xreal>(angle) + change;
   return static_cast<double>(wrap_once(sum, turn, turn));

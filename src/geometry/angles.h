@@ -9,9 +9,15 @@
 
 #include <cstdint>
 
-#include "frame/state.h"
+#include "frame/kept.h"
 
 namespace tolmer {
+
+// What the angle arithmetic keeps: pi, 4 x arctangent(1) in extended
+// precision, stored as a double (0 until initialisation).
+struct AngleState {
+  Setting<double> pi = 0.0;
+};
 
 // Bounds the magnitude of an angle: above the threshold (360 when allow_360,
 // else 359) or below minus the threshold, the truncating remainder by 360;
@@ -32,7 +38,7 @@ double rotate_degrees_value(double angle, double change);
 
 // angle + change, corrected once by 2 pi when above 2 pi or below 0 (pi from
 // the initialised state).
-double rotate_radians_value(const State& state, double angle, double change);
+double rotate_radians_value(const AngleState& state, double angle, double change);
 
 // The next multiple of |step| above the angle (positive step) or below it
 // (zero or negative step), corrected once by 360. A zero step gives NaN.

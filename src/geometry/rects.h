@@ -3,21 +3,21 @@
 
 #include <cstdint>
 
-#include "tolmerdll.h"
+#include "tolmer/types.h"
 
 namespace tolmer {
 
 // Puts the corners in lower-left / upper-right order: x1 and x2 are exchanged
 // when x2 < x1, y1 and y2 when y2 < y1 (equal values stay).
 void set_rect_lower_left_justified(double& x1, double& y1, double& x2, double& y2);
-DoubleRect lower_left_justified(DoubleRect rect);
+Rect lower_left_justified(Rect rect);
 
 // Whether the point lies in the (already normalised) rectangle: strictly
 // inside when exclusive, edges included otherwise.
-bool is_point_in_rect(double x, double y, const DoubleRect& rect, bool exclusive);
+bool is_point_in_rect(double x, double y, const Rect& rect, bool exclusive);
 
 // How B lies against A (normalised copies of both): 1 B within A (edges
 // included), 2 B holds at least one corner of A, 0 otherwise.
-int32_t rect_in_rect(const DoubleRect& a, const DoubleRect& b);
+int32_t rect_in_rect(const Rect& a, const Rect& b);
 
 }  // namespace tolmer

@@ -13,11 +13,11 @@ uint32_t seed_from_tick_count(uint32_t tick_count) {
   return bits_cast<uint32_t>(rounded);
 }
 
-void randomize_generator(State& state) {
-  state.seed = seed_from_tick_count(state.services.clock().tick_count());
+void randomize_generator(RandomState& state, host::ClockService& clock) {
+  state.seed = seed_from_tick_count(clock.tick_count());
 }
 
-uint32_t generator_step(State& state) {
+uint32_t generator_step(RandomState& state) {
   uint32_t seed = state.seed.load();
   uint32_t next = 0;
   do {
@@ -32,11 +32,11 @@ int32_t scale_to_range(uint32_t last, int32_t low, int32_t high) {
   return static_cast<int32_t>(static_cast<int64_t>(low) + static_cast<int64_t>(offset));
 }
 
-int32_t random_long_value(State& state) {
+int32_t random_long_value(RandomState& state) {
   return scale_to_range(generator_step(state), kRecordIdLow, kRecordIdHigh);
 }
 
-int32_t unique_record_id(State& state, const int32_t* existing, int32_t last_index) {
+int32_t unique_record_id(RandomState& state, const int32_t* existing, int32_t last_index) {
   if (last_index < 0) return 0;
   for (;;) {
     const int32_t value = random_long_value(state);

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "tolmerdll.h"
+#include "tolmerdll_host.h"
 
 namespace tolmer::host {
 

@@ -196,7 +196,7 @@ MeasurementParts split_english(float inches, int32_t places) {
 
 }  // namespace
 
-MeasurementParts split_inches(const State& state, int32_t system, float inches, int32_t places) {
+MeasurementParts split_inches(const MeasureState& state, int32_t system, float inches, int32_t places) {
   MeasurementParts parts;
   if (is_metric(system)) {
     const float mm = static_cast<float>(round_decimal(inches_to_millimeters(state, inches), 3));
@@ -217,7 +217,7 @@ MeasurementParts split_inches(const State& state, int32_t system, float inches, 
   return parts;
 }
 
-std::string format_inches(const State& state, int32_t system, int32_t format,
+std::string format_inches(const MeasureState& state, int32_t system, int32_t format,
                           int32_t fraction_mode, double inches, int32_t places,
                           int32_t /*reserved*/) {
   std::string text;
@@ -225,7 +225,7 @@ std::string format_inches(const State& state, int32_t system, int32_t format,
   return text;
 }
 
-void append_formatted(const State& state, std::string& text, int32_t system, int32_t format,
+void append_formatted(const MeasureState& state, std::string& text, int32_t system, int32_t format,
                       int32_t fraction_mode, double inches, int32_t places) {
   const float length = static_cast<float>(inches);
   const bool fractional = system == kEnglish && fraction_mode == 0;

@@ -59,7 +59,7 @@
 #include <cstdint>
 #include <string>
 
-#include "frame/state.h"
+#include "measure/units.h"
 
 namespace tolmer {
 
@@ -75,17 +75,17 @@ struct MeasurementParts {
 // places unused. Every other system: major = inches / 12 and minor = the
 // inches left, both truncated towards zero; the fraction left over is rounded
 // to `places` when it is not 0.
-MeasurementParts split_inches(const State& state, int32_t system, float inches, int32_t places);
+MeasurementParts split_inches(const MeasureState& state, int32_t system, float inches, int32_t places);
 
 // The display text of a length (see above). The length is reduced to single
 // precision on entry; `reserved` has no effect.
-std::string format_inches(const State& state, int32_t system, int32_t format,
+std::string format_inches(const MeasureState& state, int32_t system, int32_t format,
                           int32_t fraction_mode, double inches, int32_t places,
                           int32_t reserved = 0);
 
 // The same text appended to `text` (whose earlier bytes are kept): nothing
 // is allocated when the string's capacity holds the result.
-void append_formatted(const State& state, std::string& text, int32_t system, int32_t format,
+void append_formatted(const MeasureState& state, std::string& text, int32_t system, int32_t format,
                       int32_t fraction_mode, double inches, int32_t places);
 
 }  // namespace tolmer

@@ -202,7 +202,7 @@ void mend_hyphens(std::string& w) {
   }
 }
 
-Conversion convert_text_to_inches(const State& state, std::string_view text, float maximum,
+Conversion convert_text_to_inches(const MeasureState& state, std::string_view text, float maximum,
                                   std::vector<ConsumedRange>* consumed) {
   Conversion conversion;
   if (trim(text).empty()) return conversion;

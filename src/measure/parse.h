@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "frame/state.h"
+#include "measure/units.h"
 
 namespace tolmer {
 
@@ -122,7 +122,7 @@ struct ConsumedRange {
 // the conversion reads it (see "Hyphens" above).
 void mend_hyphens(std::string& w);
 
-Conversion convert_text_to_inches(const State& state, std::string_view text, float maximum,
+Conversion convert_text_to_inches(const MeasureState& state, std::string_view text, float maximum,
                                   std::vector<ConsumedRange>* consumed = nullptr);
 
 }  // namespace tolmer

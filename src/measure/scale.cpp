@@ -13,7 +13,7 @@ constexpr int32_t kEnglishStandard[12] = {1, 2, 12, 24, 48, 64, 96, 128, 192, 25
 constexpr int32_t kMetricStandard[12] = {1, 2, 5, 10, 20, 25, 50, 100, 200, 250, 500, 1000};
 }  // namespace
 
-float scale_ratio_value(const State& state, int32_t system, int32_t part, int32_t index) {
+float scale_ratio_value(const MeasureState& state, int32_t system, int32_t part, int32_t index) {
   const auto lock = state.scale_lock.read();
   const auto& table = state.scales;
   if (!table) return 0;
@@ -22,7 +22,7 @@ float scale_ratio_value(const State& state, int32_t system, int32_t part, int32_
                   [static_cast<std::size_t>(index)];
 }
 
-int32_t scale_ratio_index(const State& state, int32_t system, float numerator, float denominator) {
+int32_t scale_ratio_index(const MeasureState& state, int32_t system, float numerator, float denominator) {
   const auto lock = state.scale_lock.read();
   const auto& table = state.scales;
   if (!table) return -1;
@@ -49,7 +49,7 @@ int32_t nearest_scale_denominator(int32_t system, double scale) {
   return -standard[11];
 }
 
-float converted_scale_value(const State& state, int32_t system, float value) {
+float converted_scale_value(const MeasureState& state, int32_t system, float value) {
   if (is_metric(system)) return millimeters_to_inches(state, value);
   return static_cast<float>(inches_to_millimeters(state, value));
 }

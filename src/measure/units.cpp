@@ -4,7 +4,6 @@
 #include <cstddef>
 
 #include "frame/primitives.h"
-#include "frame/state.h"
 #include "frame/xreal.h"
 
 namespace tolmer {
@@ -88,12 +87,12 @@ std::string_view measurement_label(int32_t system, int32_t style, float quantity
   return quantity > 1 ? caption->plural : caption->singular;
 }
 
-double inches_to_millimeters(const State& state, double inches) {
+double inches_to_millimeters(const MeasureState& state, double inches) {
   return static_cast<double>(static_cast<xreal>(inches) *
                              static_cast<xreal>(state.mm_per_inch.load()));
 }
 
-float millimeters_to_inches(const State& state, float millimeters) {
+float millimeters_to_inches(const MeasureState& state, float millimeters) {
   return single_quotient(millimeters, state.mm_per_inch.load());
 }
 
@@ -109,7 +108,7 @@ float convert_measurement(float inches, int32_t target) {
   }
 }
 
-void set_conversion_decimal_places(State& state, int32_t system, int32_t places) {
+void set_conversion_decimal_places(MeasureState& state, int32_t system, int32_t places) {
   const auto lock = state.places_lock.write();
   auto& slots = state.decimal_places;
   if (!slots) return;  // no table before initialisation

@@ -5,9 +5,29 @@
 #include <cstdint>
 #include <string_view>
 
-#include "frame/state.h"
+#include <array>
+#include <optional>
+
+#include "frame/kept.h"
 
 namespace tolmer {
+
+// Drawing scale table: [system][part: 0 numerator, 1 denominator][entry].
+using ScaleTable = std::array<std::array<std::array<float, 13>, 2>, 2>;
+
+// What the measurement subsystem keeps for a context.
+struct MeasureState {
+  // Conversion decimal places by measurement system (English 0, Metric 1);
+  // guarded by places_lock.
+  std::optional<std::array<int32_t, 2>> decimal_places;
+  TableLock places_lock;
+  // Millimetres per inch: the single nearest 25.4, widened (0 until
+  // initialisation).
+  Setting<double> mm_per_inch = 0.0;
+  // The drawing scales; guarded by scale_lock.
+  std::optional<ScaleTable> scales;
+  TableLock scale_lock;
+};
 
 // Measurement systems. Every operation tests only for kMetric; any other
 // value is English.
@@ -39,12 +59,12 @@ int32_t designator_count(int32_t system, int32_t unit);
 std::string_view measurement_label(int32_t system, int32_t style, float quantity);
 
 // Inches times millimetres per inch, in extended precision, stored as double.
-double inches_to_millimeters(const State& state, double inches);
+double inches_to_millimeters(const MeasureState& state, double inches);
 // Millimetres divided by millimetres per inch, stored as single.
-float millimeters_to_inches(const State& state, float millimeters);
+float millimeters_to_inches(const MeasureState& state, float millimeters);
 // ToFeet: inches / 12; ToMeters: inches / 39.369 (single constant); else 0.
 float convert_measurement(float inches, int32_t target);
 // Stores the conversion decimal places of a system (non-zero system: Metric).
-void set_conversion_decimal_places(State& state, int32_t system, int32_t places);
+void set_conversion_decimal_places(MeasureState& state, int32_t system, int32_t places);
 
 }  // namespace tolmer

@@ -43,7 +43,7 @@ int32_t echo_fraction_mode(int32_t system, int32_t format, int32_t fraction_mode
   return fractional && is_decimal_feet_format(format) ? kEchoDecimalMode : fraction_mode;
 }
 
-float validate_measurement_entry(const State& state, host::WindowService& field, int32_t window, std::string_view measurement, float minimum,
+float validate_measurement_entry(const MeasureState& state, host::WindowService& field, int32_t window, std::string_view measurement, float minimum,
                                  float maximum, float maximum_total, int32_t system,
                                  int32_t format, int32_t fraction_mode, int32_t places) {
   const Conversion conversion = convert_text_to_inches(state, measurement, maximum);

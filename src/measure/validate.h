@@ -42,7 +42,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "frame/state.h"
+#include "measure/units.h"
 #include "host/services.h"
 
 namespace tolmer {
@@ -57,7 +57,7 @@ inline constexpr int32_t kEchoPlaces = 3;
 inline constexpr int32_t kEchoDecimalMode = 1;
 
 // Validates an entry as described above; returns the length, -1 or 0.
-float validate_measurement_entry(const State& state, host::WindowService& field, int32_t window, std::string_view measurement, float minimum,
+float validate_measurement_entry(const MeasureState& state, host::WindowService& field, int32_t window, std::string_view measurement, float minimum,
                                  float maximum, float maximum_total, int32_t system,
                                  int32_t format, int32_t fraction_mode, int32_t places);
 

@@ -19,7 +19,7 @@ float paper_height(const PaperInfo& record, int32_t orientation) {
                                                                           : record.height;
 }
 
-int32_t paper_index_from_name(const State& state, std::string_view name) {
+int32_t paper_index_from_name(const PaperState& state, std::string_view name) {
   const auto lock = state.paper_lock.read();
   if (!state.paper) return -1;
   const auto& table = *state.paper;
@@ -29,7 +29,7 @@ int32_t paper_index_from_name(const State& state, std::string_view name) {
   return -1;
 }
 
-std::optional<PaperSizeMatch> paper_index_from_size(const State& state, int32_t system, float width,
+std::optional<PaperSizeMatch> paper_index_from_size(const PaperState& state, const MeasureState& units, int32_t system, float width,
                                                     float height) {
   const bool metric = is_metric(system);
   const auto lock = state.paper_lock.read();
@@ -41,8 +41,8 @@ std::optional<PaperSizeMatch> paper_index_from_size(const State& state, int32_t 
     float record_width = record.width;
     float record_height = record.height;
     if (metric) {
-      record_width = static_cast<float>(inches_to_millimeters(state, record_width));
-      record_height = static_cast<float>(inches_to_millimeters(state, record_height));
+      record_width = static_cast<float>(inches_to_millimeters(units, record_width));
+      record_height = static_cast<float>(inches_to_millimeters(units, record_height));
     }
     if (record_width == width && record_height == height) {
       return PaperSizeMatch{index, PaperOrientation::Portrait};

@@ -1,6 +1,6 @@
 // The paper size table: named paper sizes with their margins, in inches.
 //
-// The table is the `paper` member of a State, guarded by its paper_lock:
+// The table is the `paper` member of a PaperState, guarded by its paper_lock:
 // every function here takes the lock it needs, so records are read and
 // written whole. It does not exist until initialisation or size_paper_table
 // creates it, and its size never changes afterwards. Every operation that takes an index treats an index outside 0 to
@@ -12,9 +12,32 @@
 #include <optional>
 #include <string_view>
 
-#include "frame/state.h"
+#include <array>
+#include <vector>
+
+#include "frame/kept.h"
+#include "measure/units.h"
 
 namespace tolmer {
+
+// One paper size with its margins (inches). The name is fixed at 16 bytes,
+// space padded.
+struct PaperInfo {
+  std::array<char, 16> name{' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                            ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+  float width = 0;
+  float height = 0;
+  float top_margin = 0;
+  float bottom_margin = 0;
+  float left_margin = 0;
+  float right_margin = 0;
+};
+
+// The table as a context keeps it; guarded by paper_lock.
+struct PaperState {
+  std::optional<std::vector<PaperInfo>> paper;
+  TableLock paper_lock;
+};
 
 // Orientation of a paper size: Portrait is the record as stored, Landscape
 // exchanges width and height.
@@ -31,18 +54,18 @@ inline constexpr int32_t kMaxPaperRecords = 1 << 24;
 // spaces, zeros), when there is no table yet and 0 <= upper_bound <
 // kMaxPaperRecords; an existing table is left as it is. Returns the upper
 // bound afterwards (-1 when there is no table).
-int32_t size_paper_table(State& state, int32_t upper_bound);
+int32_t size_paper_table(PaperState& state, int32_t upper_bound);
 
 // The table's upper bound, -1 when there is no table.
-int32_t paper_upper_bound(const State& state);
+int32_t paper_upper_bound(const PaperState& state);
 
 // A copy of the record at `index`, or nothing outside the table.
-std::optional<PaperInfo> paper_record(const State& state, int32_t index);
+std::optional<PaperInfo> paper_record(const PaperState& state, int32_t index);
 
 // Changes the record at `index` with `change(PaperInfo&)` under the table's
 // lock; nothing outside the table.
 template <class Change>
-void change_paper_record(State& state, int32_t index, Change change) {
+void change_paper_record(PaperState& state, int32_t index, Change change) {
   const auto lock = state.paper_lock.write();
   auto& table = state.paper;
   if (!table || index < 0 || static_cast<std::size_t>(index) >= table->size()) return;
@@ -51,13 +74,13 @@ void change_paper_record(State& state, int32_t index, Change change) {
 
 // Stores one record as SETPAPERINFOITEM does: the name cut or space padded to
 // 16 bytes. An index outside the table (or no table) changes nothing.
-void set_paper_item(State& state, int32_t index, std::string_view name, float width, float height, float top,
+void set_paper_item(PaperState& state, int32_t index, std::string_view name, float width, float height, float top,
                     float bottom, float left, float right);
 
 // Creates the table with indices 0 to 40 when there is none, then stores the
 // 41 initial records in index order as set_paper_item does; the records that
 // do not fit a smaller table are skipped. One hold of the table's lock.
-void store_initial_paper_records(State& state);
+void store_initial_paper_records(PaperState& state);
 
 // A record's name with leading and trailing spaces removed (a view into it).
 std::string_view paper_name(const PaperInfo& record);
@@ -69,7 +92,7 @@ float paper_height(const PaperInfo& record, int32_t orientation);
 
 // The first index whose name, trimmed and upper-cased, equals `name` byte for
 // byte (the caller trims and upper-cases `name`), or -1.
-int32_t paper_index_from_name(const State& state, std::string_view name);
+int32_t paper_index_from_name(const PaperState& state, std::string_view name);
 
 // The first record whose size equals width x height, each record tried
 // portrait first and landscape second, with its orientation; no match gives
@@ -80,6 +103,6 @@ struct PaperSizeMatch {
   int32_t index;
   PaperOrientation orientation;
 };
-std::optional<PaperSizeMatch> paper_index_from_size(const State& state, int32_t system, float width, float height);
+std::optional<PaperSizeMatch> paper_index_from_size(const PaperState& state, const MeasureState& units, int32_t system, float width, float height);
 
 }  // namespace tolmer

@@ -39,7 +39,7 @@ constexpr InitialPaper kCustomPaper = {"Generic Custom", 8.5f, 11.0f};
 
 }  // namespace
 
-int32_t size_paper_table(State& state, int32_t upper_bound) {
+int32_t size_paper_table(PaperState& state, int32_t upper_bound) {
   const auto lock = state.paper_lock.write();
   auto& table = state.paper;
   if (!table && upper_bound >= 0 && upper_bound < kMaxPaperRecords) {
@@ -52,13 +52,13 @@ int32_t size_paper_table(State& state, int32_t upper_bound) {
   return table ? static_cast<int32_t>(table->size()) - 1 : -1;
 }
 
-int32_t paper_upper_bound(const State& state) {
+int32_t paper_upper_bound(const PaperState& state) {
   const auto lock = state.paper_lock.read();
   const auto& table = state.paper;
   return table ? static_cast<int32_t>(table->size()) - 1 : -1;
 }
 
-std::optional<PaperInfo> paper_record(const State& state, int32_t index) {
+std::optional<PaperInfo> paper_record(const PaperState& state, int32_t index) {
   const auto lock = state.paper_lock.read();
   const auto& table = state.paper;
   if (!table || index < 0 || static_cast<std::size_t>(index) >= table->size()) return std::nullopt;
@@ -81,14 +81,14 @@ void write_record(PaperInfo& record, std::string_view name, float width, float h
 
 }  // namespace
 
-void set_paper_item(State& state, int32_t index, std::string_view name, float width, float height,
+void set_paper_item(PaperState& state, int32_t index, std::string_view name, float width, float height,
                     float top, float bottom, float left, float right) {
   change_paper_record(state, index, [&](PaperInfo& record) {
     write_record(record, name, width, height, top, bottom, left, right);
   });
 }
 
-void store_initial_paper_records(State& state) {
+void store_initial_paper_records(PaperState& state) {
   // All 41 records under one hold of the lock: a reader sees the table
   // before or after, never half restored.
   const auto lock = state.paper_lock.write();

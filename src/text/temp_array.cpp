@@ -18,7 +18,7 @@ int32_t upper_bound_of(const std::vector<std::string>& array) {
 }
 
 // The unlocked operations; the caller holds the array's lock.
-int32_t search(const State& state, std::string_view text) {
+int32_t search(const TempArrayState& state, std::string_view text) {
   const auto& array = state.temp_strings;
   if (!array) return -1;
   for (std::size_t i = 0; i < array->size(); ++i) {
@@ -27,7 +27,7 @@ int32_t search(const State& state, std::string_view text) {
   return -1;
 }
 
-int32_t append(State& state, std::string_view text) {
+int32_t append(TempArrayState& state, std::string_view text) {
   auto& array = state.temp_strings;
   if (!array || array->empty()) return 0;
   if (array->size() > static_cast<std::size_t>(std::numeric_limits<int32_t>::max())) return 0;
@@ -41,7 +41,7 @@ int32_t append(State& state, std::string_view text) {
   return upper_bound_of(*array);
 }
 
-void clear(State& state) {
+void clear(TempArrayState& state) {
   auto& array = state.temp_strings;
   // Release every entry, then the single empty entry 0. Assigning a fresh
   // vector also gives back the storage that earlier appends reserved.
@@ -53,7 +53,7 @@ void clear(State& state) {
   }
 }
 
-int32_t upper_bound(const State& state) {
+int32_t upper_bound(const TempArrayState& state) {
   const auto& array = state.temp_strings;
   if (!array || array->empty()) return 0;
   return upper_bound_of(*array);
@@ -61,27 +61,27 @@ int32_t upper_bound(const State& state) {
 
 }  // namespace
 
-int32_t temp_array_search(State& state, std::string_view text) {
+int32_t temp_array_search(TempArrayState& state, std::string_view text) {
   const auto lock = state.temp_lock.read();
   return search(state, text);
 }
 
-int32_t temp_array_append(State& state, std::string_view text) {
+int32_t temp_array_append(TempArrayState& state, std::string_view text) {
   const auto lock = state.temp_lock.write();
   return append(state, text);
 }
 
-void temp_array_clear(State& state) {
+void temp_array_clear(TempArrayState& state) {
   const auto lock = state.temp_lock.write();
   clear(state);
 }
 
-int32_t temp_array_upper_bound(const State& state) {
+int32_t temp_array_upper_bound(const TempArrayState& state) {
   const auto lock = state.temp_lock.read();
   return upper_bound(state);
 }
 
-int32_t temp_array_access(State& state, int32_t operation, std::string_view text) {
+int32_t temp_array_access(TempArrayState& state, int32_t operation, std::string_view text) {
   switch (operation) {
     case kTempArraySearch:
       return temp_array_search(state, text);
@@ -97,7 +97,7 @@ int32_t temp_array_access(State& state, int32_t operation, std::string_view text
   }
 }
 
-std::optional<std::string> temp_array_entry(const State& state, int32_t index) {
+std::optional<std::string> temp_array_entry(const TempArrayState& state, int32_t index) {
   const auto lock = state.temp_lock.read();
   const auto& array = state.temp_strings;
   if (!array || index < 0 || static_cast<std::size_t>(index) >= array->size()) return std::nullopt;

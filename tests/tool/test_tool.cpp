@@ -316,7 +316,7 @@ void PrintTo(const Export& e, std::ostream* out) { *out << e.name; }
 
 const Export kExports[] = {
 #define TOLMER_EXPORT_ENTRY(name, result, args) {#name},
-#include "export_table.h"
+#include "c_abi/export_table.h"
 #undef TOLMER_EXPORT_ENTRY
 };
 
@@ -346,7 +346,7 @@ TEST(SharedLibraryExports, AreAllInTheTable) {
     fields >> address >> type >> name;
     if (type != "T") continue;
     ++functions;
-    EXPECT_TRUE(table.count(name)) << name << " is exported but not in tools/export_table.h";
+    EXPECT_TRUE(table.count(name)) << name << " is exported but not in src/c_abi/export_table.h";
   }
   EXPECT_EQ(pclose(pipe), 0) << command;
   EXPECT_EQ(functions, 121);

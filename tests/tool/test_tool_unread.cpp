@@ -102,7 +102,7 @@ TEST(ToolLinkage, ExportsNoneOfTheLibrarysNames) {
   std::string found;
 #define TOLMER_EXPORT_ENTRY(name, result, args) \
   if (symbols.find(" " #name "\n") != std::string::npos) found += " " #name;
-#include "export_table.h"
+#include "c_abi/export_table.h"
 #undef TOLMER_EXPORT_ENTRY
   EXPECT_EQ(found, "") << "the tool exports these names of the library";
 }

@@ -94,20 +94,20 @@ typedef struct HostLongArray {
 /* One function pointer type per export: fn_NAME. */
 #define TOLMER_EXPORT_ENTRY(name, result, args) \
   typedef KIND_##result(TOLMER_CALL* fn_##name) HOST_TYPES args;
-#include "tools/export_table.h"
+#include "src/c_abi/export_table.h"
 #undef TOLMER_EXPORT_ENTRY
 
 /* Every export by index, with its name. */
 enum {
 #define TOLMER_EXPORT_ENTRY(name, result, args) export_##name,
-#include "tools/export_table.h"
+#include "src/c_abi/export_table.h"
 #undef TOLMER_EXPORT_ENTRY
   export_count
 };
 
 static const char* const export_names[export_count] = {
 #define TOLMER_EXPORT_ENTRY(name, result, args) #name,
-#include "tools/export_table.h"
+#include "src/c_abi/export_table.h"
 #undef TOLMER_EXPORT_ENTRY
 };
 

@@ -1,6 +1,6 @@
 // Drawing scale exports.
-#include "api/library_impl.h"
-#include "frame/abi.h"
+#include "c_abi/process.h"
+#include "c_abi/abi.h"
 #include "tolmer/measure.h"
 
 TOLMER_EXPORT(float) GETSCALERATIOVALUE(int32_t system, int32_t part, int32_t index) {

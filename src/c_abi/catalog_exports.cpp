@@ -1,6 +1,6 @@
 // The symbol catalog's exports: numbering, names, wall snapping, object
 // tests, descriptions and name rules.
-#include "frame/abi.h"
+#include "c_abi/abi.h"
 #include "tolmer/catalog.h"
 #include "tolmer/text.h"
 

@@ -1,8 +1,8 @@
 // Exports of angles, rectangles and points, and bits.
 #include <cstddef>
 
-#include "api/library_impl.h"
-#include "frame/abi.h"
+#include "c_abi/process.h"
+#include "c_abi/abi.h"
 #include "frame/charconv.h"
 #include "tolmer/geometry.h"
 

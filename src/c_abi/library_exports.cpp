@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <string_view>
 
-#include "frame/abi.h"
-#include "frame/libstring.h"
-#include "api/library_impl.h"
+#include "c_abi/abi.h"
+#include "c_abi/libstring.h"
+#include "c_abi/process.h"
 
 TOLMER_EXPORT(int32_t) LIBMAIN(int32_t /*instance*/, int32_t reason, int32_t /*reserved*/) {
   return reason == 1 ? 1 : 0;

@@ -2,8 +2,8 @@
 // numbers and record identifiers.
 #include <span>
 
-#include "api/library_impl.h"
-#include "frame/abi.h"
+#include "c_abi/process.h"
+#include "c_abi/abi.h"
 #include "tolmer/host.h"
 
 // ------------------------------------------------------ paths and folders

@@ -2,7 +2,7 @@
 #include <optional>
 #include <string>
 
-#include "frame/abi.h"
+#include "c_abi/abi.h"
 #include "tolmer/measure.h"
 
 namespace measure = tolmer::measure;

@@ -1,7 +1,7 @@
 // Exports of the string helpers.
 #include <new>
 
-#include "frame/abi.h"
+#include "c_abi/abi.h"
 #include "tolmer/text.h"
 
 namespace {

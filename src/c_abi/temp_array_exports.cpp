@@ -1,6 +1,6 @@
 // Exports of the temporary string array, over the process context.
-#include "api/library_impl.h"
-#include "frame/abi.h"
+#include "c_abi/process.h"
+#include "c_abi/abi.h"
 #include "text/temp_array.h"
 
 TOLMER_EXPORT(int32_t) ACCESSTEMPSTRINGARRAY(int32_t operation, const char* text) {

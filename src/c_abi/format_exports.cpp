@@ -1,6 +1,6 @@
 // Length formatting exports.
-#include "api/library_impl.h"
-#include "frame/abi.h"
+#include "c_abi/process.h"
+#include "c_abi/abi.h"
 
 TOLMER_EXPORT(void)
 GETINDIVIDUALMEASUREMENTVALUESFROMINCHES(int32_t system, float inches, int32_t places, float* major,

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "frame/libstring.h"
+#include "c_abi/libstring.h"
 #include "tolmer/geometry.h"
 #include "tolmer/types.h"
 #include "tolmerdll.h"

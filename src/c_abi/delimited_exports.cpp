@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "frame/abi.h"
+#include "c_abi/abi.h"
 #include "tolmer/text.h"
 
 namespace {

@@ -2,8 +2,8 @@
 #include <string>
 #include <string_view>
 
-#include "api/library_impl.h"
-#include "frame/abi.h"
+#include "c_abi/process.h"
+#include "c_abi/abi.h"
 #include "tolmer/measure.h"
 #include "tolmer/text.h"
 

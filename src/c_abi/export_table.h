@@ -9,7 +9,7 @@
  * no include guard on purpose and undefines nothing.
  *
  *   #define TOLMER_EXPORT_ENTRY(name, result, args) ...
- *   #include "export_table.h"
+ *   #include "c_abi/export_table.h"
  *   #undef TOLMER_EXPORT_ENTRY
  *
  * name    the export's name (an identifier; stringify it with #name)

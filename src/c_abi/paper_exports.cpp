@@ -1,8 +1,8 @@
 // The paper size table: the exports.
 #include <string>
 
-#include "api/library_impl.h"
-#include "frame/abi.h"
+#include "c_abi/process.h"
+#include "c_abi/abi.h"
 #include "frame/precision.h"
 #include "frame/primitives.h"
 #include "paper/paper.h"

@@ -1,6 +1,6 @@
 // Measurement entry validation export.
-#include "api/library_impl.h"
-#include "frame/abi.h"
+#include "c_abi/process.h"
+#include "c_abi/abi.h"
 
 TOLMER_EXPORT(float)
 CONVERTTEXTSTRINGVALUETOINCHESERRORMSG(int32_t window, const char* measurement, float minimum,

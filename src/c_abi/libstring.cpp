@@ -1,4 +1,4 @@
-#include "frame/libstring.h"
+#include "c_abi/libstring.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,5 +1,5 @@
 // The conversions of abi.h that are not inline.
-#include "frame/abi.h"
+#include "c_abi/abi.h"
 
 #include "frame/primitives.h"
 

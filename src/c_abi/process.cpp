@@ -1,6 +1,6 @@
 // The C interface's process-wide context: uninitialised at load (the random
 // seed 0xFFFFFFFF), built by INITIALIZEDLL.
-#include "api/library_impl.h"
+#include "c_abi/process.h"
 
 namespace tolmer {
 
