@@ -15,7 +15,7 @@
 #include <string_view>
 
 #include "c_abi/libstring.h"
-#include "tolmer/geometry.h"
+#include "frame/precision.h"
 #include "tolmer/types.h"
 #include "tolmerdll.h"
 
@@ -94,20 +94,9 @@ inline std::optional<Unit> unit(int32_t system, int32_t code) {
 }
 
 // A rectangle argument (null reads as all zeros).
-inline geometry::Rect rect(const DoubleRect* r) {
+inline Rect rect(const DoubleRect* r) {
   const DoubleRect given = read(r);
-  return geometry::Rect{given.x1, given.y1, given.x2, given.y2};
-}
-
-// The bytes of a caller's bit string that hold bit `bit`: bytes 0 to bit / 8
-// (none for a null target or a negative bit).
-inline std::span<std::byte> bit_string(void* target, int32_t bit) {
-  if (target == nullptr || bit < 0) return {};
-  return {static_cast<std::byte*>(target), static_cast<std::size_t>(bit) / 8 + 1};
-}
-inline std::span<const std::byte> bit_string(const void* target, int32_t bit) {
-  if (target == nullptr || bit < 0) return {};
-  return {static_cast<const std::byte*>(target), static_cast<std::size_t>(bit) / 8 + 1};
+  return Rect{given.x1, given.y1, given.x2, given.y2};
 }
 
 // A new LibString result.
@@ -124,6 +113,31 @@ inline float reading(const SeparatedReading& r, int32_t* start, int32_t* end) {
     write(end, r.last);
   }
   return r.inches;
+}
+
+// The one guard of every export. The body runs with the extended precision
+// the arithmetic needs (ExtendedPrecision: the caller's floating-point
+// control words are restored on return), and no exception leaves it: when
+// the body throws (memory that cannot be had is the only case), the export
+// answers `empty` (0, 0.0 or the null handle) and writes nothing more. Every
+// export writes its buffers and references only after the allocations of its
+// answer, so a failed call leaves them as they were.
+template <class Result, class Body>
+inline Result guarded(Result empty, Body&& body) noexcept {
+  try {
+    const ExtendedPrecision precision;
+    return body();
+  } catch (...) {
+    return empty;
+  }
+}
+template <class Body>
+inline void guarded(Body&& body) noexcept {
+  try {
+    const ExtendedPrecision precision;
+    body();
+  } catch (...) {
+  }
 }
 
 }  // namespace tolmer::abi

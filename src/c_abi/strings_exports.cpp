@@ -1,38 +1,34 @@
 // Exports of the string helpers.
-#include <new>
-
 #include "c_abi/abi.h"
-#include "tolmer/text.h"
+#include "text/strings.h"
 
 namespace {
 
 LibString reversed(std::string_view bytes) {
-  try {
-    return tolmer::abi::result(tolmer::text::reverse(bytes));
-  } catch (const std::bad_alloc&) {
-    return nullptr;  // no memory for the copy: the empty string
-  }
+  return tolmer::abi::result(tolmer::reverse_bytes(bytes));
 }
 
 }  // namespace
 
 TOLMER_EXPORT(LibString) REVERSESTRINGDLL(LibString string) {
-  return reversed(tolmer::abi::libstring(string));
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return reversed(tolmer::abi::libstring(string)); });
 }
 
 TOLMER_EXPORT(LibString) REVERSESTRING(const char* string) {
-  return reversed(tolmer::abi::text_view(string));
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return reversed(tolmer::abi::text_view(string)); });
 }
 
 TOLMER_EXPORT(LibString) STRIPNULL(const char* string) {
-  return tolmer::abi::result(tolmer::text::strip_blanks(tolmer::abi::text_view(string)));
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return tolmer::abi::result(tolmer::strip_blanks(tolmer::abi::text_view(string))); });
 }
 
 TOLMER_EXPORT(int32_t) ISNUMERICDLL(const char* string) {
-  return tolmer::text::is_numeric(tolmer::abi::text_view(string)) ? 1 : 0;
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return tolmer::is_unsigned_decimal(tolmer::abi::text_view(string)) ? 1 : 0; });
 }
 
 TOLMER_EXPORT(int32_t) STRINGCONTAINSCHARACTERS(const char* string, const char* characters) {
-  return tolmer::text::first_of(tolmer::abi::text_view(string),
-                                tolmer::abi::text_view(characters));
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
+    return tolmer::first_contained_character(tolmer::abi::text_view(string),
+                                             tolmer::abi::text_view(characters));
+  });
 }
