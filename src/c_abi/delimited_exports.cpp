@@ -41,11 +41,12 @@ CREATEDELIMITEDSTRING(char* delimiter, const char* item1, const char* item2, con
         abi::text(item1), abi::text(item2), abi::text(item3), abi::text(item4), abi::text(item5),
         abi::text(item6), abi::text(item7), abi::text(item8), abi::text(item9), abi::text(item10)};
     const std::string delim = abi::text(delimiter);
-    write_back_default(delim, delimiter);
     std::array<std::string_view, 10> views;
     std::copy(items.begin(), items.end(), views.begin());
-    return abi::result(
-        tolmer::join_nonempty(std::span<const std::string_view>(views), tolmer::effective_delimiter(delim)));
+    const std::string joined = tolmer::join_nonempty(std::span<const std::string_view>(views),
+                                                     tolmer::effective_delimiter(delim));
+    write_back_default(delim, delimiter);
+    return abi::result(joined);
   });
 }
 
@@ -77,9 +78,10 @@ ISSTRINGINDELIMITEDSTRING(const char* list, const char* item, char* delimiter, i
     const std::string given_list = abi::text(list);
     const std::string given_item = abi::text(item);
     const std::string delim = abi::text(delimiter);
+    const int32_t found = tolmer::find_in_list(given_list, given_item, tolmer::effective_delimiter(delim),
+                                               keep_spaces != 0, match_case != 0);
     write_back_default(delim, delimiter);
-    return tolmer::find_in_list(given_list, given_item, tolmer::effective_delimiter(delim),
-                               keep_spaces != 0, match_case != 0);
+    return found;
   });
 }
 
@@ -100,8 +102,10 @@ CREATEDELIMITEDSTRINGFROMLONGARRAY(char* delimiter, const TolmerLongArray* array
   return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
     namespace abi = tolmer::abi;
     const std::string delim = abi::text(delimiter);
+    const std::string joined =
+        tolmer::join_integers(described_elements(array), tolmer::effective_delimiter(delim));
     write_back_default(delim, delimiter);
-    return abi::result(tolmer::join_integers(described_elements(array), tolmer::effective_delimiter(delim)));
+    return abi::result(joined);
   });
 }
 

@@ -53,11 +53,17 @@ EXTRACTFRACTIONINTEXTSTRING(const char* text, int32_t reversed, char* remainder,
     const std::string input = tolmer::abi::text(text);
     const std::optional<tolmer::ExtractedFraction> found =
         tolmer::extract_fraction(input, reversed == -1);
-    if (found) tolmer::abi::write(value, found->value);
     // The buffer keeps its length: the remainder, cut to the length of the text
-    // it held on entry, then spaces up to that length, then the NUL.
+    // it held on entry, then spaces up to that length, then the NUL. It is
+    // made before anything is written (a call that runs out of memory writes
+    // nothing); only when `value` lies inside the buffer does its write
+    // change that length, and the remainder is cut again.
+    const std::size_t room_before = tolmer::abi::text_view(remainder).size();
+    std::string written = found ? found->remainder.substr(0, room_before) : std::string();
+    written.reserve(room_before);
+    if (found) tolmer::abi::write(value, found->value);
     const std::size_t room = tolmer::abi::text_view(remainder).size();
-    std::string written = found ? found->remainder.substr(0, room) : std::string();
+    if (room != room_before) written = found ? found->remainder.substr(0, room) : std::string();
     tolmer::abi::write(remainder_length, static_cast<int32_t>(written.size()));
     written.resize(room, ' ');
     tolmer::abi::write_buffer(remainder, written);

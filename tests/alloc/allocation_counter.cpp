@@ -7,15 +7,31 @@
 
 namespace {
 std::atomic<std::size_t> g_allocations{0};
+thread_local std::size_t t_fail_countdown = 0;  // 0: no failure armed
+thread_local bool t_failed = false;
 
 void* allocate(std::size_t size) {
   g_allocations.fetch_add(1, std::memory_order_relaxed);
+  if (t_fail_countdown != 0 && --t_fail_countdown == 0) {
+    t_failed = true;
+    return nullptr;
+  }
   return std::malloc(size == 0 ? 1 : size);
 }
 }  // namespace
 
 namespace tolmer_test {
 std::size_t allocation_count() { return g_allocations.load(std::memory_order_relaxed); }
+void fail_allocation_at(std::size_t n) {
+  t_fail_countdown = n;
+  t_failed = false;
+}
+bool disarm_allocation_failure() {
+  t_fail_countdown = 0;
+  const bool failed = t_failed;
+  t_failed = false;
+  return failed;
+}
 }  // namespace tolmer_test
 
 void* operator new(std::size_t size) {

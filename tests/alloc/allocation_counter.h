@@ -15,6 +15,14 @@ namespace tolmer_test {
 // The number of allocations made so far.
 std::size_t allocation_count();
 
+// Failure injection: the n-th allocation from now on this thread (1: the
+// next) fails as memory that cannot be had (operator new throws
+// std::bad_alloc, the nothrow form gives null); 0 disarms. Allocations are
+// counted either way.
+void fail_allocation_at(std::size_t n);
+// Disarms; true when the armed failure happened.
+bool disarm_allocation_failure();
+
 // Allocations made between construction and `count()`.
 class AllocationWatch {
  public:
