@@ -71,6 +71,14 @@
  *   The enumeration codes (measurement systems, units, formats) are constants
  *   and hold before initialisation.
  *
+ * When memory cannot be had
+ *   No export throws or terminates the process. An export that cannot get
+ *   the memory its answer needs answers 0 (0.0 for a real, the null handle
+ *   for a LibString; SETSTRINGPARTINSTRINGBYPOSITION and ...2 answer -1, as
+ *   for a list that cannot be rewritten), writes none of its buffers and
+ *   references, and keeps nothing it allocated. An export changing a table
+ *   (an append to the temporary string array, say) leaves it as it was.
+ *
  * Threads
  *   Every export may be called from any thread, several at once. Each call's
  *   result is one that some sequential order of the same calls would give:
