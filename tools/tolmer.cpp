@@ -2,8 +2,8 @@
 //
 // Each subcommand is a host of the library: it initialises it, calls its
 // exports (found by name, as a host finds them) and prints what they answer.
-// `length` also reads the entry through the C++ interface for the bytes that
-// no unit word consumed.
+// `length` reads the entry through the C++ interface: today's reading by
+// default, and with --classic the bytes that no unit word consumed.
 // Exit codes: 0 success, 1 input rejected or not found, 2 usage error,
 // 3 an export the command needs is missing from this build of the library.
 #include <cstring>
