@@ -235,3 +235,60 @@ TEST(ReadingValues, TheLibrarysDisplayTextsReadBack) {
 }
 
 }  // namespace
+
+namespace {
+
+// Entries pieced together at random from the characters that matter (digits,
+// marks, dashes, separators, letters of unit words, multi-byte characters
+// and stray bytes): whatever the entry, the error's bytes lie in the entry,
+// an error has no length, a length read is finite, lenient ranges are in
+// order and do not overlap, and reading again gives the same result.
+TEST(ReadingRandom, InvariantsHoldForAnyEntry) {
+  const std::vector<std::string> pieces = {
+      "0", "1", "2", "5", "12", "250", ".", ",", "/", "-", "+", " ", "\t", "'", "\"", "''", "e", "E", "ft",
+      "in", "mm", "m", "cm", "yd", "km", "Feet", "x", "\xC2\xBD", "\xE2\x80\xB2", "\xE2\x80\xB3",
+      "\xE2\x80\x93", "\xE2\x80\x94", "\xE2\x88\x92", "\xE2\x81\x84", "\xC2\xA0", "\xE2\x80\x89", "\xFF",
+      "\xC3", "\x80", "\xE2\x80", "1e400", "1,000", "3/4"};
+  std::uint64_t state = 0x9E3779B97F4A7C15ull;
+  const auto next = [&state](std::uint64_t n) {
+    state = state * 6364136223846793005ull + 1442695040888963407ull;
+    return static_cast<std::size_t>((state >> 33) % n);
+  };
+  for (int i = 0; i < 40000; ++i) {
+    std::string entry;
+    const std::size_t count = next(8);
+    for (std::size_t k = 0; k < count; ++k) entry += pieces[next(pieces.size())];
+    ParseOptions options;
+    options.lenient = next(2) == 1;
+    options.decimal_comma = next(3) == 0;
+    if (next(3) == 0) options.default_unit = static_cast<Unit>(next(7));
+    const ParseResult r = parse_length(entry, options);
+    SCOPED_TRACE(testing::PrintToString(entry));
+    if (r.ok()) {
+      EXPECT_TRUE(std::isfinite(r.length.inches()));
+      std::size_t end = 0;
+      for (const ByteRange& range : r.unread) {
+        EXPECT_LE(end, range.begin);
+        EXPECT_LT(range.begin, range.end);
+        EXPECT_LE(range.end, entry.size());
+        end = range.end;
+      }
+      if (!options.lenient) {
+        EXPECT_TRUE(r.unread.empty());
+      }
+    } else {
+      EXPECT_EQ(r.length.inches(), 0.0);
+      EXPECT_LE(r.where.begin, r.where.end);
+      EXPECT_LE(r.where.end, entry.size());
+      EXPECT_TRUE(r.unread.empty());
+      EXPECT_FALSE(r.message().empty());
+      if (r.error != ParseError::Empty) {
+        EXPECT_LT(r.where.begin, r.where.end);
+      }
+    }
+    const ParseResult again = parse_length(entry, options);
+    EXPECT_EQ(describe(again), describe(r));
+  }
+}
+
+}  // namespace
