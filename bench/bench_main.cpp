@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
   bench::register_catalog();
   bench::register_cpp();
   bench::register_extended();
+  bench::register_reading();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

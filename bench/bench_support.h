@@ -40,5 +40,6 @@ void register_measure();
 void register_catalog();
 void register_cpp();
 void register_extended();
+void register_reading();
 
 }  // namespace bench

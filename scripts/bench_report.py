@@ -143,6 +143,12 @@ def length_road(rep):
                       "length_road/entry/library/mixed", "length_road/format_only/library/mixed", 5)
 
 
+def reading(rep):
+    rep.ratio_at_most("Today's reading (parse_length) per entry vs the classic road (Library::read_length), "
+                      "entries of tests/data/lengths.tsv",
+                      "reading/parse_length/table", "reading/read_length_classic/table", 1.5)
+
+
 def extended(rep):
     # The integer-coded extended arithmetic against the x87 unit, both in the
     # same run: the road through two builds of the library, and number to text.
@@ -168,6 +174,7 @@ def main():
     allocations(rep)
     length_road(rep)
     cpp_format(rep)
+    reading(rep)
     extended(rep)
     rep.print()
     met = sum(1 for r in rep.rows if r[3])

@@ -2,8 +2,8 @@
 //
 // Each subcommand is a host of the library: it initialises it, calls its
 // exports (found by name, as a host finds them) and prints what they answer.
-// `length` also reads the entry through the C++ interface for the bytes that
-// no unit word consumed.
+// `length` reads the entry through the C++ interface: today's reading by
+// default, and with --classic the bytes that no unit word consumed.
 // Exit codes: 0 success, 1 input rejected or not found, 2 usage error,
 // 3 an export the command needs is missing from this build of the library.
 #include <cstring>
@@ -24,18 +24,25 @@ namespace tolmer::tool {
 namespace {
 
 const Command kCommands[] = {
-    {"length", "read a typed length: separate, convert, validate, format",
-     "tolmer length TEXT [--metric] [--format N] [--decimal | --fraction] [--places N]\n"
-     "                    [--round N] [--min INCHES] [--max N] [--max-total INCHES] [--strict]",
-     "Takes one length entry the way a length field of the host does: separates\n"
-     "numbers from unit words, converts the text to inches, checks it against the\n"
-     "limits and formats it for display. Prints the separated text, the length in\n"
-     "inches and the display text. A rejected entry prints the message the user\n"
-     "would see (in the \"Measurement Error\" box) on standard error and exits 1.\n"
-     "Notes on standard error name every part of the entry that no unit word\n"
-     "consumed and so was not read (\"the 6 after 12' has no unit: not read\"),\n"
-     "and tell when the display is empty (the library shows no text for zero and\n"
-     "negative lengths). With --strict an entry with an unread part is rejected.\n"
+    {"length", "read a typed length (today's rules, or the classic road with --classic)",
+     "tolmer length TEXT [--metric] [--format N] [--decimal | --fraction] [--places N] [--round N]\n"
+     "                    [--unit U] [--decimal-comma] [--lenient]\n"
+     "       tolmer length TEXT --classic [display options] [--min INCHES] [--max N]\n"
+     "                    [--max-total INCHES] [--strict]",
+     "Reads one length entry the way building professionals type it (12'-6 1/2\",\n"
+     "12'6, 5 ft 3, 12\u2032 6\u00bd\u2033, 2,500 mm, 2m 540mm, -3' 6\") and prints the length\n"
+     "in inches and its display text. Every byte is read or the entry is an\n"
+     "error: the message goes to standard error with the entry and carets under\n"
+     "the bytes concerned, and the exit code is 1. A bare number after feet is\n"
+     "inches; elsewhere it needs --unit. (docs/cpp.md, \"Reading lengths\", has the\n"
+     "rules.)\n"
+     "\n"
+     "With --classic the entry takes the road of a length field of the host:\n"
+     "separated, converted (only numbers before a unit word count), checked\n"
+     "against the limits and formatted; it prints the separated text too. A\n"
+     "rejected entry prints the user's message and exits 1; notes name every\n"
+     "part that no unit word consumed (\"the 6 after 12' has no unit: not read\");\n"
+     "with --strict such an entry is rejected.\n"
      "\n"
      "Options:\n"
      "  --metric          metric display settings (default: English)\n"
@@ -49,6 +56,10 @@ const Command kCommands[] = {
      "  --round N         show the length rounded to the nearest 1/N inch, as a\n"
      "                    tape measure reads (--round 16: 6.2 shows as 6 3/16);\n"
      "                    --places then defaults to N\n"
+     "  --unit U          the unit of a bare number: yd, ft, in, m, dm, cm or mm\n"
+     "  --decimal-comma   the comma is the decimal mark; a period or space groups\n"
+     "  --lenient         skip what is not understood, noting its bytes\n"
+     "  --classic         the classic road; then also:\n"
      "  --min INCHES      the smallest length allowed (default 0)\n"
      "  --max N           the largest number allowed in any one unit, as typed\n"
      "                    (default 0: no limit)\n"
@@ -56,25 +67,38 @@ const Command kCommands[] = {
      "  --strict          reject (exit 1) an entry with a part that no unit word\n"
      "                    consumed, instead of noting it\n"
      "\n"
-     "The numbers in the messages have --places decimal places in decimal mode\n"
-     "and two in fraction mode.\n"
+     "The numbers in the classic messages have --places decimal places in\n"
+     "decimal mode and two in fraction mode.\n"
      "\n"
      "Examples:\n"
      "  $ tolmer length \"12'6 1/2\\\"\"\n"
+     "  inches     150.5\n"
+     "  display    12' 6 1/2\"\n"
+     "\n"
+     "  $ tolmer length \"12'6\"\n"
+     "  inches     150\n"
+     "  display    12' 6\"\n"
+     "\n"
+     "  $ tolmer length \"3.5m\" --metric --format 4\n"
+     "  inches     137.7952755905512\n"
+     "  display    3500 mm\n"
+     "\n"
+     "  $ tolmer length \"12 6\"\n"
+     "  tolmer length: this number has no unit: type one after it (' \" ft in yd m cm mm)\n"
+     "    12 6\n"
+     "    ^^\n"
+     "  (exit code 1)\n"
+     "\n"
+     "  $ tolmer length \"12'6 1/2\\\"\" --classic\n"
      "  separated  12 ' 6 1/2 \"\n"
      "  inches     150.5\n"
      "  display    12' 6 1/2\"\n"
      "\n"
-     "  $ tolmer length \"3.5m\" --metric --format 4\n"
-     "  separated  3.5 m\n"
-     "  inches     137.79527\n"
-     "  display    3500 mm\n"
-     "\n"
-     "  $ tolmer length \"150 ft\" --max 100\n"
+     "  $ tolmer length \"150 ft\" --classic --max 100\n"
      "  The value you have entered for feet is invalid. The value cannot exceed 100.\n"
      "  (exit code 1)\n"
      "\n"
-     "  $ tolmer length \"12'6\" --strict\n"
+     "  $ tolmer length \"12'6\" --classic --strict\n"
      "  tolmer length: the 6 after 12' has no unit: not read\n"
      "  (exit code 1)\n",
      run_length},

@@ -384,7 +384,7 @@ const std::vector<FamilyRun>& family_runs() {
       {"units", units},           {"fractions", fractions}, {"parsing", parsing},
       {"validation", validation}, {"formatting", formatting}, {"scales", scales},
       {"angles", angles},         {"rectangles", rectangles}, {"numbers", numbers_in_text},
-      {"paper", paper},
+      {"paper", paper},           {"today_reading", today_reading},
   };
   return runs;
 }
