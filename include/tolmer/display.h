@@ -31,6 +31,7 @@
 #include <variant>
 
 #include "tolmer/length.h"
+#include "tolmer/reading.h"
 #include "tolmer/types.h"
 
 namespace tolmer {
@@ -112,5 +113,48 @@ void format_length_to(std::string& out, Length length, const LengthDisplay& disp
 // decimal (the fewest significant digits that read back as the same float):
 // 0.1f gives 0.1 inch. Infinities and NaN stay as they are.
 [[nodiscard]] Length length_from_float(float inches) noexcept;
+
+// The reading options that go with a display: a bare number is read in the
+// unit of the formats that show none (inches for InchesBare, millimetres for
+// MillimetersBare); every other format needs a unit word.
+[[nodiscard]] ParseOptions reading_options(const LengthDisplay& display) noexcept;
+
+// ---------------------------------------------------------------- checking
+
+// The limits of a length entry; nullopt is no limit.
+struct LengthLimits {
+  std::optional<Length> minimum;
+  std::optional<Length> maximum;
+};
+
+// What became of an entry.
+enum class LengthVerdict : int32_t {
+  Accepted = 0,
+  Empty,       // nothing but spaces: no length was entered
+  Unreadable,  // the entry does not read as a length (see `error`)
+  TooSmall,    // below the minimum
+  TooLarge,    // above the maximum
+};
+
+struct LengthCheck {
+  LengthVerdict verdict = LengthVerdict::Empty;
+  Length length;                        // the length read (zero when none was read)
+  ParseError error = ParseError::None;  // with Unreadable: why
+  std::string message;                  // for people; empty when accepted
+  std::optional<ByteRange> select;      // the bytes of the entry to select, if any
+  std::string echo;                     // accepted: the length in the display
+  constexpr bool accepted() const noexcept { return verdict == LengthVerdict::Accepted; }
+};
+
+// Reads a typed entry (with reading_options(display) unless `options` is
+// given) and checks it against the limits. A length within one part in 10^12
+// of a limit counts as on it (unit conversions differ in the last bits: 2 m
+// 500 mm is on a limit of 2500 mm). Messages show the limits in the display:
+// "The length cannot be more than 8' 4\"." The echo is the accepted length in
+// the display.
+[[nodiscard]] LengthCheck validate_length(std::string_view entry, const LengthLimits& limits,
+                                          const LengthDisplay& display = {});
+[[nodiscard]] LengthCheck validate_length(std::string_view entry, const LengthLimits& limits,
+                                          const LengthDisplay& display, const ParseOptions& options);
 
 }  // namespace tolmer
