@@ -8,5 +8,6 @@
 #include "tolmer/length.h"
 #include "tolmer/library.h"
 #include "tolmer/measure.h"
+#include "tolmer/reading.h"
 #include "tolmer/text.h"
 #include "tolmer/types.h"
