@@ -387,7 +387,8 @@ const std::vector<FamilyRun>& family_runs() {
       {"units", units},           {"fractions", fractions}, {"parsing", parsing},
       {"validation", validation}, {"formatting", formatting}, {"scales", scales},
       {"angles", angles},         {"rectangles", rectangles}, {"numbers", numbers_in_text},
-      {"paper", paper},           {"display", display_lengths},
+      {"paper", paper},           {"today_reading", today_reading},
+      {"display", display_lengths},
   };
   return runs;
 }
