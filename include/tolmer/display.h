@@ -81,8 +81,10 @@ struct LengthDisplay {
   // as decimals. Decimal feet and the metric formats always use decimals.
   FractionMode inch_fraction = FractionMode::Fraction;
   // The largest denominator of an inch fraction, 1 to max_denominator
-  // (outside that range: the nearest end). Fractions are reduced: with 16,
-  // 6.5 inches shows as 6 1/2.
+  // (outside that range: the nearest end): fractions are multiples of
+  // 1/denominator inch, reduced. With 16, 6.5 inches shows as 6 1/2 and 6.2
+  // inches as 6 3/16 (a tape measure's grid, not the nearest fraction with a
+  // denominator up to 16).
   int32_t denominator = 16;
   // The most decimal places of a decimal number, 0 to max_decimals (outside
   // that range: the nearest end). Trailing zeros are not shown.
