@@ -9,6 +9,7 @@
 
 #include "cli.h"
 #include "commands.h"
+#include "display_commands.h"
 #include "library.h"
 #include "tolmer/library.h"
 #include "tolmer/reading.h"
@@ -271,9 +272,11 @@ int run_length_today(const Options& options, std::ostream& out, std::ostream& er
   for (const char* classic : {"--strict", "--min", "--max", "--max-total"})
     if (options.has(classic) || options.value(classic))
       throw UsageError(std::string(classic) + " belongs to the validator of the classic reading: add --classic");
-  const Display display = display_settings(options, false);
+  const TodayDisplay today = today_display(options, false);
   tolmer::ParseOptions reading;
   reading.default_unit = unit_option(options);
+  // A display without a unit (formats 13 and metric 5) reads a bare number in its unit.
+  if (!reading.default_unit) reading.default_unit = tolmer::reading_options(today.display).default_unit;
   reading.decimal_comma = options.has("--decimal-comma");
   reading.lenient = options.has("--lenient");
   const std::string& entry = options.positional[0];
@@ -284,11 +287,10 @@ int run_length_today(const Options& options, std::ostream& out, std::ostream& er
   }
   initialize_library();
   const double inches = result.length.inches();
-  const std::string display_text = formatted(display, display.format, inches);
+  const std::string display_text = today.text(inches);
   out << "inches     " << format_number(inches) << '\n' << "display    " << display_text << '\n';
   for (const tolmer::ByteRange& range : result.unread)
     err << "tolmer length: note: not read\n" << pointer(entry, range);
-  if (display_text.empty()) err << "tolmer length: " << empty_display_note(display, inches) << '\n';
   return kSuccess;
 }
 
@@ -297,14 +299,15 @@ int run_length_today(const Options& options, std::ostream& out, std::ostream& er
 int run_length(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   const Options options =
       parse_options(arguments, {"--metric", "--decimal", "--fraction", "--strict", "--classic", "--lenient", "--decimal-comma"},
-                    {"--format", "--places", "--round", "--min", "--max", "--max-total", "--unit"});
+                    {"--format", "--places", "--round", "--min", "--max", "--max-total", "--unit", "--denominator",
+                     "--decimals"});
   const bool strict = options.has("--strict");
   if (options.positional.empty()) throw UsageError("the length entry is missing");
   if (options.positional.size() > 1)
     throw UsageError("one length entry expected, got " + std::to_string(options.positional.size()) +
                      " (quote an entry that holds spaces)");
   if (!options.has("--classic")) return run_length_today(options, out, err);
-  for (const char* today : {"--lenient", "--decimal-comma", "--unit"})
+  for (const char* today : {"--lenient", "--decimal-comma", "--unit", "--denominator", "--decimals"})
     if (options.has(today) || options.value(today))
       throw UsageError(std::string(today) + " belongs to today's reading: leave out --classic");
   const Display display = display_settings(options, false);
@@ -365,10 +368,13 @@ int run_length(const std::vector<std::string>& arguments, std::ostream& out, std
 }
 
 int run_format(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  const Options options =
-      parse_options(arguments, {"--metric", "--decimal", "--fraction"}, {"--format", "--places", "--round"});
+  const Options options = parse_options(arguments, {"--metric", "--decimal", "--fraction", "--classic"},
+                                        {"--format", "--places", "--round", "--denominator", "--decimals"});
   if (options.positional.empty()) throw UsageError("the length in inches is missing");
   if (options.positional.size() > 1) throw UsageError("one length expected, got " + std::to_string(options.positional.size()));
+  if (!options.has("--classic")) return run_format_today(options, out, err);
+  for (const char* today : {"--denominator", "--decimals"})
+    if (options.value(today)) throw UsageError(std::string(today) + " belongs to today's display: leave out --classic");
   const Display display = display_settings(options, true);
   const double inches = parse_finite(options.positional[0], "the length in inches");
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "tolmer/catalog.h"
+#include "tolmer/display.h"
 #include "tolmer/geometry.h"
 #include "tolmer/host.h"
 #include "tolmer/length.h"

@@ -36,28 +36,28 @@ INSTANTIATE_TEST_SUITE_P(
     Round, FirstHour,
     testing::Values(
         // The largest denominator of 16 picks fifths for 6.2; the grid of 16 does not.
-        exact("PlacesIsALargestDenominator", {"format", "6.2"}, 0, "6 1/5\"\n"),
-        exact("SixteenthsOfATapeMeasure", {"format", "6.2", "--round", "16"}, 0, "6 3/16\"\n"),
-        exact("Quarters", {"format", "6.2", "--round", "4"}, 0, "6 1/4\"\n"),
-        exact("WholeInches", {"format", "150.5", "--round", "1", "--format", "9"}, 0, "151 Inches\n"),
-        exact("DecimalsOfTheGrid", {"format", "6.2", "--round", "16", "--decimal"}, 0, "6.188\"\n"),
+        exact("PlacesIsALargestDenominator", {"format", "--classic", "6.2"}, 0, "6 1/5\"\n"),
+        exact("SixteenthsOfATapeMeasure", {"format", "--classic", "6.2", "--round", "16"}, 0, "6 3/16\"\n"),
+        exact("Quarters", {"format", "--classic", "6.2", "--round", "4"}, 0, "6 1/4\"\n"),
+        exact("WholeInches", {"format", "--classic", "150.5", "--round", "1", "--format", "9"}, 0, "151 Inches\n"),
+        exact("DecimalsOfTheGrid", {"format", "--classic", "6.2", "--round", "16", "--decimal"}, 0, "6.188\"\n"),
         exact("EntryOnTheGrid", {"length", "--classic", "6.2 in", "--round", "8"}, 0,
               "separated  6.2 in\ninches     6.2\ndisplay    6 1/4\"\n"),
-        usage("GridOfZero", {"format", "6.2", "--round", "0"}, "--round N rounds to the nearest 1/N inch"),
-        usage("GridInMetric", {"format", "6.2", "--metric", "--round", "16"}, "English lengths only")),
+        usage("GridOfZero", {"format", "--classic", "6.2", "--round", "0"}, "--round N rounds to the nearest 1/N inch"),
+        usage("GridInMetric", {"format", "--classic", "6.2", "--metric", "--round", "16"}, "English lengths only")),
     case_name);
 
 // An empty display gets a note on standard error.
 INSTANTIATE_TEST_SUITE_P(
     EmptyDisplay, FirstHour,
     testing::Values(
-        exact("Negative", {"format", "-12"}, 0, "\n",
+        exact("Negative", {"format", "--classic", "-12"}, 0, "\n",
               "tolmer format: note: the display is empty: a negative length has no display text in this format\n"),
-        exact("NegativeMillimetresShow", {"format", "-12", "--metric", "--format", "4"}, 0, "-304.8 mm\n"),
-        exact("BelowTheSmallestStep", {"format", "0.01"}, 0, "\n",
+        exact("NegativeMillimetresShow", {"format", "--classic", "-12", "--metric", "--format", "4"}, 0, "-304.8 mm\n"),
+        exact("BelowTheSmallestStep", {"format", "--classic", "0.01"}, 0, "\n",
               "tolmer format: note: the display is empty: 0.01 inches is below the smallest step of this display "
               "(--places 16)\n"),
-        has("EveryFormatNamed", {"format", "0", "--format", "all"}, 0, "format  text\n     0  \n",
+        has("EveryFormatNamed", {"format", "--classic", "0", "--format", "all"}, 0, "format  text\n     0  \n",
             "a length of 0 has no display text (formats 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13)\n"),
         exact("ZeroFeetHasAUnit", {"length", "--classic", "0'"}, 0, "separated  0 '\ninches     0\ndisplay    \n",
               "tolmer length: note: the display is empty: a length of 0 has no display text\n"),
