@@ -139,8 +139,15 @@ EMSCRIPTEN_KEEPALIVE const ParseRecord* tw_parse(uint32_t size, int32_t flags,
   parse_record.message = text_of(result.message());
   set_unread(result.unread);
 #else
-  (void)default_unit;
-  const tolmer::LengthReading reading = library().read_length(text);
+  tolmer::LengthReading reading = library().read_length(text);
+  if (reading.ok() && !reading.unread.empty() && valid_unit(default_unit)) {
+    // A bare number: read again with the default unit's word after it.
+    constexpr std::string_view words[] = {"YD", "FT", "IN", "M", "DM", "CM", "MM"};
+    const std::string_view word = words[default_unit];
+    tolmer::LengthReading with_unit =
+        library().read_length(std::string(text).append(" ").append(word));
+    if (with_unit.ok() && with_unit.unread.empty()) reading = std::move(with_unit);
+  }
   Fallback error = Fallback::None;
   tolmer::ByteRange where{};
   if (text.find_first_not_of(" \t") == std::string_view::npos) {

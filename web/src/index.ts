@@ -287,12 +287,12 @@ export function paper(index: number): Paper | undefined {
     margins: { top: f32(r + 8), bottom: f32(r + 12), left: f32(r + 16), right: f32(r + 20) },
   };
 }
-/** Every paper record. */
+/** Every paper record that has a name (the table keeps free records too). */
 export function paperSizes(): Paper[] {
   const list: Paper[] = [];
   for (let i = 0, last = wasm._tw_paper_upper_bound(); i <= last; ++i) {
     const p = paper(i);
-    if (p) list.push(p);
+    if (p && p.name !== '') list.push(p);
   }
   return list;
 }
