@@ -26,7 +26,17 @@ function memory(): DataView {
 }
 const u32 = (at: number): number => memory().getUint32(at, true);
 const i32 = (at: number): number => memory().getInt32(at, true);
-const f32 = (at: number): number => memory().getFloat32(at, true);
+const f32 = (at: number): number => shortest(memory().getFloat32(at, true));
+// A single-precision result as the shortest decimal that reads back as the
+// same single: 46.81, not 46.810001373291016.
+function shortest(x: number): number {
+  if (!Number.isFinite(x)) return x;
+  for (let digits = 1; digits < 9; ++digits) {
+    const y = Number(x.toPrecision(digits));
+    if (Math.fround(y) === x) return y;
+  }
+  return x;
+}
 const f64 = (at: number): number => memory().getFloat64(at, true);
 // A {pointer, length} pair of UTF-8 bytes at `at`, as a string.
 function readText(at: number): string {
@@ -248,12 +258,13 @@ const systemCode = (system: System): number => {
   throw new TypeError(`unknown system ${String(system)}`);
 };
 export interface Scale { numerator: number; denominator: number }
-/** The drawing scales of a system (English: inches to feet, e.g. 1/4 : 1; metric 1 : 50). */
+/** The 13 entries of a system's drawing-scale table, numerator : denominator (an unused entry is 0 : 0). */
 export function scales(system: System): Scale[] {
   const s = systemCode(system);
   const list: Scale[] = [];
   for (let i = 0; i <= 12; ++i) {
-    list.push({ numerator: wasm._tw_scale_ratio(s, 0, i), denominator: wasm._tw_scale_ratio(s, 1, i) });
+    list.push({ numerator: shortest(wasm._tw_scale_ratio(s, 0, i)),
+      denominator: shortest(wasm._tw_scale_ratio(s, 1, i)) });
   }
   return list;
 }
@@ -264,8 +275,12 @@ export function scaleIndex(system: System, numerator: number, denominator: numbe
 }
 /** Inches of drawing per foot of the building at numerator : denominator. */
 export const inchesPerFoot = (numerator: number, denominator: number): number =>
-  wasm._tw_inches_per_foot(numerator, denominator);
-/** The denominator of the table's scale nearest `scale`. */
+  shortest(wasm._tw_inches_per_foot(numerator, denominator));
+/**
+ * The denominator D of the first standard scale 1 : D (largest first) whose
+ * ratio is at most `ratio` (0.0105 gives 100); minus the smallest scale's D
+ * when none is.
+ */
 export const nearestScale = (system: System, scale: number): number =>
   wasm._tw_nearest_scale(systemCode(system), scale);
 
