@@ -48,7 +48,7 @@ fi
 step "C++ interface (emcmake)"
 mkdir -p "$out"
 emcmake cmake -S . -B "$out/lib" -DCMAKE_BUILD_TYPE=Release -DTOLMER_BUILD_TESTS=OFF \
-  -DTOLMER_BUILD_BENCH=OFF >"$out/lib.log" 2>&1 || { tail -n 30 "$out/lib.log"; exit 1; }
+  -DTOLMER_BUILD_BENCH=OFF -DTOLMER_WASM_NATIVE_EXCEPTIONS=ON >"$out/lib.log" 2>&1 || { tail -n 30 "$out/lib.log"; exit 1; }
 cmake --build "$out/lib" --target tolmercpp -j"$jobs" >>"$out/lib.log" 2>&1 ||
   { tail -n 30 "$out/lib.log"; exit 1; }
 
@@ -57,9 +57,9 @@ package="$out/package"
 rm -rf "$package"
 mkdir -p "$package/dist"
 # The floating-point flags are the library's (cmake/floating-point.cmake);
-# exceptions as the library's objects were compiled (cmake/wasm.cmake).
+# WebAssembly's exceptions, as the library's objects were compiled.
 em++ -std=c++20 -O2 -ffp-contract=off -fno-fast-math -Wall -Wextra \
-  -fexceptions -sDISABLE_EXCEPTION_CATCHING=0 -Iinclude -Isrc \
+  -fwasm-exceptions -Iinclude -Isrc \
   web/src/bindings.cpp "$out/lib/libtolmercpp.a" -o "$package/dist/tolmer_wasm.js" \
   -sMODULARIZE -sEXPORT_ES6 -sSINGLE_FILE -sENVIRONMENT=web,worker \
   -sEXPORT_NAME=createTolmerModule -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0 \
