@@ -2,10 +2,12 @@
 #pragma once
 
 #include "tolmer/catalog.h"
+#include "tolmer/display.h"
 #include "tolmer/geometry.h"
 #include "tolmer/host.h"
 #include "tolmer/length.h"
 #include "tolmer/library.h"
 #include "tolmer/measure.h"
+#include "tolmer/reading.h"
 #include "tolmer/text.h"
 #include "tolmer/types.h"
