@@ -18,11 +18,12 @@ if (reading.error !== null) {
 }
 const unit: Unit = 'mm';
 const mm: number = convertLength(1, 'in', unit);
-const checked = validateLength('7 ft', { maximumTotal: 96, format: 'inches-mark' });
+const checked = validateLength('7 ft', { maximum: 96, format: 'inches-mark', reading: { decimalComma: true } });
+const verdict: 'accepted' | 'empty' | 'unreadable' | 'too-small' | 'too-large' = checked.verdict;
 const shown: string = checked.accepted ? checked.echo : checked.message;
 const letterWidth: number | undefined = findPaper('Generic Letter')?.width;
 const firstScale: number = scales('english')[0].denominator;
-console.log(mm, shown, letterWidth, firstScale);
+console.log(mm, verdict, shown, letterWidth, firstScale);
 
 // @ts-expect-error: not a display format
 formatLength(1, { format: 'cubits' });

@@ -4,10 +4,6 @@
 // records whose address each function returns, read by the wrapper at fixed
 // offsets (every field 4 or 8 bytes, wasm32 pointers as uint32). A record
 // stays valid until the next call of the same kind. Nothing here throws.
-//
-// The reading uses tolmer::parse_length where the build has it
-// (tolmer/reading.h); without it, the context's read_length stands in, with
-// its findings mapped to the same errors.
 #include <emscripten/emscripten.h>
 
 #include <cmath>
@@ -22,14 +18,8 @@
 #include "tolmer/measure.h"
 #include "tolmer/types.h"
 
-#if __has_include("tolmer/reading.h")
-#include "tolmer/reading.h"
-#define TW_HAS_PARSE_LENGTH 1
-#endif
-#if __has_include("tolmer/display.h")
 #include "tolmer/display.h"
-#define TW_HAS_FORMAT_LENGTH 1
-#endif
+#include "tolmer/reading.h"
 
 namespace {
 
@@ -78,25 +68,39 @@ ParseRecord parse_record;
 std::vector<uint32_t> unread_pairs;
 
 // The error names, in the order of their codes.
-#ifdef TW_HAS_PARSE_LENGTH
 constexpr std::string_view error_names[] = {
     "",           "Empty",          "InvalidUtf8",   "UnknownText",      "MissingNumber",
     "MissingUnit", "AmbiguousAfterMeters", "MalformedNumber", "ZeroDenominator", "OutOfRange",
     "BadGrouping", "MisplacedDash", "MisplacedSign", "RepeatedUnit",     "UnitOrder",
     "MixedSystems"};
-#else
-enum class Fallback : int32_t { None = 0, Empty = 1, UnknownText = 3, OutOfRange = 9 };
-constexpr std::string_view error_names[] = {"", "Empty", "InvalidUtf8", "UnknownText",
-                                            "MissingNumber", "MissingUnit", "AmbiguousAfterMeters",
-                                            "MalformedNumber", "ZeroDenominator", "OutOfRange"};
-constexpr std::string_view fallback_messages[] = {
-    "", "Type a length.", "", "This part of the entry is not a length.", "", "", "", "", "",
-    "This number is too large."};
-#endif
+static_assert(std::size(error_names) == static_cast<std::size_t>(tolmer::ParseError::MixedSystems) + 1);
 constexpr int32_t error_name_count = static_cast<int32_t>(std::size(error_names));
 
 std::string_view error_name(int32_t code) {
   return code >= 0 && code < error_name_count ? error_names[code] : std::string_view("Unknown");
+}
+
+tolmer::ParseOptions parse_options(int32_t flags, int32_t default_unit) {
+  tolmer::ParseOptions options;
+  if (valid_unit(default_unit)) options.default_unit = static_cast<tolmer::Unit>(default_unit);
+  options.decimal_comma = (flags & 1) != 0;
+  options.lenient = (flags & 2) != 0;
+  return options;
+}
+
+tolmer::LengthDisplay display_of(int32_t system, int32_t format, int32_t fraction,
+                                 int32_t denominator, int32_t decimals) {
+  tolmer::LengthDisplay display;
+  if (system == 1) {
+    display.format = static_cast<tolmer::MetricFormat>(format);
+  } else {
+    display.format = static_cast<tolmer::EnglishFormat>(format);
+  }
+  display.inch_fraction =
+      fraction == 1 ? tolmer::FractionMode::Decimal : tolmer::FractionMode::Fraction;
+  display.denominator = denominator;
+  display.decimals = decimals;
+  return display;
 }
 
 void set_unread(const std::vector<tolmer::ByteRange>& ranges) {
@@ -125,50 +129,13 @@ EMSCRIPTEN_KEEPALIVE const ParseRecord* tw_parse(uint32_t size, int32_t flags,
                                                  int32_t default_unit) {
   const std::string_view text(input_buffer.data(), size);
   parse_record = ParseRecord{};
-  const bool lenient = (flags & 2) != 0;
-#ifdef TW_HAS_PARSE_LENGTH
-  tolmer::ParseOptions options;
-  if (valid_unit(default_unit)) options.default_unit = static_cast<tolmer::Unit>(default_unit);
-  options.decimal_comma = (flags & 1) != 0;
-  options.lenient = lenient;
-  const tolmer::ParseResult result = tolmer::parse_length(text, options);
+  const tolmer::ParseResult result = tolmer::parse_length(text, parse_options(flags, default_unit));
   parse_record.inches = result.length.inches();
   parse_record.error = static_cast<int32_t>(result.error);
   parse_record.begin = static_cast<uint32_t>(result.where.begin);
   parse_record.end = static_cast<uint32_t>(result.where.end);
   parse_record.message = text_of(result.message());
   set_unread(result.unread);
-#else
-  tolmer::LengthReading reading = library().read_length(text);
-  if (reading.ok() && !reading.unread.empty() && valid_unit(default_unit)) {
-    // A bare number: read again with the default unit's word after it.
-    constexpr std::string_view words[] = {"YD", "FT", "IN", "M", "DM", "CM", "MM"};
-    const std::string_view word = words[default_unit];
-    tolmer::LengthReading with_unit =
-        library().read_length(std::string(text).append(" ").append(word));
-    if (with_unit.ok() && with_unit.unread.empty()) reading = std::move(with_unit);
-  }
-  Fallback error = Fallback::None;
-  tolmer::ByteRange where{};
-  if (text.find_first_not_of(" \t") == std::string_view::npos) {
-    error = Fallback::Empty;
-    where = {0, text.size()};
-  } else if (!reading.ok()) {
-    error = Fallback::OutOfRange;
-    where = reading.number;
-  } else if (!lenient && !reading.unread.empty()) {
-    error = Fallback::UnknownText;
-    where = reading.unread.front();
-  }
-  parse_record.error = static_cast<int32_t>(error);
-  if (error == Fallback::None) {
-    parse_record.inches = reading.inches;
-    if (lenient) set_unread(reading.unread);
-  }
-  parse_record.begin = static_cast<uint32_t>(where.begin);
-  parse_record.end = static_cast<uint32_t>(where.end);
-  parse_record.message = text_of(fallback_messages[static_cast<int32_t>(error)]);
-#endif
   parse_record.name = text_of(error_name(parse_record.error));
   return &parse_record;
 }
@@ -178,67 +145,53 @@ EMSCRIPTEN_KEEPALIVE const ParseRecord* tw_parse(uint32_t size, int32_t flags,
 EMSCRIPTEN_KEEPALIVE const Text* tw_format(double inches, int32_t system, int32_t format,
                                            int32_t fraction, int32_t denominator,
                                            int32_t decimals) {
-#ifdef TW_HAS_FORMAT_LENGTH
-  tolmer::LengthDisplay display;
-  if (system == 1) {
-    display.format = static_cast<tolmer::MetricFormat>(format);
-  } else {
-    display.format = static_cast<tolmer::EnglishFormat>(format);
-  }
-  display.inch_fraction = fraction == 1 ? tolmer::FractionMode::Decimal : tolmer::FractionMode::Fraction;
-  display.denominator = denominator;
-  display.decimals = decimals;
-  return give_text(tolmer::format_length(tolmer::Length::from_inches(inches), display));
-#else
-  tolmer::DisplayFormat display;
-  display.system = system == 1 ? tolmer::System::Metric : tolmer::System::English;
-  display.format = static_cast<tolmer::Format>(format);
-  display.mode = fraction == 1 ? tolmer::FractionMode::Decimal : tolmer::FractionMode::Fraction;
-  display.places = fraction == 1 || system == 1 ? decimals : denominator;
-  return give_text(library().format(inches, display));
-#endif
+  return give_text(tolmer::format_length(
+      tolmer::Length::from_inches(inches), display_of(system, format, fraction, denominator, decimals)));
 }
 
 struct ValidationRecord {
   double inches = 0;
-  int32_t accepted = 0;
+  int32_t verdict = 0;     // tolmer::LengthVerdict
+  int32_t error = 0;       // tolmer::ParseError
   int32_t has_select = 0;
-  uint32_t begin = 0;
+  uint32_t begin = 0;      // the bytes to select
   uint32_t end = 0;
   Text message;
   Text echo;
+  Text name;               // the error's name
 };
 ValidationRecord validation_record;
-std::string validation_message;
-std::string validation_echo;
+tolmer::LengthCheck validation;
 
-// Checks the `size` bytes of tw_input against the limits (inches) and
-// writes the accepted length back in the display.
+// Checks the `size` bytes of tw_input against the limits (inches; NaN for
+// none) and writes the accepted length back in the display. flags as
+// tw_parse's, and 4: read with them and default_unit (else with the
+// display's reading options).
 EMSCRIPTEN_KEEPALIVE const ValidationRecord* tw_validate(uint32_t size, double minimum,
-                                                         double maximum, double maximum_total,
-                                                         int32_t system, int32_t format,
-                                                         int32_t fraction, int32_t places) {
+                                                         double maximum, int32_t system,
+                                                         int32_t format, int32_t fraction,
+                                                         int32_t denominator, int32_t decimals,
+                                                         int32_t flags, int32_t default_unit) {
   const std::string_view text(input_buffer.data(), size);
-  tolmer::DisplayFormat display;
-  display.system = system == 1 ? tolmer::System::Metric : tolmer::System::English;
-  display.format = static_cast<tolmer::Format>(format);
-  display.mode = fraction == 1 ? tolmer::FractionMode::Decimal : tolmer::FractionMode::Fraction;
-  display.places = places;
-  const tolmer::EntryLimits limits{static_cast<float>(minimum), static_cast<float>(maximum),
-                                   static_cast<float>(maximum_total)};
-  tolmer::Validation v = library().validate(text, limits, display);
-  validation_message = std::move(v.message);
-  validation_echo = std::move(v.echo);
+  tolmer::LengthLimits limits;
+  if (!std::isnan(minimum)) limits.minimum = tolmer::Length::from_inches(minimum);
+  if (!std::isnan(maximum)) limits.maximum = tolmer::Length::from_inches(maximum);
+  const auto display = display_of(system, format, fraction, denominator, decimals);
+  validation = (flags & 4) != 0
+                   ? tolmer::validate_length(text, limits, display, parse_options(flags, default_unit))
+                   : tolmer::validate_length(text, limits, display);
   validation_record = ValidationRecord{};
-  validation_record.inches = v.result;
-  validation_record.accepted = v.accepted ? 1 : 0;
-  if (v.select) {
+  validation_record.inches = validation.length.inches();
+  validation_record.verdict = static_cast<int32_t>(validation.verdict);
+  validation_record.error = static_cast<int32_t>(validation.error);
+  if (validation.select) {
     validation_record.has_select = 1;
-    validation_record.begin = static_cast<uint32_t>(v.select->begin);
-    validation_record.end = static_cast<uint32_t>(v.select->end);
+    validation_record.begin = static_cast<uint32_t>(validation.select->begin);
+    validation_record.end = static_cast<uint32_t>(validation.select->end);
   }
-  validation_record.message = text_of(validation_message);
-  validation_record.echo = text_of(validation_echo);
+  validation_record.message = text_of(validation.message);
+  validation_record.echo = text_of(validation.echo);
+  validation_record.name = text_of(error_name(validation_record.error));
   return &validation_record;
 }
 

@@ -209,44 +209,61 @@ export function formatLength(inches: number, options: FormatOptions = {}): strin
   return readText(r);
 }
 
-export interface ValidateOptions {
-  /** Inches; an entry below it is refused. */
+export interface ValidateOptions extends FormatOptions {
+  /** The smallest length accepted, in inches (default: no limit). */
   minimum?: number;
-  /** Inches; a number above it for its unit is refused (0: no limit). */
+  /** The largest length accepted, in inches (default: no limit). */
   maximum?: number;
-  /** Inches; a total above it is refused. */
-  maximumTotal?: number;
-  format?: LengthFormat;
-  fraction?: FractionMode;
-  /** In fraction mode the largest denominator, else the decimal places (default 16). */
-  places?: number;
+  /**
+   * How to read the entry; by default a bare number is read in the unit of
+   * a format that shows none (inches-bare, millimeters-bare) and is an error
+   * otherwise.
+   */
+  reading?: ParseOptions;
 }
+/** What became of an entry. */
+export type Verdict = 'accepted' | 'empty' | 'unreadable' | 'too-small' | 'too-large';
+const verdicts: readonly Verdict[] = ['accepted', 'empty', 'unreadable', 'too-small', 'too-large'];
 export interface Validation {
   accepted: boolean;
-  /** The length in inches; NaN when refused. */
+  verdict: Verdict;
+  /** The length in inches; NaN when none was read. */
   inches: number;
-  /** The message for people ('' when accepted). */
+  /** With 'unreadable': why. */
+  error: ParseErrorName | null;
+  /** The message for people ('' when accepted); it shows the limits in the display. */
   message: string;
   /** The part of the entry to select: [start, end) in UTF-16 code units. */
   at: [number, number] | null;
   /** The accepted length as it should be shown in the field. */
   echo: string;
 }
+function limit(name: string, value: number | undefined): number {
+  if (value === undefined) return NaN;
+  if (typeof value !== 'number' || Number.isNaN(value)) throw new TypeError(`${name} must be a number`);
+  return value;
+}
 /** Reads an entry and checks it against limits, with a message and the text to show back. */
 export function validateLength(text: string, options: ValidateOptions = {}): Validation {
   const size = put(text);
   const [system, code] = formatCode(options.format ?? 'feet-inches-marks');
-  const r = wasm._tw_validate(size, options.minimum ?? 0, options.maximum ?? 0,
-    options.maximumTotal ?? 0, system, code, fractionCode(options.fraction ?? 'fraction'),
-    int32('places', options.places ?? 16));
-  const accepted = i32(r + 8) !== 0;
+  const reading = options.reading;
+  const flags = reading ? 4 | (reading.decimalComma ? 1 : 0) | (reading.lenient ? 2 : 0) : 0;
+  const unit = reading?.defaultUnit === undefined ? -1 : unitCode(reading.defaultUnit);
+  const r = wasm._tw_validate(size, limit('minimum', options.minimum), limit('maximum', options.maximum),
+    system, code, fractionCode(options.fraction ?? 'fraction'),
+    int32('denominator', options.denominator ?? 16), int32('decimals', options.decimals ?? 3), flags, unit);
+  const verdict = verdicts[i32(r + 8)];
+  const read = verdict === 'accepted' || verdict === 'too-small' || verdict === 'too-large';
   const ascii = size === text.length;
   return {
-    accepted,
-    inches: accepted ? f64(r) : NaN,
-    message: readText(r + 24),
-    at: i32(r + 12) !== 0 ? span(text, ascii, u32(r + 16), u32(r + 20)) : null,
-    echo: readText(r + 32),
+    accepted: verdict === 'accepted',
+    verdict,
+    inches: read ? f64(r) : NaN,
+    error: i32(r + 12) === 0 ? null : readText(r + 44) as ParseErrorName,
+    message: readText(r + 28),
+    at: i32(r + 16) !== 0 ? span(text, ascii, u32(r + 20), u32(r + 24)) : null,
+    echo: readText(r + 36),
   };
 }
 

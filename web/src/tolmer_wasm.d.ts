@@ -6,8 +6,9 @@ export interface TolmerWasm {
   _tw_parse(size: number, flags: number, defaultUnit: number): number;
   _tw_format(inches: number, system: number, format: number, fraction: number,
     denominator: number, decimals: number): number;
-  _tw_validate(size: number, minimum: number, maximum: number, maximumTotal: number,
-    system: number, format: number, fraction: number, places: number): number;
+  _tw_validate(size: number, minimum: number, maximum: number, system: number, format: number,
+    fraction: number, denominator: number, decimals: number, flags: number,
+    defaultUnit: number): number;
   _tw_convert(value: number, from: number, to: number): number;
   _tw_scale_ratio(system: number, part: number, index: number): number;
   _tw_scale_index(system: number, numerator: number, denominator: number): number;

@@ -35,7 +35,8 @@ test('a bad entry is a value: error name, message, NaN inches, its place', () =>
 test('error positions are UTF-16 code units of the JavaScript string', () => {
   // Multi-byte characters (2, 3 and 4 bytes in UTF-8; the last two UTF-16
   // units) before the part in error.
-  for (const [entry, part] of [['12 ft é', 'é'], [`12' 6" 😀`, '😀'], [`12 ft é 😀 zz`, null]]) {
+  for (const [entry, part] of [['12 ft é', 'é'], [`12' 6" 😀`, '😀'], ['12′ 6½″ zz', 'zz'],
+    ['12′ 6½″ 1 ft', 'ft'], ['𝟏𝟐 ft', null], [`12 ft é 😀 zz`, null]]) {
     const r = tolmer.parseLength(entry);
     assert.ok(r.at, entry);
     const [s, e] = r.at;
@@ -72,25 +73,40 @@ test('formatLength: every format name, fraction modes, places', () => {
   assert.equal(tolmer.formatLength(150.5), `12' 6 1/2"`);
   assert.equal(tolmer.formatLength(150.5, { format: 'inches-mark' }), `150 1/2"`);
   assert.equal(tolmer.formatLength(150.5, { format: 'feet-inches-marks', fraction: 'decimal', decimals: 2 }), `12' 6.5"`);
-  assert.equal(tolmer.formatLength(150.25, { format: 'inches-mark', denominator: 2 }), `150"`);
+  assert.equal(tolmer.formatLength(150.2, { format: 'inches-mark', denominator: 2 }), `150"`);
   assert.match(tolmer.formatLength(tolmer.millimetersToInches(2500), { format: 'millimeters-short' }), /^2500 ?mm$/);
   assert.throws(() => tolmer.formatLength(1, { format: 'cubits' }), TypeError);
   assert.throws(() => tolmer.formatLength(1, { fraction: 'vulgar' }), TypeError);
   assert.throws(() => tolmer.formatLength(1, { denominator: 2.5 }), RangeError);
 });
 
-test('validateLength: accepted with its echo, refused with message and selection', () => {
-  const ok = tolmer.validateLength('12 ft 6 in', { maximumTotal: 1000, format: 'feet-inches-marks' });
-  assert.equal(ok.accepted, true);
-  assert.equal(ok.inches, 150);
-  assert.equal(ok.echo, `12' 6"`);
-  assert.equal(ok.message, '');
-  const entry = 'é 12 ft 6 in';
-  const refused = tolmer.validateLength(entry, { maximumTotal: 100 });
-  assert.equal(refused.accepted, false);
-  assert.ok(Number.isNaN(refused.inches));
-  assert.ok(refused.message.length > 0);
-  assert.ok(refused.at === null || refused.at[1] <= entry.length);
+test('validateLength: verdicts as values, the selection in UTF-16 units, the echo in the display', () => {
+  const ok = tolmer.validateLength('12 ft 6 in', { maximum: 1000, format: 'feet-inches-dash-marks' });
+  assert.deepEqual(ok, { accepted: true, verdict: 'accepted', inches: 150, error: null, message: '',
+    at: null, echo: `12' - 6"` });
+  const twice = tolmer.validateLength('½ ft 9 ft', { maximum: 100 });
+  assert.equal(twice.verdict, 'unreadable');
+  assert.equal(twice.error, 'RepeatedUnit');
+  const large = tolmer.validateLength('9′ 6½″', { maximum: 100 });
+  assert.equal(large.verdict, 'too-large');
+  assert.equal(large.inches, 114.5);
+  assert.ok(large.message.length > 0);
+  const small = tolmer.validateLength('1 mm', { minimum: 1 });
+  assert.equal(small.verdict, 'too-small');
+  const empty = tolmer.validateLength('  ');
+  assert.equal(empty.verdict, 'empty');
+  assert.ok(Number.isNaN(empty.inches));
+  const entry = '12′ 6½″ zz';
+  const unreadable = tolmer.validateLength(entry);
+  assert.equal(unreadable.verdict, 'unreadable');
+  assert.equal(unreadable.error, 'UnknownText');
+  assert.equal(entry.slice(...unreadable.at), 'zz');
+  // A bare number: an error unless the format shows none or the reading
+  // options give its unit.
+  assert.equal(tolmer.validateLength('6').verdict, 'unreadable');
+  assert.equal(tolmer.validateLength('6', { format: 'inches-bare' }).inches, 6);
+  assert.equal(tolmer.validateLength('6', { reading: { defaultUnit: 'ft' } }).inches, 72);
+  assert.throws(() => tolmer.validateLength('6', { maximum: 'ten' }), TypeError);
 });
 
 test('unit conversions', () => {
