@@ -6,15 +6,16 @@ import {
   type LengthFormat, type ParseResult, type ParseErrorName, type Unit,
 } from 'tolmer';
 
+const lines: string[] = [];
 const entry: string = `12' 6 1/2"`;
 const reading: ParseResult = parseLength(entry, { defaultUnit: 'in', lenient: false });
 if (reading.error !== null) {
   const name: ParseErrorName = reading.error;
   const [start, end]: [number, number] = reading.at ?? [0, 0];
-  console.log(name, reading.message, entry.slice(start, end));
+  lines.push(`${name}: ${reading.message} (${entry.slice(start, end)})`);
 } else {
   const formats: LengthFormat[] = ['feet-inches-dash-marks', 'millimeters-short'];
-  for (const format of formats) console.log(formatLength(reading.inches, { format, fraction: 'fraction', denominator: 32 }));
+  for (const format of formats) lines.push(formatLength(reading.inches, { format, fraction: 'fraction', denominator: 32 }));
 }
 const unit: Unit = 'mm';
 const mm: number = convertLength(1, 'in', unit);
@@ -23,7 +24,8 @@ const verdict: 'accepted' | 'empty' | 'unreadable' | 'too-small' | 'too-large' =
 const shown: string = checked.accepted ? checked.echo : checked.message;
 const letterWidth: number | undefined = findPaper('Generic Letter')?.width;
 const firstScale: number = scales('english')[0].denominator;
-console.log(mm, verdict, shown, letterWidth, firstScale);
+export const summary: [string[], number, string, string, number | undefined, number] =
+  [lines, mm, verdict, shown, letterWidth, firstScale];
 
 // @ts-expect-error: not a display format
 formatLength(1, { format: 'cubits' });
