@@ -3,7 +3,8 @@
 // the wrapper writes into the buffer of tw_input; results go out in static
 // records whose address each function returns, read by the wrapper at fixed
 // offsets (every field 4 or 8 bytes, wasm32 pointers as uint32). A record
-// stays valid until the next call of the same kind. Nothing here throws.
+// stays valid until the next call of the same kind. Nothing here throws but
+// a failed allocation (which ends the module: memory grows up to 2 GB).
 #include <emscripten/emscripten.h>
 
 #include <cmath>
@@ -13,13 +14,12 @@
 #include <vector>
 
 #include "tolmer/catalog.h"
+#include "tolmer/display.h"
 #include "tolmer/length.h"
 #include "tolmer/library.h"
 #include "tolmer/measure.h"
-#include "tolmer/types.h"
-
-#include "tolmer/display.h"
 #include "tolmer/reading.h"
+#include "tolmer/types.h"
 
 namespace {
 
@@ -160,8 +160,8 @@ struct ValidationRecord {
   Text echo;
   Text name;               // the error's name
 };
-ValidationRecord validation_record;
-tolmer::LengthCheck validation;
+static ValidationRecord validation_record;
+static tolmer::LengthCheck validation;
 
 // Checks the `size` bytes of tw_input against the limits (inches; NaN for
 // none) and writes the accepted length back in the display. flags as
@@ -227,8 +227,8 @@ struct PaperRecordOut {
   Text name;
   int32_t found = 0;
 };
-PaperRecordOut paper_record;
-std::string paper_name;
+static PaperRecordOut paper_record;
+static std::string paper_name;
 
 EMSCRIPTEN_KEEPALIVE int32_t tw_paper_upper_bound() {
   return library().paper_upper_bound().value_or(-1);
