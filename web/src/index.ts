@@ -13,20 +13,32 @@ const wasm = await createTolmerModule();
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
 
-// ---- memory access (the memory may grow during any call: views are
-// refreshed when its buffer changed)
+// ---- memory access. The memory may grow during any call that allocates:
+// refresh() after such a call renews the views when its buffer changed.
+// Records are aligned to their fields (wasm32: 4 bytes, doubles 8).
 let bytes = wasm.HEAPU8;
-let data = new DataView(bytes.buffer);
-function memory(): DataView {
-  if (wasm.HEAPU8.buffer !== bytes.buffer) {
-    bytes = wasm.HEAPU8;
-    data = new DataView(bytes.buffer);
-  }
-  return data;
+// The argument buffer in the module's memory, and a view of it.
+let input = 0;
+let inputRoom = 0;
+let inputView = bytes.subarray(0, 0);
+let words = new Uint32Array(bytes.buffer);
+let doubles = new Float64Array(bytes.buffer);
+let singles = new Float32Array(bytes.buffer);
+function refresh(): void {
+  // Growth detaches the old buffer: its views then have no elements.
+  if (bytes.length !== 0) return;
+  bytes = wasm.HEAPU8;
+  inputView = bytes.subarray(input, input + inputRoom);
+  words = new Uint32Array(bytes.buffer);
+  doubles = new Float64Array(bytes.buffer);
+  singles = new Float32Array(bytes.buffer);
 }
-const u32 = (at: number): number => memory().getUint32(at, true);
-const i32 = (at: number): number => memory().getInt32(at, true);
-const f32 = (at: number): number => shortest(memory().getFloat32(at, true));
+// The record a call returned, with the views renewed.
+const record = (at: number): number => { refresh(); return at; };
+const u32 = (at: number): number => words[at >>> 2];
+const i32 = (at: number): number => words[at >>> 2] | 0;
+const f64 = (at: number): number => doubles[at >>> 3];
+const f32 = (at: number): number => shortest(singles[at >>> 2]);
 // A single-precision result as the shortest decimal that reads back as the
 // same single: 46.81, not 46.810001373291016.
 function shortest(x: number): number {
@@ -37,22 +49,26 @@ function shortest(x: number): number {
   }
   return x;
 }
-const f64 = (at: number): number => memory().getFloat64(at, true);
 // A {pointer, length} pair of UTF-8 bytes at `at`, as a string.
 function readText(at: number): string {
   const length = u32(at + 4);
   if (length === 0) return '';
   const start = u32(at);
-  memory();
   return decoder.decode(bytes.subarray(start, start + length));
 }
-// Writes `s` as UTF-8 into the argument buffer; its length in bytes.
+// Writes `s` as UTF-8 into the argument buffer (renewed only when it is too
+// small); its length in bytes.
 function put(s: string): number {
   if (typeof s !== 'string') throw new TypeError(`expected a string, got ${typeof s}`);
   const room = s.length * 3;
-  const at = wasm._tw_input(room);
-  memory();
-  return encoder.encodeInto(s, bytes.subarray(at, at + room)).written;
+  if (room > inputRoom) {
+    inputRoom = Math.max(room, 256);
+    input = wasm._tw_input(inputRoom);
+    refresh();
+    inputView = bytes.subarray(input, input + inputRoom);
+  }
+  refresh();  // after any call: even one that returns a number may have grown the memory
+  return encoder.encodeInto(s, inputView).written;
 }
 
 // ---- UTF-8 byte offsets to UTF-16 code units
@@ -131,7 +147,7 @@ export function parseLength(text: string, options: ParseOptions = {}): ParseResu
   const size = put(text);
   const flags = (options.decimalComma ? 1 : 0) | (options.lenient ? 2 : 0);
   const unit = options.defaultUnit === undefined ? -1 : unitCode(options.defaultUnit);
-  const r = wasm._tw_parse(size, flags, unit);
+  const r = record(wasm._tw_parse(size, flags, unit));
   const ascii = size === text.length;
   const error = i32(r + 8);
   const unreadCount = u32(r + 40);
@@ -204,8 +220,8 @@ function int32(name: string, value: number): number {
 /** The display text of a length in inches ('' for one that cannot be shown). */
 export function formatLength(inches: number, options: FormatOptions = {}): string {
   const [system, code] = formatCode(options.format ?? 'feet-inches-marks');
-  const r = wasm._tw_format(Number(inches), system, code, fractionCode(options.fraction ?? 'fraction'),
-    int32('denominator', options.denominator ?? 16), int32('decimals', options.decimals ?? 3));
+  const r = record(wasm._tw_format(Number(inches), system, code, fractionCode(options.fraction ?? 'fraction'),
+    int32('denominator', options.denominator ?? 16), int32('decimals', options.decimals ?? 3)));
   return readText(r);
 }
 
@@ -250,9 +266,9 @@ export function validateLength(text: string, options: ValidateOptions = {}): Val
   const reading = options.reading;
   const flags = reading ? 4 | (reading.decimalComma ? 1 : 0) | (reading.lenient ? 2 : 0) : 0;
   const unit = reading?.defaultUnit === undefined ? -1 : unitCode(reading.defaultUnit);
-  const r = wasm._tw_validate(size, limit('minimum', options.minimum), limit('maximum', options.maximum),
+  const r = record(wasm._tw_validate(size, limit('minimum', options.minimum), limit('maximum', options.maximum),
     system, code, fractionCode(options.fraction ?? 'fraction'),
-    int32('denominator', options.denominator ?? 16), int32('decimals', options.decimals ?? 3), flags, unit);
+    int32('denominator', options.denominator ?? 16), int32('decimals', options.decimals ?? 3), flags, unit));
   const verdict = verdicts[i32(r + 8)];
   const read = verdict === 'accepted' || verdict === 'too-small' || verdict === 'too-large';
   const ascii = size === text.length;
@@ -312,7 +328,7 @@ export interface Paper {
 }
 /** The paper record at `index`, or undefined outside the table. */
 export function paper(index: number): Paper | undefined {
-  const r = wasm._tw_paper(int32('index', index));
+  const r = record(wasm._tw_paper(int32('index', index)));
   if (i32(r + 32) === 0) return undefined;
   return {
     index, name: readText(r + 24), width: f32(r), height: f32(r + 4),
@@ -344,21 +360,21 @@ export function findPaperBySize(width: number, height: number, system: System = 
 
 // ---- catalog names
 export const categoryDescription = (category: number, subCategory: number): string =>
-  readText(wasm._tw_category_description(int32('category', category), int32('subCategory', subCategory)));
+  readText(record(wasm._tw_category_description(int32('category', category), int32('subCategory', subCategory))));
 export const itemName = (category: number, subCategory: number, itemType: number,
   { plural = false }: { plural?: boolean } = {}): string =>
-  readText(wasm._tw_item_name(int32('category', category), int32('subCategory', subCategory),
-    int32('itemType', itemType), plural ? 1 : 0));
+  readText(record(wasm._tw_item_name(int32('category', category), int32('subCategory', subCategory),
+    int32('itemType', itemType), plural ? 1 : 0)));
 export const subItemName = (category: number, subCategory: number, itemType: number,
   subItemType: number): string =>
-  readText(wasm._tw_sub_item_name(int32('category', category), int32('subCategory', subCategory),
-    int32('itemType', itemType), int32('subItemType', subItemType)));
+  readText(record(wasm._tw_sub_item_name(int32('category', category), int32('subCategory', subCategory),
+    int32('itemType', itemType), int32('subItemType', subItemType))));
 export const libraryName = (category: number, subCategory: number, itemType: number): string =>
-  readText(wasm._tw_library_name(int32('category', category), int32('subCategory', subCategory),
-    int32('itemType', itemType)));
+  readText(record(wasm._tw_library_name(int32('category', category), int32('subCategory', subCategory),
+    int32('itemType', itemType))));
 export const isValidLibraryName = (name: string): boolean =>
   wasm._tw_is_valid_library_name(put(name)) !== 0;
 export const wireTypeDescription = (type: number): string =>
-  readText(wasm._tw_wire_type_description(int32('type', type)));
+  readText(record(wasm._tw_wire_type_description(int32('type', type))));
 export const drawingToolDescription = (type: number): string =>
-  readText(wasm._tw_drawing_tool_description(int32('type', type)));
+  readText(record(wasm._tw_drawing_tool_description(int32('type', type))));

@@ -56,6 +56,13 @@ test('lone surrogates and long entries cross into the module intact', () => {
   const long = `12 ft ${'é'.repeat(300000)}`;
   assert.deepEqual(tolmer.parseLength(long).at?.[0], 6);
   assert.equal(tolmer.parseLength(`3 ft`).inches, 36);
+  // Growth inside calls that return only a number: the next text still
+  // crosses intact.
+  const longName = `  ${'x'.repeat(4000000)}`;
+  assert.equal(tolmer.findPaper(longName), undefined);
+  assert.equal(tolmer.isValidLibraryName(longName), false);
+  assert.equal(tolmer.findPaper('generic legal')?.index, 1);
+  assert.equal(tolmer.parseLength('1 yd').inches, 36);
 });
 
 test('options: the default unit of a bare number', () => {
