@@ -41,7 +41,7 @@ export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
 # npm ci again only when the lockfile changed since the last one.
 lock_sum="$(sha256sum web/package-lock.json | cut -d' ' -f1)"
 if [ "$(cat web/node_modules/.tolmer-lock 2>/dev/null)" != "$lock_sum" ]; then
-  (cd web && npm ci --no-audit --no-fund --loglevel=error)
+  (cd web && npm ci --prefer-offline --no-audit --no-fund --loglevel=error)
   echo "$lock_sum" >web/node_modules/.tolmer-lock
 fi
 
