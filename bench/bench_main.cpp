@@ -71,6 +71,7 @@ int main(int argc, char** argv) {
   bench::register_measure();
   bench::register_catalog();
   bench::register_cpp();
+  bench::register_display();
   bench::register_extended();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

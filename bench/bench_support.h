@@ -39,6 +39,7 @@ void register_text();
 void register_measure();
 void register_catalog();
 void register_cpp();
+void register_display();
 void register_extended();
 
 }  // namespace bench

@@ -138,6 +138,19 @@ def cpp_format(rep):
                       "cpp_format/export_GETFORMATEDTEXTFROMINCHES", base, 4)
 
 
+def cpp_display(rep):
+    base = "cpp_format/to_chars_single7"
+    for suffix, label in (("", "everyday lengths"), ("/decimal", "decimal and metric lengths")):
+        name = "cpp_display/format_length_to_reused_buffer" + suffix
+        rep.ratio_at_most(f"Today's display: format_length_to into a reused buffer ({label}) vs to_chars of one 7-digit single",
+                          name, base, 2.5)
+        goal = f"Today's display: heap allocations into a reused buffer ({label}, per call)"
+        if name in rep.counters:
+            rep.add(goal, "0", f"{rep.counters[name]:g}", rep.counters[name] == 0)
+        else:
+            rep.missing(goal, "0")
+
+
 def length_road(rep):
     rep.ratio_at_most("Length road (separate, convert, format) per entry vs formatting alone",
                       "length_road/entry/library/mixed", "length_road/format_only/library/mixed", 5)
@@ -168,6 +181,7 @@ def main():
     allocations(rep)
     length_road(rep)
     cpp_format(rep)
+    cpp_display(rep)
     extended(rep)
     rep.print()
     met = sum(1 for r in rep.rows if r[3])

@@ -78,6 +78,39 @@ TEST(ReadingTable, EveryErrorAndOptionHasRows) {
   EXPECT_TRUE(comma && lenient && unit);
 }
 
+// The table of docs/cpp.md ("Reading lengths") shows rows of the file as
+// they are: entry, options, and the expected column (with "X, bytes B-E
+// unread" for a lenient row's fourth column).
+TEST(ReadingTable, TheDocumentsRowsAreRowsOfTheTable) {
+  const std::string_view doc = tolmer::testdata::cpp_md();
+  const std::size_t section = doc.find("\n## Reading lengths\n");
+  ASSERT_NE(section, std::string_view::npos);
+  const std::size_t section_end = doc.find("\n## ", section + 1);
+  std::set<std::string> table;
+  for (const LengthRow& row : length_rows()) {
+    const std::size_t tab = row.source.find('\t');
+    table.insert(row.entry + row.source.substr(tab));
+  }
+  int rows = 0;
+  for (std::size_t at = section; at < section_end;) {
+    const std::size_t next = doc.find('\n', at + 1);
+    const std::string_view line = doc.substr(at + 1, next - at - 1);
+    at = next;
+    if (line.substr(0, 3) != "| `") continue;
+    const std::size_t tick = line.find("` | ");
+    ASSERT_NE(tick, std::string_view::npos) << line;
+    const std::string entry(line.substr(3, tick - 3));
+    const std::size_t bar = line.find(" | ", tick + 4);
+    const std::string options(line.substr(tick + 4, bar - tick - 4));
+    std::string expected(line.substr(bar + 3, line.rfind(" |") - bar - 3));
+    if (const std::size_t unread = expected.find(", bytes "); unread != std::string::npos)
+      expected = expected.substr(0, unread) + "\t" + expected.substr(unread + 8, expected.find(" unread") - unread - 8);
+    EXPECT_EQ(table.count(entry + "\t" + options + "\t" + expected), 1u) << line;
+    ++rows;
+  }
+  EXPECT_GE(rows, 15);
+}
+
 TEST(ReadingMessages, OnePerErrorDistinctAndNonEmpty) {
   std::set<std::string_view> seen;
   EXPECT_TRUE(tolmer::message(ParseError::None).empty());

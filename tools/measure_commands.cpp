@@ -11,6 +11,7 @@
 #include "commands.h"
 #include "library.h"
 #include "tolmer/library.h"
+#include "tolmer/reading.h"
 
 namespace tolmer::tool {
 namespace {
@@ -196,16 +197,116 @@ int32_t line_length(void* context, int32_t, int32_t) {
 void set_focus(void*, int32_t) {}
 void set_text(void* context, int32_t, const char* text) { static_cast<Field*>(context)->text = text == nullptr ? "" : text; }
 
+// ---- today's reading (the default; --classic gives the road above)
+
+// The size of the UTF-8 code point at `at`, 0 when its bytes are not UTF-8.
+std::size_t utf8_size(std::string_view text, std::size_t at) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(at);
+  if (lead < 0x80) return 1;
+  const std::size_t size = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                           : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+  if (size == 0 || text.size() - at < size) return 0;
+  for (std::size_t k = 1; k < size; ++k)
+    if ((byte(at + k) & 0xC0) != 0x80) return 0;
+  const unsigned char second = byte(at + 1);
+  if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) || (lead == 0xF0 && second < 0x90) ||
+      (lead == 0xF4 && second >= 0x90))
+    return 0;
+  return size;
+}
+
+// The entry as shown above the carets: every code point as it is; bytes
+// below 32, 127 and bytes that are not UTF-8 as \xHH. `columns` receives
+// the column of every byte (and of the end).
+std::string shown_entry(std::string_view entry, std::vector<std::size_t>& columns) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string shown;
+  std::size_t column = 0;
+  columns.assign(entry.size() + 1, 0);
+  for (std::size_t at = 0; at < entry.size();) {
+    const auto byte = static_cast<unsigned char>(entry[at]);
+    const std::size_t size = utf8_size(entry, at);
+    for (std::size_t k = 0; k < std::max<std::size_t>(size, 1); ++k) columns[at + k] = column;
+    if (size == 0 || byte < 32 || byte == 127) {
+      shown += "\\x";
+      shown += kHex[byte >> 4];
+      shown += kHex[byte & 15];
+      column += 4;
+      at += 1;
+    } else {
+      shown += entry.substr(at, size);
+      column += 1;
+      at += size;
+    }
+  }
+  columns[entry.size()] = column;
+  return shown;
+}
+
+// Two lines pointing at bytes of the entry: the entry, then carets under the
+// bytes (one caret where the range is empty).
+std::string pointer(std::string_view entry, tolmer::ByteRange range) {
+  std::vector<std::size_t> columns;
+  const std::string shown = shown_entry(entry, columns);
+  const std::size_t begin = columns[std::min(range.begin, entry.size())];
+  const std::size_t end = columns[std::min(range.end, entry.size())];
+  return "  " + shown + "\n  " + std::string(begin, ' ') + std::string(std::max<std::size_t>(end - begin, 1), '^') + "\n";
+}
+
+std::optional<tolmer::Unit> unit_option(const Options& options) {
+  const auto text = options.value("--unit");
+  if (!text) return std::nullopt;
+  static const std::pair<const char*, tolmer::Unit> kUnits[] = {
+      {"yd", tolmer::Unit::Yards}, {"ft", tolmer::Unit::Feet}, {"in", tolmer::Unit::Inches},
+      {"m", tolmer::Unit::Meters}, {"dm", tolmer::Unit::Decimeters}, {"cm", tolmer::Unit::Centimeters},
+      {"mm", tolmer::Unit::Millimeters}};
+  for (const auto& [name, unit] : kUnits)
+    if (*text == name) return unit;
+  throw UsageError("--unit is one of yd, ft, in, m, dm, cm, mm, not '" + *text + "'");
+}
+
+// tolmer length ENTRY: read by today's rules, then shown in the display format.
+int run_length_today(const Options& options, std::ostream& out, std::ostream& err) {
+  for (const char* classic : {"--strict", "--min", "--max", "--max-total"})
+    if (options.has(classic) || options.value(classic))
+      throw UsageError(std::string(classic) + " belongs to the validator of the classic reading: add --classic");
+  const Display display = display_settings(options, false);
+  tolmer::ParseOptions reading;
+  reading.default_unit = unit_option(options);
+  reading.decimal_comma = options.has("--decimal-comma");
+  reading.lenient = options.has("--lenient");
+  const std::string& entry = options.positional[0];
+  const tolmer::ParseResult result = tolmer::parse_length(entry, reading);
+  if (!result.ok()) {
+    err << "tolmer length: " << result.message() << '\n' << pointer(entry, result.where);
+    return kRejected;
+  }
+  initialize_library();
+  const double inches = result.length.inches();
+  const std::string display_text = formatted(display, display.format, inches);
+  out << "inches     " << format_number(inches) << '\n' << "display    " << display_text << '\n';
+  for (const tolmer::ByteRange& range : result.unread)
+    err << "tolmer length: note: not read\n" << pointer(entry, range);
+  if (display_text.empty()) err << "tolmer length: " << empty_display_note(display, inches) << '\n';
+  return kSuccess;
+}
+
 }  // namespace
 
 int run_length(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  const Options options = parse_options(arguments, {"--metric", "--decimal", "--fraction", "--strict"},
-                                        {"--format", "--places", "--round", "--min", "--max", "--max-total"});
+  const Options options =
+      parse_options(arguments, {"--metric", "--decimal", "--fraction", "--strict", "--classic", "--lenient", "--decimal-comma"},
+                    {"--format", "--places", "--round", "--min", "--max", "--max-total", "--unit"});
   const bool strict = options.has("--strict");
   if (options.positional.empty()) throw UsageError("the length entry is missing");
   if (options.positional.size() > 1)
     throw UsageError("one length entry expected, got " + std::to_string(options.positional.size()) +
                      " (quote an entry that holds spaces)");
+  if (!options.has("--classic")) return run_length_today(options, out, err);
+  for (const char* today : {"--lenient", "--decimal-comma", "--unit"})
+    if (options.has(today) || options.value(today))
+      throw UsageError(std::string(today) + " belongs to today's reading: leave out --classic");
   const Display display = display_settings(options, false);
   const auto limit = [&](const char* option, double fallback) {
     const auto text = options.value(option);

@@ -10,8 +10,17 @@ if(NOT TARGET tolmer_lengths_table)
             -DNAME=lengths_tsv -P ${PROJECT_SOURCE_DIR}/tests/data/embed.cmake
     DEPENDS ${tolmer_lengths_tsv} ${PROJECT_SOURCE_DIR}/tests/data/embed.cmake
     COMMENT "Embedding tests/data/lengths.tsv")
+  # docs/cpp.md too: its table of entries is checked against the file.
+  set(tolmer_cpp_md ${PROJECT_SOURCE_DIR}/docs/cpp.md)
+  set(tolmer_cpp_md_source ${PROJECT_BINARY_DIR}/generated/cpp_md.cpp)
+  add_custom_command(
+    OUTPUT ${tolmer_cpp_md_source}
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${tolmer_cpp_md} -DOUTPUT=${tolmer_cpp_md_source}
+            -DNAME=cpp_md -P ${PROJECT_SOURCE_DIR}/tests/data/embed.cmake
+    DEPENDS ${tolmer_cpp_md} ${PROJECT_SOURCE_DIR}/tests/data/embed.cmake
+    COMMENT "Embedding docs/cpp.md")
   add_library(tolmer_lengths_table STATIC ${PROJECT_SOURCE_DIR}/tests/data/lengths_table.cpp
-                                          ${tolmer_lengths_source})
+                                          ${tolmer_lengths_source} ${tolmer_cpp_md_source})
   target_include_directories(tolmer_lengths_table PUBLIC ${PROJECT_SOURCE_DIR}/tests/data
                                                          ${PROJECT_SOURCE_DIR}/include)
   target_compile_features(tolmer_lengths_table PUBLIC cxx_std_20)

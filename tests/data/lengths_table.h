@@ -21,8 +21,9 @@ struct LengthRow {
   std::vector<ByteRange> unread;     // lenient rows
 };
 
-// The file's bytes.
+// The file's bytes, and those of docs/cpp.md.
 std::string_view lengths_tsv();
+std::string_view cpp_md();
 // Its rows; throws std::runtime_error naming the line of a row it cannot read.
 std::vector<LengthRow> length_rows();
 // The enumerator's name as the table writes it ("MissingUnit"), "" if none.

@@ -50,6 +50,9 @@ struct FamilyRun {
   const char* name = "";
   void (*run)();
 };
+// The family of today's reading (reading_family.cpp).
+void today_reading();
+
 // Every family, in the order they run and print.
 const std::vector<FamilyRun>& family_runs();
 

@@ -379,12 +379,16 @@ void paper() {
 
 }  // namespace
 
+// Today's display through the C++ interface (display_family.cpp).
+void display_lengths();
+
 const std::vector<FamilyRun>& family_runs() {
   static const std::vector<FamilyRun> runs = {
       {"units", units},           {"fractions", fractions}, {"parsing", parsing},
       {"validation", validation}, {"formatting", formatting}, {"scales", scales},
       {"angles", angles},         {"rectangles", rectangles}, {"numbers", numbers_in_text},
-      {"paper", paper},
+      {"paper", paper},           {"today_reading", today_reading},
+      {"display", display_lengths},
   };
   return runs;
 }

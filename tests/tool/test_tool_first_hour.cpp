@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
         exact("Quarters", {"format", "6.2", "--round", "4"}, 0, "6 1/4\"\n"),
         exact("WholeInches", {"format", "150.5", "--round", "1", "--format", "9"}, 0, "151 Inches\n"),
         exact("DecimalsOfTheGrid", {"format", "6.2", "--round", "16", "--decimal"}, 0, "6.188\"\n"),
-        exact("EntryOnTheGrid", {"length", "6.2 in", "--round", "8"}, 0,
+        exact("EntryOnTheGrid", {"length", "--classic", "6.2 in", "--round", "8"}, 0,
               "separated  6.2 in\ninches     6.2\ndisplay    6 1/4\"\n"),
         usage("GridOfZero", {"format", "6.2", "--round", "0"}, "--round N rounds to the nearest 1/N inch"),
         usage("GridInMetric", {"format", "6.2", "--metric", "--round", "16"}, "English lengths only")),
@@ -59,9 +59,9 @@ INSTANTIATE_TEST_SUITE_P(
               "(--places 16)\n"),
         has("EveryFormatNamed", {"format", "0", "--format", "all"}, 0, "format  text\n     0  \n",
             "a length of 0 has no display text (formats 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13)\n"),
-        exact("ZeroFeetHasAUnit", {"length", "0'"}, 0, "separated  0 '\ninches     0\ndisplay    \n",
+        exact("ZeroFeetHasAUnit", {"length", "--classic", "0'"}, 0, "separated  0 '\ninches     0\ndisplay    \n",
               "tolmer length: note: the display is empty: a length of 0 has no display text\n"),
-        exact("NumberWithoutUnit", {"length", "12"}, 0, "separated  12\ninches     0\ndisplay    \n",
+        exact("NumberWithoutUnit", {"length", "--classic", "12"}, 0, "separated  12\ninches     0\ndisplay    \n",
               "tolmer length: note: the 12 has no unit: not read, so the entry reads as 0 inches (a number counts "
               "only before a unit such as ' \" FT IN YD M CM MM)\n"
               "tolmer length: note: the display is empty: a length of 0 has no display text\n")),
