@@ -8,8 +8,17 @@
 # - node only, with its real file system (the tests read files of the source
 #   tree and make directories).
 # long double is IEEE quad precision here, computed in software.
-add_compile_options(-fexceptions "SHELL:-s DISABLE_EXCEPTION_CATCHING=0")
-add_link_options(-fexceptions "SHELL:-s DISABLE_EXCEPTION_CATCHING=0"
+# TOLMER_WASM_NATIVE_EXCEPTIONS: WebAssembly's own exception handling
+# instead (the npm package, scripts/web.sh): no detour through JavaScript at
+# every call that may throw, which costs microseconds per length read.
+option(TOLMER_WASM_NATIVE_EXCEPTIONS "WebAssembly exception handling (-fwasm-exceptions)" OFF)
+if(TOLMER_WASM_NATIVE_EXCEPTIONS)
+  set(tolmer_wasm_exceptions -fwasm-exceptions)
+else()
+  set(tolmer_wasm_exceptions -fexceptions "SHELL:-s DISABLE_EXCEPTION_CATCHING=0")
+endif()
+add_compile_options(${tolmer_wasm_exceptions})
+add_link_options(${tolmer_wasm_exceptions}
                  "SHELL:-s ALLOW_MEMORY_GROWTH=1" "SHELL:-s ENVIRONMENT=node"
                  "SHELL:-s NODERAWFS=1" "SHELL:-s EXIT_RUNTIME=1"
                  "SHELL:-s PRINTF_LONG_DOUBLE=1")

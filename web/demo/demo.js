@@ -1,0 +1,104 @@
+// The demo page: reads the entry as it is typed, shows every display format
+// and the paper and scale tables, with the package's own module.
+import * as tolmer from './tolmer/index.js';
+
+const $ = (id) => document.getElementById(id);
+const cell = (row, text) => row.insertCell().append(String(text));
+const round = (x, places) => String(Number(x.toFixed(places)));
+
+function readEntry() {
+  const text = $('entry').value;
+  const options = { decimalComma: $('decimal-comma').checked, lenient: $('lenient').checked };
+  if ($('default-unit').value) options.defaultUnit = $('default-unit').value;
+  const r = tolmer.parseLength(text, options);
+  $('result').classList.toggle('error', r.error !== null);
+  if (r.error === null) {
+    $('inches').textContent = String(r.inches);
+    $('millimeters').textContent = String(tolmer.inchesToMillimeters(r.inches));
+  } else {
+    // The entry with the part in error marked ([start, end) in UTF-16 units,
+    // as the string holds them); an empty part is marked by a space.
+    const [start, end] = r.at;
+    const mark = document.createElement('mark');
+    mark.textContent = text.slice(start, end) || ' ';
+    $('highlight').replaceChildren(text.slice(0, start), mark, text.slice(end));
+    $('error').textContent = r.error;
+    $('message').textContent = r.message;
+  }
+  // The formats show the last length read.
+  if (r.error === null) shown = r.inches;
+  showFormats();
+}
+let shown = 0;
+
+function showFormats() {
+  $('formats-of').textContent = `${shown} in`;
+  const options = {
+    fraction: $('fraction').value,
+    denominator: Number($('denominator').value) || 16,
+    decimals: Number($('decimals').value) || 0,
+  };
+  const body = $('formats').tBodies[0];
+  body.replaceChildren();
+  for (const format of [...tolmer.englishFormats, ...tolmer.metricFormats]) {
+    const row = body.insertRow();
+    row.dataset.format = format;
+    cell(row, format);
+    cell(row, tolmer.formatLength(shown, { ...options, format }));
+  }
+}
+
+function showPapers() {
+  const body = $('papers').tBodies[0];
+  for (const p of tolmer.paperSizes()) {
+    const row = body.insertRow();
+    row.id = `paper-${p.index}`;
+    cell(row, p.index);
+    cell(row, p.name);
+    cell(row, `${p.width} × ${p.height}`);
+    cell(row, `${round(tolmer.inchesToMillimeters(p.width), 1)} × ${round(tolmer.inchesToMillimeters(p.height), 1)}`);
+    const m = p.margins;
+    cell(row, `${m.top} ${m.bottom} ${m.left} ${m.right}`);
+  }
+}
+
+function findPaper() {
+  const p = tolmer.findPaper($('paper-name').value);
+  for (const row of $('papers').tBodies[0].rows) row.classList.toggle('found', row.id === `paper-${p?.index}`);
+  $('paper-found').textContent = p ? `#${p.index} ${p.name}: ${p.width} × ${p.height} in` : 'no such paper';
+}
+
+function showScales() {
+  const english = tolmer.scales('english');
+  const metric = tolmer.scales('metric');
+  const body = $('scale-table').tBodies[0];
+  english.forEach((e, i) => {
+    if (e.numerator === 0 && metric[i].numerator === 0) return;  // an unused entry
+    const row = body.insertRow();
+    row.id = `scale-${i}`;
+    cell(row, i);
+    cell(row, `${e.numerator} : ${e.denominator}`);
+    cell(row, tolmer.inchesPerFoot(e.numerator, e.denominator));
+    cell(row, `${metric[i].numerator} : ${metric[i].denominator}`);
+  });
+}
+
+function findScale() {
+  const wanted = Number($('scale-input').value);
+  const denominator = tolmer.nearestScale('metric', 1 / wanted);
+  const index = tolmer.scaleIndex('metric', 1, denominator);
+  for (const row of $('scale-table').tBodies[0].rows) row.classList.toggle('found', row.id === `scale-${index}`);
+  $('scale-found').textContent = `1 : ${denominator}`;
+}
+
+for (const id of ['entry', 'default-unit', 'decimal-comma', 'lenient', 'fraction', 'denominator', 'decimals']) {
+  $(id).addEventListener('input', readEntry);
+}
+$('paper-name').addEventListener('input', findPaper);
+$('scale-input').addEventListener('input', findScale);
+showPapers();
+showScales();
+readEntry();
+findPaper();
+findScale();
+document.body.dataset.ready = 'true';
