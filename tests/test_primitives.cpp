@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "frame/primitives.h"
+#include "text/fields.h"
 #include "test_support.h"
 
 using namespace tolmer;
@@ -301,8 +302,9 @@ class DelimiterFields : public ::testing::TestWithParam<FieldCase> {};
 
 TEST_P(DelimiterFields, CountAndPick) {
   const FieldCase& c = GetParam();
-  EXPECT_EQ(field_count(c.text, c.delimiter), c.count);
-  EXPECT_EQ(field(c.text, c.delimiter, c.k), c.field);
+  const FieldDelimiter delimiter = FieldDelimiter::text(c.delimiter);
+  EXPECT_EQ(count_fields(c.text, delimiter), c.count);
+  EXPECT_EQ(field_at(c.text, c.k, delimiter), c.field);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -337,15 +339,15 @@ TEST(DelimiterFields, LongTextsWithSparseAndDenseStretches) {
     }
   }
   parts.push_back(current);
-  ASSERT_EQ(field_count(text, ";"), parts.size());
+  ASSERT_EQ(count_fields(text, ";"), parts.size());
   const auto count = static_cast<int64_t>(parts.size());
   for (int64_t k = 1; k <= count; k += 7) {
-    EXPECT_EQ(field(text, ";", k), parts[static_cast<std::size_t>(k - 1)]) << k;
-    EXPECT_EQ(field(text, ";", -k), parts[static_cast<std::size_t>(count - k)]) << -k;
+    EXPECT_EQ(field_at(text, k, ";"), parts[static_cast<std::size_t>(k - 1)]) << k;
+    EXPECT_EQ(field_at(text, -k, ";"), parts[static_cast<std::size_t>(count - k)]) << -k;
   }
-  EXPECT_EQ(field(text, ";", count), "");
-  EXPECT_EQ(field(text, ";", count + 1), "");
-  EXPECT_EQ(field_count(text.substr(0, 1000), ";"), 1 + static_cast<std::size_t>(std::count(
+  EXPECT_EQ(field_at(text, count, ";"), "");
+  EXPECT_EQ(field_at(text, count + 1, ";"), "");
+  EXPECT_EQ(count_fields(text.substr(0, 1000), ";"), 1 + static_cast<std::size_t>(std::count(
                                                           text.begin(), text.begin() + 1000, ';')));
 }
 
@@ -360,8 +362,8 @@ class DefaultFields : public ::testing::TestWithParam<DefaultCase> {};
 
 TEST_P(DefaultFields, CommasAndQuotes) {
   const DefaultCase& c = GetParam();
-  EXPECT_EQ(default_field_count(c.text), c.count) << c.text;
-  EXPECT_EQ(default_field(c.text, c.k), c.field) << c.text;
+  EXPECT_EQ(count_fields(c.text, FieldDelimiter::comma_rule()), c.count) << c.text;
+  EXPECT_EQ(field_at(c.text, c.k, FieldDelimiter::comma_rule()), c.field) << c.text;
 }
 
 INSTANTIATE_TEST_SUITE_P(

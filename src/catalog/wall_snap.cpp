@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "frame/primitives.h"
+#include "text/fields.h"
 
 namespace tolmer {
 namespace {
@@ -392,8 +393,11 @@ constexpr int32_t highest_index() {
 
 constexpr int32_t kHighestWallSnapIndex = highest_index();
 
-// Field k of a comma-separated key, read as a number.
-double key_number(std::string_view key, int64_t k) { return text_to_number(field(key, ",", k)); }
+// The fields of an object key are separated by commas.
+constexpr FieldDelimiter kKeyDelimiter = FieldDelimiter::text(",");
+
+// Field k of an object key, read as a number.
+double key_number(std::string_view key, int64_t k) { return field_value(key, k, kKeyDelimiter); }
 
 }  // namespace
 
@@ -413,12 +417,12 @@ int32_t object_wall_snap_index(int32_t category, int32_t sub_category, int32_t i
 int32_t highest_object_wall_snap_index() { return kHighestWallSnapIndex; }
 
 bool is_object_a_wall(std::string_view key) {
-  if (field_count(key, ",") < 3) return false;
+  if (count_fields(key, kKeyDelimiter) < 3) return false;
   return key_number(key, 1) == 1.0 && key_number(key, 2) == 1.0 && key_number(key, 3) == 1.0;
 }
 
 int32_t object_wire_type(std::string_view key) {
-  if (field_count(key, ",") < 4) return 0;
+  if (count_fields(key, kKeyDelimiter) < 4) return 0;
   const int32_t sub_category = round_to_int(key_number(key, 2));
   const int32_t item_type = round_to_int(key_number(key, 3));
   const int32_t sub_item_type = round_to_int(key_number(key, 4));
@@ -431,9 +435,12 @@ int32_t object_wire_type(std::string_view key) {
 }
 
 bool is_symbol_view_number_valid(int32_t view, std::string_view view_list) {
-  const std::size_t fields = default_field_count(view_list);
-  for (std::size_t k = 1; k <= fields; ++k) {
-    if (text_to_number(default_field(view_list, static_cast<int64_t>(k))) == view) return true;
+  FieldScanner scanner(view_list, FieldDelimiter::comma_rule());
+  FieldSpan span;
+  while (scanner.next(span)) {
+    const std::string_view content =
+        view_list.substr(span.content_begin, span.content_end - span.content_begin);
+    if (text_to_number(content) == view) return true;
   }
   return false;
 }

@@ -112,23 +112,4 @@ std::string_view right(std::string_view text, int64_t count);
 // The byte value at 1-based `position`, or -1 when out of range.
 int32_t char_code_at(std::string_view text, int64_t position);
 
-// ----------------------------------------------------------------- fields
-
-// Delimiter fields: the delimiter is a whole text. The count is the number of
-// non-overlapping occurrences from the left, plus 1 (an empty delimiter never
-// occurs, so the whole text is one field).
-std::size_t field_count(std::string_view text, std::string_view delimiter);
-// Field k (1-based); a negative k counts from the end (-1 the last); 0 or a k
-// beyond the count gives empty.
-std::string_view field(std::string_view text, std::string_view delimiter, int64_t k);
-
-// The default field rule: fields separated by commas; spaces before a field
-// skipped; a field starting with a double quote runs to the next double
-// quote (commas inside do not split), anything after the closing quote up to
-// the next comma is ignored. The count is the number of separating commas + 1.
-std::size_t default_field_count(std::string_view text);
-// Field k of the default rule (1-based); out of range gives empty. A negative
-// k counts from the end.
-std::string_view default_field(std::string_view text, int64_t k);
-
 }  // namespace tolmer
