@@ -10,6 +10,7 @@
 #include "cli.h"
 #include "commands.h"
 #include "library.h"
+#include "tolmer/text.h"
 
 namespace tolmer::tool {
 namespace {
@@ -52,12 +53,6 @@ struct Ratio {
   double value = 1;
 };
 
-std::string trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  const auto last = text.find_last_not_of(' ');
-  return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
-}
-
 // A length as the library reads a typed entry (separated, then converted;
 // the library reads "1'-0\"" as feet and inches).
 double typed_length(const std::string& text) {
@@ -83,12 +78,12 @@ Ratio parse_ratio(const std::string& text) {
     ratio.value = drawing / real;
   } else if (colon != std::string::npos || bar != std::string::npos) {
     const std::size_t at = colon != std::string::npos ? colon : bar;
-    ratio.numerator = parse_finite(trimmed(text.substr(0, at)), what);
-    ratio.denominator = parse_finite(trimmed(text.substr(at + 1)), what);
+    ratio.numerator = parse_finite(tolmer::text::strip_blanks(text.substr(0, at)), what);
+    ratio.denominator = parse_finite(tolmer::text::strip_blanks(text.substr(at + 1)), what);
     if (ratio.denominator <= 0) throw UsageError(what + " needs a positive denominator, not '" + text + "'");
     ratio.value = ratio.numerator / ratio.denominator;
   } else {
-    ratio.value = parse_finite(trimmed(text), what);
+    ratio.value = parse_finite(tolmer::text::strip_blanks(text), what);
     ratio.numerator = ratio.value;
   }
   if (!(ratio.value > 0) || !std::isfinite(ratio.value))
@@ -281,7 +276,7 @@ std::vector<Paper> papers_with_words(const std::vector<Paper>& papers, const std
 // to one of its words; among equals, names that begin with the query (or
 // have a word that does) come first.
 std::vector<std::string> closest_names(const std::vector<Paper>& papers, const std::string& query) {
-  const std::string wanted = upper(trimmed(query));
+  const std::string wanted = upper(std::string(tolmer::text::strip_blanks(query)));
   const auto begins = [&](const std::string& text) { return !wanted.empty() && text.rfind(wanted, 0) == 0; };
   std::vector<std::pair<std::pair<std::size_t, bool>, std::string>> ranked;
   for (const Paper& p : papers) {

@@ -10,8 +10,6 @@ std::string reverse_bytes(std::string_view bytes) {
   return std::string(bytes.rbegin(), bytes.rend());
 }
 
-std::string_view strip_blanks(std::string_view text) { return trim(text); }
-
 bool is_unsigned_decimal(std::string_view text) {
   int periods = 0;
   for (const char byte : text) {
