@@ -119,6 +119,13 @@ std::string shortest(Real value) {
 std::string format_number(float value) { return shortest(value); }
 std::string format_number(double value) { return shortest(value); }
 
+std::string ascii_upper(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
 std::string quoted(std::string_view bytes) {
   static const char digits[] = "0123456789ABCDEF";
   std::string text = "\"";

@@ -1,6 +1,5 @@
 // tolmer scale, tolmer paper and tolmer catalog: the library's tables.
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -212,12 +211,6 @@ bool parse_size(const std::string& text, double& width, double& height) {
   return true;
 }
 
-std::string upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return text;
-}
-
 std::vector<std::string> words_of(const std::string& text) {
   std::vector<std::string> words;
   std::size_t at = 0;
@@ -259,11 +252,11 @@ std::vector<Paper> named_papers() {
 // The records whose name holds every word of the query as a word of its own
 // (letter case aside): "A4", "letter", "generic a4".
 std::vector<Paper> papers_with_words(const std::vector<Paper>& papers, const std::string& query) {
-  const std::vector<std::string> wanted = words_of(upper(query));
+  const std::vector<std::string> wanted = words_of(ascii_upper(query));
   std::vector<Paper> found;
   if (wanted.empty()) return found;
   for (const Paper& p : papers) {
-    const std::vector<std::string> words = words_of(upper(p.name));
+    const std::vector<std::string> words = words_of(ascii_upper(p.name));
     const bool all = std::all_of(wanted.begin(), wanted.end(), [&](const std::string& word) {
       return std::find(words.begin(), words.end(), word) != words.end();
     });
@@ -276,11 +269,11 @@ std::vector<Paper> papers_with_words(const std::vector<Paper>& papers, const std
 // to one of its words; among equals, names that begin with the query (or
 // have a word that does) come first.
 std::vector<std::string> closest_names(const std::vector<Paper>& papers, const std::string& query) {
-  const std::string wanted = upper(std::string(tolmer::text::strip_blanks(query)));
+  const std::string wanted = ascii_upper(std::string(tolmer::text::strip_blanks(query)));
   const auto begins = [&](const std::string& text) { return !wanted.empty() && text.rfind(wanted, 0) == 0; };
   std::vector<std::pair<std::pair<std::size_t, bool>, std::string>> ranked;
   for (const Paper& p : papers) {
-    const std::string name = upper(p.name);
+    const std::string name = ascii_upper(p.name);
     std::size_t best = edit_distance(wanted, name);
     bool prefix = begins(name);
     for (const std::string& word : words_of(name)) {
