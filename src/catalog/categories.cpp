@@ -279,7 +279,7 @@ bool upper_equals(std::string_view text, std::string_view upper) {
 }
 
 bool all_digits(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  return std::all_of(text.begin(), text.end(), is_digit);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "frame/digits.h"
 #include "frame/xreal.h"
 
 namespace tolmer {

@@ -15,7 +15,7 @@ bool is_unsigned_decimal(std::string_view text) {
   for (const char byte : text) {
     if (byte == '.') {
       if (++periods > 1) return false;
-    } else if (byte < '0' || byte > '9') {
+    } else if (!is_digit(byte)) {
       return false;
     }
   }
