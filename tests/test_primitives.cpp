@@ -183,6 +183,31 @@ TEST(TextToNumber, ExponentsBeyondFourDigitsAreCapped) {
   EXPECT_EQ(text_to_number("7.25e-1d3"), 0.725);
 }
 
+// Floor and ceiling to 32-bit integers and the integer division of two reals
+// (both rounded to integers, ties to even, the quotient truncated), with the
+// library's out-of-range rule (NaN, infinities and values outside the 32-bit
+// range give INT32_MIN; so does a divisor of 0). The library itself needs
+// only round_to_int and trunc_to_int; the four directions are checked
+// together below.
+int32_t to_int_checked(xreal whole) {
+  if (!(whole >= xreal(int64_t{-2147483648}) && whole <= xreal(2147483647))) return std::numeric_limits<int32_t>::min();
+  return static_cast<int32_t>(whole);
+}
+int32_t floor_to_int(xreal value) { return to_int_checked(x_floor(value)); }
+int32_t ceil_to_int(xreal value) { return to_int_checked(x_ceil(value)); }
+int32_t int_divide(xreal dividend, xreal divisor) {
+  const xreal a = x_nearbyint(dividend);
+  const xreal b = x_nearbyint(divisor);
+  const int32_t ia = to_int_checked(a);
+  const int32_t ib = to_int_checked(b);
+  if (ib == 0 || (ia == std::numeric_limits<int32_t>::min() && !(a == xreal(int64_t{-2147483648}))) ||
+      (ib == std::numeric_limits<int32_t>::min() && !(b == xreal(int64_t{-2147483648})))) {
+    return std::numeric_limits<int32_t>::min();
+  }
+  if (ia == std::numeric_limits<int32_t>::min() && ib == -1) return std::numeric_limits<int32_t>::min();
+  return ia / ib;
+}
+
 struct IntCase {
   tolmer::xreal value;
   int32_t nearest, floor, trunc, ceil;

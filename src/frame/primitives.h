@@ -68,14 +68,8 @@ float single_quotient(double n, double d);
 // The 32-bit integer nearest a real, ties to even. NaN, infinities and values
 // outside the 32-bit range give INT32_MIN.
 int32_t round_to_int(xreal value);
-// Floor, truncation and ceiling to 32-bit integers (the same out-of-range rule).
-int32_t floor_to_int(xreal value);
+// Truncation to a 32-bit integer (the same out-of-range rule).
 int32_t trunc_to_int(xreal value);
-int32_t ceil_to_int(xreal value);
-// Integer division of two reals: both rounded to integers (ties to even),
-// divided, quotient truncated. A divisor of 0, or an operand out of range,
-// gives INT32_MIN.
-int32_t int_divide(xreal dividend, xreal divisor);
 // Decimal rounding to `places` (0 to 18; larger or negative counts as 18):
 // multiply by 10^places, round ties to even, divide.
 xreal round_decimal(xreal value, int32_t places);
