@@ -4,6 +4,8 @@
 #define TOLMER_SOFT_EXTENDED 1
 #define tolmer tolmer_bench_soft
 #include "frame/extended.cpp"
+#include "frame/extended_conversions.cpp"
+#include "frame/extended_integral.cpp"
 #include "frame/extended_digits.cpp"
 #include "frame/number_text.cpp"
 #undef tolmer

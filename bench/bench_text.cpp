@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench_support.h"
+#include "frame/primitives.h"
 #include "text/delimited.h"
 #include "text/fields.h"
 #include "text/strings.h"
@@ -224,7 +225,7 @@ void register_text_scaling() {
     benchmark::DoNotOptimize(reversed.data());
   });
   add_linear("strip_blanks/library", blanks, [](const std::string& text) {
-    benchmark::DoNotOptimize(tolmer::strip_blanks(text).data());
+    benchmark::DoNotOptimize(tolmer::trim(text).data());
   });
   add_linear("is_unsigned_decimal/library", decimal_digits,
              [](const std::string& text) { benchmark::DoNotOptimize(tolmer::is_unsigned_decimal(text)); },

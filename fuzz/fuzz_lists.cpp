@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "frame/primitives.h"
+#include "text/fields.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -36,14 +37,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Without match case the list and the delimiter are searched upper-cased,
   // which may split the list differently.
   const size_t searched =
-      match_case != 0 ? tolmer::field_count(list, used)
-                      : tolmer::field_count(tolmer::to_upper(list), tolmer::to_upper(used));
+      match_case != 0 ? tolmer::count_fields(list, used)
+                      : tolmer::count_fields(tolmer::to_upper(list), tolmer::to_upper(used));
   fuzz::check(found >= 0 && static_cast<size_t>(found) <= searched);
   if (found > 0 && keep_spaces != 0 && match_case != 0) {
-    fuzz::check(tolmer::field(list, used, found) == item);
+    fuzz::check(tolmer::field_at(list, found, used) == item);
   }
 
-  const size_t count = tolmer::field_count(list, used);
+  const size_t count = tolmer::count_fields(list, used);
   load();
   const int32_t removed = REMOVESTRINGINDELIMITEDSTRINGBYPOSITION(buffer.data(), position, delimiter.c_str());
   fuzz::check(removed == ((position >= 1 && static_cast<size_t>(position) <= count) ? 1 : 0));
@@ -53,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t k = 1; k <= count; ++k) {
       if (static_cast<int64_t>(k) == position) continue;
       if (!expected.empty()) expected += used;
-      expected += tolmer::field(list, used, static_cast<int64_t>(k));
+      expected += tolmer::field_at(list, static_cast<int64_t>(k), used);
     }
     fuzz::check(std::string(buffer.data()) == expected);
   }
@@ -68,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   array.upper_bound = static_cast<int32_t>(values.size()) - 1;
   load();
   const std::string joined = fuzz::take_result(CREATEDELIMITEDSTRINGFROMLONGARRAY(delim_buffer.data(), &array));
-  fuzz::check(tolmer::field_count(joined, used) == (values.empty() ? 1 : values.size()) ||
+  fuzz::check(tolmer::count_fields(joined, used) == (values.empty() ? 1 : values.size()) ||
               used.find_first_of("-0123456789") != std::string::npos);
   if (!values.empty()) {
     const int32_t last = static_cast<int32_t>(values.size()) - 1;

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "frame/primitives.h"
+#include "text/fields.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -26,21 +27,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int64_t k = in.small(-4, 8);
   const std::string subject = in.rest();
   (void)tolmer::text_to_number(subject);
-  const size_t count = tolmer::field_count(subject, delimiter);
+  const tolmer::FieldDelimiter by_text = tolmer::FieldDelimiter::text(delimiter);
+  const size_t count = tolmer::count_fields(subject, by_text);
   fuzz::check(count >= 1);
-  const std::string_view f = tolmer::field(subject, delimiter, k);
+  const std::string_view f = tolmer::field_at(subject, k, by_text);
   fuzz::check(f.size() <= subject.size());
   // Joining every field with the delimiter gives the text back.
   if (!delimiter.empty() && count < 64) {
     std::string joined;
     for (size_t i = 1; i <= count; ++i) {
       if (i > 1) joined += delimiter;
-      joined += tolmer::field(subject, delimiter, static_cast<int64_t>(i));
+      joined += tolmer::field_at(subject, static_cast<int64_t>(i), by_text);
     }
     fuzz::check(joined == subject);
   }
-  const size_t default_count = tolmer::default_field_count(subject);
+  const size_t default_count = tolmer::count_fields(subject, tolmer::FieldDelimiter::comma_rule());
   fuzz::check(default_count >= 1);
-  (void)tolmer::default_field(subject, k);
+  (void)tolmer::field_at(subject, k, tolmer::FieldDelimiter::comma_rule());
   return 0;
 }

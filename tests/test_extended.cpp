@@ -22,6 +22,7 @@
 namespace {
 
 using tolmer::Extended;
+using Traits = tolmer::ExtendedTraits;
 
 long double to_hardware(const Extended& x) {
   long double h = 0;
@@ -81,12 +82,12 @@ class Random {
 uint64_t shaped_significand(Random& r) {
   const uint64_t bits = r.next();
   switch (r.below(6)) {
-    case 0: return bits | (uint64_t{1} << 63);
-    case 1: return (bits | (uint64_t{1} << 63)) & ~((uint64_t{1} << r.below(64)) - 1);  // trailing zeros
-    case 2: return bits | (uint64_t{1} << 63) | ((uint64_t{1} << r.below(64)) - 1);     // trailing ones
-    case 3: return (uint64_t{1} << 63) | (uint64_t{1} << r.below(63));                  // two bits
+    case 0: return bits | Traits::kIntegerBit;
+    case 1: return (bits | Traits::kIntegerBit) & ~((uint64_t{1} << r.below(64)) - 1);  // trailing zeros
+    case 2: return bits | Traits::kIntegerBit | ((uint64_t{1} << r.below(64)) - 1);     // trailing ones
+    case 3: return Traits::kIntegerBit | (uint64_t{1} << r.below(63));                  // two bits
     case 4: return ~uint64_t{0} << r.below(64);                                         // leading ones
-    default: return (uint64_t{1} << 63) | (bits >> r.below(64));
+    default: return Traits::kIntegerBit | (bits >> r.below(64));
   }
 }
 
@@ -106,7 +107,7 @@ Extended operand(Random& r, const Extended* near = nullptr) {
       return Extended::from_bits(static_cast<uint16_t>(sign | e), m);
     }
     case 3: case 4: case 5: case 6: {  // close in scale to the other operand
-      int base = near != nullptr ? (near->sign_exponent() & 0x7FFF) : 16383;
+      int base = near != nullptr ? (near->sign_exponent() & Traits::kExponentMask) : Traits::kBias;
       int e = base + static_cast<int>(r.below(141)) - 70;
       if (e < 1) e = 1;
       if (e > 0x7FFE) e = 0x7FFE;
@@ -126,7 +127,7 @@ Extended operand(Random& r, const Extended* near = nullptr) {
     case 10: return Extended(std::bit_cast<float>(static_cast<uint32_t>(r.next())));
     case 11: return Extended(static_cast<int64_t>(r.next()) >> r.below(64));
     case 12: {  // moderate values, as lengths and angles are
-      const auto e = static_cast<uint16_t>(16383 - 40 + r.below(60));
+      const auto e = static_cast<uint16_t>(Traits::kBias - 40 + r.below(60));
       return Extended::from_bits(static_cast<uint16_t>(sign | e), shaped_significand(r));
     }
     case 13: {  // specials: zeros, infinities, NaNs quiet and signalling
@@ -134,17 +135,17 @@ Extended operand(Random& r, const Extended* near = nullptr) {
                                               0xC000000000000001u, 0x8000000000000001u, 0xFFFFFFFFFFFFFFFFu,
                                               0xA5A5A5A5A5A5A5A5u};
       const uint64_t m = kSpecial[r.below(7)];
-      return Extended::from_bits(static_cast<uint16_t>(sign | (m == 0 ? 0 : 0x7FFF)), m);
+      return Extended::from_bits(static_cast<uint16_t>(sign | (m == 0 ? 0 : Traits::kExponentMask)), m);
     }
     case 14: {  // a random NaN or an unsupported encoding (unnormal, pseudo-NaN) now and then
       if (r.below(8) == 0) {
-        return Extended::from_bits(static_cast<uint16_t>(sign | (1 + r.below(0x7FFF))), bits >> 1);
+        return Extended::from_bits(static_cast<uint16_t>(sign | (1 + r.below(Traits::kExponentMask))), bits >> 1);
       }
-      return Extended::from_bits(static_cast<uint16_t>(sign | 0x7FFF), bits | (uint64_t{1} << 63) | 1);
+      return Extended::from_bits(static_cast<uint16_t>(sign | Traits::kExponentMask), bits | Traits::kIntegerBit | 1);
     }
     default: {  // a pseudo-denormal or a small-exponent value
       const auto e = static_cast<uint16_t>(r.below(3));
-      return Extended::from_bits(static_cast<uint16_t>(sign | e), bits | (uint64_t{1} << 63));
+      return Extended::from_bits(static_cast<uint16_t>(sign | e), bits | Traits::kIntegerBit);
     }
   }
 }
@@ -212,10 +213,12 @@ TEST(ExtendedAgreement, Remainder) {
   for (int i = 0; i < kCount && failures < 10; ++i) {
     const Extended a = operand(r);
     Extended b = operand(r, &a);
-    if ((a.sign_exponent() & 0x7FFF) - (b.sign_exponent() & 0x7FFF) > 300 && r.below(64) != 0) {
+    if ((a.sign_exponent() & Traits::kExponentMask) - (b.sign_exponent() & Traits::kExponentMask) > 300 &&
+        r.below(64) != 0) {
       b = Extended::from_bits(
-          static_cast<uint16_t>((b.sign_exponent() & 0x8000) | ((a.sign_exponent() & 0x7FFF) - r.below(300))),
-          b.significand() | (uint64_t{1} << 63));
+          static_cast<uint16_t>((b.sign_exponent() & Traits::kSignBit) |
+                                ((a.sign_exponent() & Traits::kExponentMask) - r.below(300))),
+          b.significand() | Traits::kIntegerBit);
     }
     const Extended soft = fmod(a, b);
     const long double hard = std::fmod(to_hardware(a), to_hardware(b));

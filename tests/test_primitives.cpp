@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "frame/primitives.h"
+#include "text/fields.h"
 #include "test_support.h"
 
 using namespace tolmer;
@@ -182,6 +183,31 @@ TEST(TextToNumber, ExponentsBeyondFourDigitsAreCapped) {
   EXPECT_EQ(text_to_number("7.25e-1d3"), 0.725);
 }
 
+// Floor and ceiling to 32-bit integers and the integer division of two reals
+// (both rounded to integers, ties to even, the quotient truncated), with the
+// library's out-of-range rule (NaN, infinities and values outside the 32-bit
+// range give INT32_MIN; so does a divisor of 0). The library itself needs
+// only round_to_int and trunc_to_int; the four directions are checked
+// together below.
+int32_t to_int_checked(xreal whole) {
+  if (!(whole >= xreal(int64_t{-2147483648}) && whole <= xreal(2147483647))) return std::numeric_limits<int32_t>::min();
+  return static_cast<int32_t>(whole);
+}
+int32_t floor_to_int(xreal value) { return to_int_checked(x_floor(value)); }
+int32_t ceil_to_int(xreal value) { return to_int_checked(x_ceil(value)); }
+int32_t int_divide(xreal dividend, xreal divisor) {
+  const xreal a = x_nearbyint(dividend);
+  const xreal b = x_nearbyint(divisor);
+  const int32_t ia = to_int_checked(a);
+  const int32_t ib = to_int_checked(b);
+  if (ib == 0 || (ia == std::numeric_limits<int32_t>::min() && !(a == xreal(int64_t{-2147483648}))) ||
+      (ib == std::numeric_limits<int32_t>::min() && !(b == xreal(int64_t{-2147483648})))) {
+    return std::numeric_limits<int32_t>::min();
+  }
+  if (ia == std::numeric_limits<int32_t>::min() && ib == -1) return std::numeric_limits<int32_t>::min();
+  return ia / ib;
+}
+
 struct IntCase {
   tolmer::xreal value;
   int32_t nearest, floor, trunc, ceil;
@@ -301,8 +327,9 @@ class DelimiterFields : public ::testing::TestWithParam<FieldCase> {};
 
 TEST_P(DelimiterFields, CountAndPick) {
   const FieldCase& c = GetParam();
-  EXPECT_EQ(field_count(c.text, c.delimiter), c.count);
-  EXPECT_EQ(field(c.text, c.delimiter, c.k), c.field);
+  const FieldDelimiter delimiter = FieldDelimiter::text(c.delimiter);
+  EXPECT_EQ(count_fields(c.text, delimiter), c.count);
+  EXPECT_EQ(field_at(c.text, c.k, delimiter), c.field);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -337,15 +364,15 @@ TEST(DelimiterFields, LongTextsWithSparseAndDenseStretches) {
     }
   }
   parts.push_back(current);
-  ASSERT_EQ(field_count(text, ";"), parts.size());
+  ASSERT_EQ(count_fields(text, ";"), parts.size());
   const auto count = static_cast<int64_t>(parts.size());
   for (int64_t k = 1; k <= count; k += 7) {
-    EXPECT_EQ(field(text, ";", k), parts[static_cast<std::size_t>(k - 1)]) << k;
-    EXPECT_EQ(field(text, ";", -k), parts[static_cast<std::size_t>(count - k)]) << -k;
+    EXPECT_EQ(field_at(text, k, ";"), parts[static_cast<std::size_t>(k - 1)]) << k;
+    EXPECT_EQ(field_at(text, -k, ";"), parts[static_cast<std::size_t>(count - k)]) << -k;
   }
-  EXPECT_EQ(field(text, ";", count), "");
-  EXPECT_EQ(field(text, ";", count + 1), "");
-  EXPECT_EQ(field_count(text.substr(0, 1000), ";"), 1 + static_cast<std::size_t>(std::count(
+  EXPECT_EQ(field_at(text, count, ";"), "");
+  EXPECT_EQ(field_at(text, count + 1, ";"), "");
+  EXPECT_EQ(count_fields(text.substr(0, 1000), ";"), 1 + static_cast<std::size_t>(std::count(
                                                           text.begin(), text.begin() + 1000, ';')));
 }
 
@@ -360,8 +387,8 @@ class DefaultFields : public ::testing::TestWithParam<DefaultCase> {};
 
 TEST_P(DefaultFields, CommasAndQuotes) {
   const DefaultCase& c = GetParam();
-  EXPECT_EQ(default_field_count(c.text), c.count) << c.text;
-  EXPECT_EQ(default_field(c.text, c.k), c.field) << c.text;
+  EXPECT_EQ(count_fields(c.text, FieldDelimiter::comma_rule()), c.count) << c.text;
+  EXPECT_EQ(field_at(c.text, c.k, FieldDelimiter::comma_rule()), c.field) << c.text;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -5,7 +5,6 @@
 // by name in the library and called, and the result and every value written
 // back through a reference or buffer is printed.
 #include <algorithm>
-#include <cctype>
 #include <cstddef>
 #include <cstring>
 #include <ostream>
@@ -152,8 +151,7 @@ const std::vector<Entry>& entries() {
 }
 
 const Entry* find_entry(std::string name) {
-  std::transform(name.begin(), name.end(), name.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  name = ascii_upper(std::move(name));
   for (const Entry& entry : entries())
     if (name == entry.name) return &entry;
   return nullptr;

@@ -119,6 +119,22 @@ std::string shortest(Real value) {
 std::string format_number(float value) { return shortest(value); }
 std::string format_number(double value) { return shortest(value); }
 
+std::string pad(std::string text, std::size_t width) {
+  if (text.size() < width) text.append(width - text.size(), ' ');
+  return text;
+}
+
+std::string pad_left(const std::string& text, std::size_t width) {
+  return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+}
+
+std::string ascii_upper(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
 std::string quoted(std::string_view bytes) {
   static const char digits[] = "0123456789ABCDEF";
   std::string text = "\"";

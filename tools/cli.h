@@ -69,6 +69,16 @@ double parse_finite(std::string_view text, const std::string& what);
 std::string format_number(float value);
 std::string format_number(double value);
 
+// The text padded with spaces to `width` bytes, on the right / on the left
+// (a longer text as it is): the columns of the table commands.
+std::string pad(std::string text, std::size_t width);
+std::string pad_left(const std::string& text, std::size_t width);
+
+// The text with a-z upper-cased and every other byte as it is: command
+// names, export names and paper names are ASCII, and a mapping of its own
+// keeps the tool's matching independent of the locale.
+std::string ascii_upper(std::string text);
+
 // Bytes in double quotes, with \" \\ and \xHH for every byte outside 32..126.
 std::string quoted(std::string_view bytes);
 

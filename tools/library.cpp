@@ -12,8 +12,7 @@ namespace {
 
 #if defined(_WIN32)
 // The library the tool is linked to: by its name, else the module that holds
-// FREELIBSTRING. (The name comes first: the static C++ interface linked into
-// the tool holds a copy of the exports too.)
+// FREELIBSTRING.
 HMODULE library_module() {
   static const HMODULE module = [] {
     if (const HMODULE by_name = GetModuleHandleA("TOLMERDLL.dll")) return by_name;

@@ -3,9 +3,10 @@
 // The tool is linked to the shared library and finds every export the way a
 // host does (dlsym on the library's handle; GetProcAddress on Windows), so it
 // builds whatever the library holds and reports an export the library lacks.
-// Every export is called through this table, never by a direct reference:
-// the tool also links the static C++ interface, which holds its own copy of
-// the exports, and a direct reference could bind to that copy.
+// Every export is called through this table, never by a direct reference, so
+// that a missing export is a message of the tool rather than a failure to
+// load it. (The static C++ interface the tool also links holds the core only,
+// no export.)
 #pragma once
 
 #include <cstring>

@@ -13,6 +13,7 @@
 #include "library.h"
 #include "tolmer/library.h"
 #include "tolmer/reading.h"
+#include "tolmer/text.h"
 
 namespace tolmer::tool {
 namespace {
@@ -123,19 +124,13 @@ std::string as_typed(std::string_view bytes) {
   return text;
 }
 
-std::string trimmed_spaces(std::string_view text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
 // The note for one range of the entry that no unit word consumed, naming its
 // bytes and where they stand: "the 6 after 12' has no unit: not read",
 // "the 2, before 500 mm has no unit: not read", "the 12 has no unit: not
 // read" (the whole entry).
 std::string unread_note(std::string_view entry, tolmer::ByteRange range) {
-  const std::string before = trimmed_spaces(entry.substr(0, range.begin));
-  const std::string after = trimmed_spaces(entry.substr(range.end));
+  const std::string_view before = tolmer::text::strip_blanks(entry.substr(0, range.begin));
+  const std::string_view after = tolmer::text::strip_blanks(entry.substr(range.end));
   std::string note = "the " + as_typed(entry.substr(range.begin, range.end - range.begin));
   if (!before.empty()) {
     note += " after " + as_typed(before);

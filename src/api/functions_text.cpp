@@ -2,6 +2,7 @@
 #include <climits>
 
 #include "frame/precision.h"
+#include "frame/primitives.h"
 #include "geometry/angles.h"
 #include "geometry/bits.h"
 #include "geometry/rects.h"
@@ -84,7 +85,7 @@ std::optional<int32_t> index_of(int32_t value, std::span<const int32_t> values,
 // ----------------------------------------------------------------- strings
 
 std::string reverse(std::string_view text) { return reverse_bytes(text); }
-std::string_view strip_blanks(std::string_view text) { return tolmer::strip_blanks(text); }
+std::string_view strip_blanks(std::string_view text) { return tolmer::trim(text); }
 bool is_numeric(std::string_view text) { return is_unsigned_decimal(text); }
 int32_t first_of(std::string_view text, std::string_view characters) {
   return first_contained_character(text, characters);

@@ -10,6 +10,18 @@
 
 namespace tolmer {
 
+namespace {
+
+// The edit-control messages the default field operations send: select a
+// range, and the length of the first line.
+constexpr int32_t kSelectRangeMessage = 177;
+constexpr int32_t kLineLengthMessage = 193;
+
+// Millimetres per inch, kept as the single nearest 25.4.
+constexpr float kMillimetresPerInch = 25.4f;
+
+}  // namespace
+
 void initialize_state(State& s) {
   ExtendedPrecision precision;
   // Conversion places: created only if absent; existing ones keep their values.
@@ -19,12 +31,11 @@ void initialize_state(State& s) {
   }
   // The temporary string array, anew with the empty entry 0.
   temp_array_clear(s);
-  // Edit-control messages: select range, first-line length.
-  s.services.set_edit_codes(177, 193);
+  s.services.set_edit_codes(kSelectRangeMessage, kLineLengthMessage);
   // pi in extended precision, stored as a double.
   s.pi = static_cast<double>(4.0L * std::atan(1.0L));
   // Millimetres per inch: the single nearest 25.4, widened.
-  s.mm_per_inch = static_cast<double>(25.4f);
+  s.mm_per_inch = static_cast<double>(kMillimetresPerInch);
   // Drawing scales: the table (created when absent) filled in one hold.
   {
     const auto lock = s.scale_lock.write();

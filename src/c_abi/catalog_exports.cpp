@@ -6,7 +6,7 @@
 #include "catalog/item_names.h"
 #include "catalog/sub_item_names.h"
 #include "catalog/wall_snap.h"
-#include "text/strings.h"
+#include "frame/primitives.h"
 
 namespace abi = tolmer::abi;
 
@@ -70,7 +70,7 @@ TOLMER_EXPORT(int32_t)
 GETSYMBOLITEMTYPEFROMNAME(int32_t category, int32_t sub_category, char* name) {
   return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
     const std::string_view read = abi::text_view(name);
-    if (tolmer::strip_blanks(read).empty()) return 0;  // a blank name leaves the buffer untouched
+    if (tolmer::trim(read).empty()) return 0;  // a blank name leaves the buffer untouched
     const int32_t type = tolmer::symbol_item_type_from_name(category, sub_category, read);
     // The name is left trimmed and upper-cased in the caller's buffer.
     const std::size_t length = abi::trim_and_upper_in_place(name, read.size());

@@ -5,7 +5,7 @@
 #include "c_abi/process.h"
 #include "c_abi/abi.h"
 #include "measure/parse.h"
-#include "text/strings.h"
+#include "frame/primitives.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ TOLMER_EXPORT(int32_t) ISVALIDMEASUREMENTNUMERICALCHARACTER(const char* characte
 TOLMER_EXPORT(LibString) SEPARATEMEASUREMENTSINTEXTSTRING(char* measurement) {
   return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
     const std::string text = tolmer::abi::text(measurement);
-    if (tolmer::strip_blanks(text).empty()) return tolmer::abi::result({});
+    if (tolmer::trim(text).empty()) return tolmer::abi::result({});
     const std::string separated = tolmer::separate_measurements(text);
     if (separated.size() != text.size()) tolmer::abi::write_buffer(measurement, separated);
     return tolmer::abi::result(separated);

@@ -1,5 +1,6 @@
 // Exports of the string helpers.
 #include "c_abi/abi.h"
+#include "frame/primitives.h"
 #include "text/strings.h"
 
 namespace {
@@ -19,7 +20,7 @@ TOLMER_EXPORT(LibString) REVERSESTRING(const char* string) {
 }
 
 TOLMER_EXPORT(LibString) STRIPNULL(const char* string) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return tolmer::abi::result(tolmer::strip_blanks(tolmer::abi::text_view(string))); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return tolmer::abi::result(tolmer::trim(tolmer::abi::text_view(string))); });
 }
 
 TOLMER_EXPORT(int32_t) ISNUMERICDLL(const char* string) {

@@ -9,6 +9,7 @@
 
 #include "frame/primitives.h"
 #include "text/delimited.h"
+#include "text/fields.h"
 
 namespace tolmer {
 namespace {
@@ -252,12 +253,10 @@ LibraryName library_name_from_categories(int32_t category, int32_t sub_category,
 }
 
 LibraryNameNumbers categories_from_library_name(std::string_view name) {
-  constexpr std::string_view kDelimiter = "_";
+  constexpr FieldDelimiter kDelimiter = FieldDelimiter::text("_");
   LibraryNameNumbers numbers;
-  const std::size_t fields = field_count(name, kDelimiter);
-  const auto read = [&](int64_t k) {
-    return round_to_int(text_to_number(field(name, kDelimiter, k)));
-  };
+  const std::size_t fields = count_fields(name, kDelimiter);
+  const auto read = [&](int64_t k) { return round_to_int(field_value(name, k, kDelimiter)); };
   numbers.category = read(2);
   numbers.sub_category_read = fields >= 3;
   numbers.item_type_read = fields >= 4;
@@ -280,21 +279,21 @@ bool upper_equals(std::string_view text, std::string_view upper) {
 }
 
 bool all_digits(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  return std::all_of(text.begin(), text.end(), is_digit);
 }
 
 }  // namespace
 
 bool is_valid_library_name(std::string_view name) {
-  constexpr std::string_view kDelimiter = "_";
+  constexpr FieldDelimiter kDelimiter = FieldDelimiter::text("_");
   if (tolmer::find(name, "__", 1) != 0) return false;
-  const std::size_t fields = field_count(name, kDelimiter);
+  const std::size_t fields = count_fields(name, kDelimiter);
   if (fields < 3 || fields > 5) return false;
-  if (!upper_equals(field(name, kDelimiter, 1), "LIB")) return false;
+  if (!upper_equals(field_at(name, 1, kDelimiter), "LIB")) return false;
   for (std::size_t k = 2; k < fields; ++k) {
-    if (!all_digits(field(name, kDelimiter, static_cast<int64_t>(k)))) return false;
+    if (!all_digits(field_at(name, static_cast<int64_t>(k), kDelimiter))) return false;
   }
-  return upper_equals(field(name, kDelimiter, static_cast<int64_t>(fields)), "LIB.VDF");
+  return upper_equals(field_at(name, static_cast<int64_t>(fields), kDelimiter), "LIB.VDF");
 }
 
 }  // namespace tolmer

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "frame/primitives.h"
+#include "text/fields.h"
 
 namespace tolmer {
 namespace {
@@ -378,13 +379,19 @@ constexpr bool keys_unique() {
 }
 static_assert(keys_unique(), "a wall-snap key stands once");
 
+// The key space the host searches for the highest index: sub-categories 1 to
+// 5, item and sub-item types 1 to 254.
+constexpr int32_t kLastSearchedSubCategory = 5;
+constexpr int32_t kLastSearchedType = 254;
+
 // The highest index over the key space the host searches, taken from the
 // table: only entries inside that space count.
 constexpr int32_t highest_index() {
   int32_t highest = 0;
   for (const WallSnapEntry& e : kWallSnapEntries) {
-    const bool in_space = e.sub_category >= 1 && e.sub_category <= 5 && e.item_type >= 1 &&
-                          e.item_type <= 254 && e.sub_item_type >= 1 && e.sub_item_type <= 254;
+    const bool in_space = e.sub_category >= 1 && e.sub_category <= kLastSearchedSubCategory &&
+                          e.item_type >= 1 && e.item_type <= kLastSearchedType && e.sub_item_type >= 1 &&
+                          e.sub_item_type <= kLastSearchedType;
     if (in_space && e.index > highest) highest = e.index;
   }
   return highest;
@@ -392,8 +399,30 @@ constexpr int32_t highest_index() {
 
 constexpr int32_t kHighestWallSnapIndex = highest_index();
 
-// Field k of a comma-separated key, read as a number.
-double key_number(std::string_view key, int64_t k) { return text_to_number(field(key, ",", k)); }
+// An object key: category, sub-category, item type and sub-item type, in
+// fields separated by commas.
+constexpr FieldDelimiter kKeyDelimiter = FieldDelimiter::text(",");
+constexpr int64_t kCategoryField = 1;
+constexpr int64_t kSubCategoryField = 2;
+constexpr int64_t kItemTypeField = 3;
+constexpr int64_t kSubItemTypeField = 4;
+
+// A wall: category 1, sub-category 1 (Walls/Windows/Doors), item type 1.
+constexpr double kWallCategory = 1.0;
+constexpr double kWallSubCategory = 1.0;
+constexpr double kWallItemType = 1.0;
+
+// Wires: item types 250 to 254 in any sub-category (254 is Wire), answered
+// with their sub-item type; item types 12 to 14 of sub-category 0, answered
+// with their sub-item type negated.
+constexpr int32_t kFirstWireItemType = 250;
+constexpr int32_t kLastWireItemType = 254;
+constexpr int32_t kNegatedWireSubCategory = 0;
+constexpr int32_t kFirstNegatedWireItemType = 12;
+constexpr int32_t kLastNegatedWireItemType = 14;
+
+// Field k of an object key, read as a number.
+double key_number(std::string_view key, int64_t k) { return field_value(key, k, kKeyDelimiter); }
 
 }  // namespace
 
@@ -413,17 +442,20 @@ int32_t object_wall_snap_index(int32_t category, int32_t sub_category, int32_t i
 int32_t highest_object_wall_snap_index() { return kHighestWallSnapIndex; }
 
 bool is_object_a_wall(std::string_view key) {
-  if (field_count(key, ",") < 3) return false;
-  return key_number(key, 1) == 1.0 && key_number(key, 2) == 1.0 && key_number(key, 3) == 1.0;
+  if (count_fields(key, kKeyDelimiter) < static_cast<std::size_t>(kItemTypeField)) return false;
+  return key_number(key, kCategoryField) == kWallCategory &&
+         key_number(key, kSubCategoryField) == kWallSubCategory &&
+         key_number(key, kItemTypeField) == kWallItemType;
 }
 
 int32_t object_wire_type(std::string_view key) {
-  if (field_count(key, ",") < 4) return 0;
-  const int32_t sub_category = round_to_int(key_number(key, 2));
-  const int32_t item_type = round_to_int(key_number(key, 3));
-  const int32_t sub_item_type = round_to_int(key_number(key, 4));
-  if (item_type >= 250 && item_type <= 254) return sub_item_type;
-  if (sub_category == 0 && item_type >= 12 && item_type <= 14) {
+  if (count_fields(key, kKeyDelimiter) < static_cast<std::size_t>(kSubItemTypeField)) return 0;
+  const int32_t sub_category = round_to_int(key_number(key, kSubCategoryField));
+  const int32_t item_type = round_to_int(key_number(key, kItemTypeField));
+  const int32_t sub_item_type = round_to_int(key_number(key, kSubItemTypeField));
+  if (item_type >= kFirstWireItemType && item_type <= kLastWireItemType) return sub_item_type;
+  if (sub_category == kNegatedWireSubCategory && item_type >= kFirstNegatedWireItemType &&
+      item_type <= kLastNegatedWireItemType) {
     // Two's complement negation: INT32_MIN stays INT32_MIN.
     return static_cast<int32_t>(0u - static_cast<uint32_t>(sub_item_type));
   }
@@ -431,9 +463,12 @@ int32_t object_wire_type(std::string_view key) {
 }
 
 bool is_symbol_view_number_valid(int32_t view, std::string_view view_list) {
-  const std::size_t fields = default_field_count(view_list);
-  for (std::size_t k = 1; k <= fields; ++k) {
-    if (text_to_number(default_field(view_list, static_cast<int64_t>(k))) == view) return true;
+  FieldScanner scanner(view_list, FieldDelimiter::comma_rule());
+  FieldSpan span;
+  while (scanner.next(span)) {
+    const std::string_view content =
+        view_list.substr(span.content_begin, span.content_end - span.content_begin);
+    if (text_to_number(content) == view) return true;
   }
   return false;
 }

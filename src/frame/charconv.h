@@ -29,6 +29,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "frame/digits.h"
+
 namespace tolmer {
 
 template <class To, class From>
@@ -62,16 +64,15 @@ std::to_chars_result to_chars_scientific(char* first, char* last, Float value, i
 // std::from_chars(first, last, value, std::chars_format::general) for a text
 // without a sign, through strtod.
 inline std::from_chars_result from_chars_general(const char* first, const char* last, double& value) {
-  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
   const char* p = first;
   bool any_digit = false;
-  while (p < last && digit(*p)) {
+  while (p < last && is_digit(*p)) {
     ++p;
     any_digit = true;
   }
   if (p < last && *p == '.') {
     ++p;
-    while (p < last && digit(*p)) {
+    while (p < last && is_digit(*p)) {
       ++p;
       any_digit = true;
     }
@@ -82,7 +83,7 @@ inline std::from_chars_result from_chars_general(const char* first, const char* 
     const char* q = p + 1;
     if (q < last && (*q == '+' || *q == '-')) ++q;
     const char* digits = q;
-    while (q < last && digit(*q)) ++q;
+    while (q < last && is_digit(*q)) ++q;
     if (q > digits) end = q;
   }
   const std::string text(first, end);

@@ -25,6 +25,30 @@
 
 namespace tolmer {
 
+// The constants of the double-extended encoding, written once: a sign bit and
+// a 15-bit biased exponent in 16 bits, then a 64-bit significand whose
+// integer bit (bit 63) is explicit.
+struct ExtendedTraits {
+  static constexpr uint16_t kSignBit = 0x8000;
+  // The exponent field; all ones encodes infinities and NaNs.
+  static constexpr uint16_t kExponentMask = 0x7FFF;
+  static constexpr int kBias = 16383;
+  static constexpr int kSignificandBits = 64;
+  static constexpr int kIntegerBitIndex = kSignificandBits - 1;
+  static constexpr uint64_t kIntegerBit = uint64_t{1} << kIntegerBitIndex;
+  // Set in a quiet NaN, clear in a signalling one.
+  static constexpr uint64_t kQuietBit = uint64_t{1} << (kIntegerBitIndex - 1);
+  // The significand of the "indefinite" NaN.
+  static constexpr uint64_t kIndefiniteSignificand = kIntegerBit | kQuietBit;
+
+  // The power of two of the significand's lowest bit for a biased exponent:
+  // a finite value is significand x 2^lowest_bit_exponent(biased). Subnormals
+  // (biased 0) share the scale of the smallest normal exponent (biased 1).
+  [[nodiscard]] static constexpr int lowest_bit_exponent(int biased) noexcept {
+    return (biased == 0 ? 1 : biased) - kBias - kIntegerBitIndex;
+  }
+};
+
 class Extended {
  public:
   constexpr Extended() = default;
@@ -36,15 +60,15 @@ class Extended {
     if (m != 0) {
       const int shift = std::countl_zero(m);
       m_ = m << shift;
-      se_ = static_cast<uint16_t>(16383 + 63 - shift);
+      se_ = static_cast<uint16_t>(ExtendedTraits::kBias + ExtendedTraits::kIntegerBitIndex - shift);
     }
-    if (negative) se_ = static_cast<uint16_t>(se_ | 0x8000u);
+    if (negative) se_ = static_cast<uint16_t>(se_ | ExtendedTraits::kSignBit);
   }
   Extended(float value);                                                 // NOLINT
   Extended(double value);                                                // NOLINT
 
-  // The encoding: bit 15 of `sign_exponent` is the sign, bits 0-14 the
-  // biased exponent (bias 16383); `significand` holds the integer bit at 63.
+  // The encoding (ExtendedTraits): bit 15 of `sign_exponent` is the sign,
+  // bits 0-14 the biased exponent; `significand` holds the integer bit at 63.
   static constexpr Extended from_bits(uint16_t sign_exponent, uint64_t significand) {
     Extended x;
     x.se_ = sign_exponent;
@@ -66,7 +90,7 @@ class Extended {
   friend Extended operator-(const Extended& a, const Extended& b);
   friend Extended operator*(const Extended& a, const Extended& b);
   friend Extended operator/(const Extended& a, const Extended& b);
-  friend constexpr Extended operator-(const Extended& a) { return from_bits(a.se_ ^ 0x8000u, a.m_); }
+  friend constexpr Extended operator-(const Extended& a) { return from_bits(static_cast<uint16_t>(a.se_ ^ ExtendedTraits::kSignBit), a.m_); }
   Extended& operator+=(const Extended& b) { return *this = *this + b; }
   Extended& operator-=(const Extended& b) { return *this = *this - b; }
   Extended& operator*=(const Extended& b) { return *this = *this * b; }
@@ -88,9 +112,9 @@ class Extended {
 // Classification (an unsupported encoding counts as NaN).
 bool isnan(const Extended& x);
 bool isinf(const Extended& x);
-inline bool signbit(const Extended& x) { return (x.sign_exponent() & 0x8000u) != 0; }
+inline bool signbit(const Extended& x) { return (x.sign_exponent() & ExtendedTraits::kSignBit) != 0; }
 inline Extended fabs(const Extended& x) {
-  return Extended::from_bits(static_cast<uint16_t>(x.sign_exponent() & 0x7FFFu), x.significand());
+  return Extended::from_bits(static_cast<uint16_t>(x.sign_exponent() & ExtendedTraits::kExponentMask), x.significand());
 }
 
 // Rounding to an integral value (same format): to nearest with ties to even,

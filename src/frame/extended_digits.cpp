@@ -96,12 +96,12 @@ void decimal_digits(const Extended& x, int count, char* digits, int& exponent) {
     return;
   }
   // |x| = m * 2^e with bit 63 of m set.
-  const int biased = x.sign_exponent() & 0x7FFF;
+  const int biased = x.sign_exponent() & ExtendedTraits::kExponentMask;
   const int shift = std::countl_zero(x.significand());
   const struct {
     uint64_t m;
     int e;
-  } u{x.significand() << shift, (biased == 0 ? 1 : biased) - 16383 - 63 - shift};
+  } u{x.significand() << shift, ExtendedTraits::lowest_bit_exponent(biased) - shift};
   // |x| = r / s with r = m * 2^max(e, 0), s = 2^max(-e, 0).
   Big r, s;
   r.set(u.m);

@@ -46,8 +46,7 @@ void split_extended(const xreal& magnitude, uint64_t& mantissa, int& exponent) {
   mantissa = magnitude.significand();
   const uint16_t sign_exponent = magnitude.sign_exponent();
 #endif
-  const int biased = sign_exponent & 0x7FFF;
-  exponent = (biased == 0 ? 1 : biased) - 16383 - 63;
+  exponent = ExtendedTraits::lowest_bit_exponent(sign_exponent & ExtendedTraits::kExponentMask);
 }
 
 // A short exact expansion: when the magnitude, mantissa * 2^exponent, has at

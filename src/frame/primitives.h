@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "frame/digits.h"
 #include "frame/xreal.h"
 
 namespace tolmer {
@@ -67,14 +68,8 @@ float single_quotient(double n, double d);
 // The 32-bit integer nearest a real, ties to even. NaN, infinities and values
 // outside the 32-bit range give INT32_MIN.
 int32_t round_to_int(xreal value);
-// Floor, truncation and ceiling to 32-bit integers (the same out-of-range rule).
-int32_t floor_to_int(xreal value);
+// Truncation to a 32-bit integer (the same out-of-range rule).
 int32_t trunc_to_int(xreal value);
-int32_t ceil_to_int(xreal value);
-// Integer division of two reals: both rounded to integers (ties to even),
-// divided, quotient truncated. A divisor of 0, or an operand out of range,
-// gives INT32_MIN.
-int32_t int_divide(xreal dividend, xreal divisor);
 // Decimal rounding to `places` (0 to 18; larger or negative counts as 18):
 // multiply by 10^places, round ties to even, divide.
 xreal round_decimal(xreal value, int32_t places);
@@ -111,24 +106,5 @@ std::string_view left(std::string_view text, int64_t count);
 std::string_view right(std::string_view text, int64_t count);
 // The byte value at 1-based `position`, or -1 when out of range.
 int32_t char_code_at(std::string_view text, int64_t position);
-
-// ----------------------------------------------------------------- fields
-
-// Delimiter fields: the delimiter is a whole text. The count is the number of
-// non-overlapping occurrences from the left, plus 1 (an empty delimiter never
-// occurs, so the whole text is one field).
-std::size_t field_count(std::string_view text, std::string_view delimiter);
-// Field k (1-based); a negative k counts from the end (-1 the last); 0 or a k
-// beyond the count gives empty.
-std::string_view field(std::string_view text, std::string_view delimiter, int64_t k);
-
-// The default field rule: fields separated by commas; spaces before a field
-// skipped; a field starting with a double quote runs to the next double
-// quote (commas inside do not split), anything after the closing quote up to
-// the next comma is ignored. The count is the number of separating commas + 1.
-std::size_t default_field_count(std::string_view text);
-// Field k of the default rule (1-based); out of range gives empty. A negative
-// k counts from the end.
-std::string_view default_field(std::string_view text, int64_t k);
 
 }  // namespace tolmer

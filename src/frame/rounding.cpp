@@ -17,22 +17,7 @@ int32_t to_int_checked(xreal whole) {
 }  // namespace
 
 int32_t round_to_int(xreal value) { return to_int_checked(x_nearbyint(value)); }
-int32_t floor_to_int(xreal value) { return to_int_checked(x_floor(value)); }
 int32_t trunc_to_int(xreal value) { return to_int_checked(x_trunc(value)); }
-int32_t ceil_to_int(xreal value) { return to_int_checked(x_ceil(value)); }
-
-int32_t int_divide(xreal dividend, xreal divisor) {
-  const xreal a = x_nearbyint(dividend);
-  const xreal b = x_nearbyint(divisor);
-  const int32_t ia = to_int_checked(a);
-  const int32_t ib = to_int_checked(b);
-  if (ib == 0 || (ia == std::numeric_limits<int32_t>::min() && !(a == xreal(int64_t{-2147483648}))) ||
-      (ib == std::numeric_limits<int32_t>::min() && !(b == xreal(int64_t{-2147483648})))) {
-    return std::numeric_limits<int32_t>::min();
-  }
-  if (ia == std::numeric_limits<int32_t>::min() && ib == -1) return std::numeric_limits<int32_t>::min();
-  return ia / ib;
-}
 
 float single_quotient(double n, double d) {
   const bool singles = static_cast<double>(static_cast<float>(n)) == n &&

@@ -15,7 +15,6 @@ namespace tolmer {
 namespace {
 
 bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 double read_prefixed(std::string_view text, std::size_t i) {
   // text[i] is '&'.
@@ -31,7 +30,7 @@ double read_prefixed(std::string_view text, std::size_t i) {
   for (std::size_t k = i + 2; k < text.size(); ++k) {
     const char c = text[k];
     unsigned d = 0;
-    if (c >= '0' && c <= '9') {
+    if (is_digit(c)) {
       d = static_cast<unsigned>(c - '0');
     } else if (c >= 'A' && c <= 'F') {
       d = static_cast<unsigned>(c - 'A' + 10);

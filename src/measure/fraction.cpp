@@ -12,8 +12,6 @@ namespace tolmer {
 
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
 // The 0-based index of the separator: the first "/", else the first "\".
 std::size_t find_separator(std::string_view text) {
   const std::size_t slash = text.find('/');

@@ -170,8 +170,6 @@ const WordIndex& word_index() {
   return index;
 }
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
 // Whether the hyphen at `i` joins feet and inches, or whole inches and their
 // fraction, and so reads as a space (see parse.h). `w` is the prepared text
 // as upper-cased and trimmed, before any hyphen is mended.

@@ -3,28 +3,21 @@
 #include <algorithm>
 
 #include "frame/primitives.h"
+#include "text/fields.h"
 
 namespace tolmer {
 
 namespace {
 
 // Calls visit(field, number) for fields 1, 2, ... of `text` in one pass, until
-// visit returns false or the last field has been visited.
+// visit returns false or the last field has been visited. The delimiter is a
+// whole text (an empty one never occurs: the text is one field).
 template <class Visit>
 void for_each_field(std::string_view text, std::string_view delimiter, Visit&& visit) {
-  if (delimiter.empty()) {
-    visit(text, std::size_t{1});
-    return;
-  }
-  std::size_t begin = 0;  // 0-based start of the current field
-  for (std::size_t number = 1;; ++number) {
-    const std::size_t at = find(text, delimiter, static_cast<int64_t>(begin) + 1);
-    if (at == 0) {
-      visit(text.substr(begin), number);
-      return;
-    }
-    if (!visit(text.substr(begin, at - 1 - begin), number)) return;
-    begin = at - 1 + delimiter.size();
+  FieldScanner scanner(text, FieldDelimiter::text(delimiter));
+  FieldSpan span;
+  for (std::size_t number = 1; scanner.next(span); ++number) {
+    if (!visit(text.substr(span.raw_begin, span.raw_end - span.raw_begin), number)) return;
   }
 }
 

@@ -1,5 +1,8 @@
 #include "text/fields.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "frame/primitives.h"
 
 namespace tolmer {
@@ -16,9 +19,93 @@ std::size_t find_from(std::string_view text, std::string_view pattern, std::size
   return hit == 0 ? std::string_view::npos : hit - 1;
 }
 
+// The occurrences of byte `c` in the `n` bytes at `p`, by comparison: blocks
+// of 64 bytes are counted into one byte each, which compilers turn into
+// vector compares.
+std::size_t count_byte_by_compare(const char* p, std::size_t n, char c) {
+  std::size_t count = 0;
+  while (n >= 64) {
+    unsigned char block = 0;
+    for (int i = 0; i < 64; ++i) block = static_cast<unsigned char>(block + (p[i] == c ? 1 : 0));
+    count += block;
+    p += 64;
+    n -= 64;
+  }
+  for (; n > 0; --n) count += *p++ == c ? 1 : 0;
+  return count;
+}
+
+// The occurrences of byte `c` in `text`. Long stretches without it are
+// skipped by memchr; where it occurs densely (two within 64 bytes) the next
+// 2 KiB are counted by comparison instead of one memchr call per occurrence.
+std::size_t count_byte(std::string_view text, char c) {
+  constexpr std::ptrdiff_t kDenseGap = 64;
+  constexpr std::size_t kDenseBlock = 2048;
+  std::size_t count = 0;
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (p < end) {
+    const void* found = std::memchr(p, c, static_cast<std::size_t>(end - p));
+    if (found == nullptr) break;
+    const char* hit = static_cast<const char*>(found);
+    ++count;
+    const bool dense = hit - p < kDenseGap;
+    p = hit + 1;
+    if (dense) {
+      const std::size_t block = std::min(kDenseBlock, static_cast<std::size_t>(end - p));
+      count += count_byte_by_compare(p, block, c);
+      p += block;
+    }
+  }
+  return count;
+}
+
+// The 0-based offset just after occurrence number `nth` (1 or more) of byte
+// `c` in `text`, or npos. Found as count_byte counts: memchr between sparse
+// occurrences, whole 64-byte blocks counted and skipped between dense ones.
+std::size_t after_occurrence(std::string_view text, char c, std::size_t nth) {
+  constexpr std::ptrdiff_t kDenseGap = 64;
+  constexpr std::size_t kDenseBlocks = 32;
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  const char* p = begin;
+  while (p < end) {
+    const void* found = std::memchr(p, c, static_cast<std::size_t>(end - p));
+    if (found == nullptr) break;
+    const char* hit = static_cast<const char*>(found);
+    if (--nth == 0) return static_cast<std::size_t>(hit + 1 - begin);
+    const bool dense = hit - p < kDenseGap;
+    p = hit + 1;
+    if (dense) {
+      for (std::size_t b = 0; b < kDenseBlocks && end - p >= 64; ++b) {
+        const std::size_t in_block = count_byte_by_compare(p, 64, c);
+        if (in_block >= nth) break;  // the wanted one is in this block
+        nth -= in_block;
+        p += 64;
+      }
+    }
+  }
+  return std::string_view::npos;
+}
+
+// The 0-based offset where field number `k` (1 or more) of a delimiter text
+// begins, or npos when the text has fewer fields. A one-byte delimiter is
+// found by the byte counting above, a longer one by search.
+std::size_t field_begin(std::string_view text, std::string_view delimiter, uint64_t k) {
+  if (k == 1) return 0;
+  if (delimiter.size() == 1) return after_occurrence(text, delimiter[0], k - 1);
+  std::size_t begin = 0;
+  for (uint64_t i = 1; i < k; ++i) {
+    const std::size_t at = text.find(delimiter, begin);
+    if (at == std::string_view::npos) return std::string_view::npos;
+    begin = at + delimiter.size();
+  }
+  return begin;
+}
+
 }  // namespace
 
-FieldScanner::FieldScanner(std::string_view text, std::string_view delimiter)
+FieldScanner::FieldScanner(std::string_view text, FieldDelimiter delimiter) noexcept
     : text_(text), delimiter_(delimiter) {}
 
 bool FieldScanner::next(FieldSpan& span) {
@@ -28,9 +115,10 @@ bool FieldScanner::next(FieldSpan& span) {
   std::size_t separator = std::string_view::npos;
   std::size_t separator_length = 0;
 
-  if (!delimiter_.empty()) {
-    separator = find_from(text_, delimiter_, position_);
-    separator_length = delimiter_.size();
+  if (!delimiter_.is_comma_rule()) {
+    const std::string_view delimiter = delimiter_.delimiter_text();
+    separator = delimiter.empty() ? std::string_view::npos : find_from(text_, delimiter, position_);
+    separator_length = delimiter.size();
     span.raw_end = separator == std::string_view::npos ? size : separator;
     span.content_begin = span.raw_begin;
     span.content_end = span.raw_end;
@@ -63,15 +151,50 @@ bool FieldScanner::next(FieldSpan& span) {
   return true;
 }
 
-std::size_t count_fields(std::string_view text, std::string_view delimiter) {
-  return delimiter.empty() ? default_field_count(text) : field_count(text, delimiter);
+std::size_t count_fields(std::string_view text, FieldDelimiter delimiter) noexcept {
+  if (delimiter.is_comma_rule()) {
+    FieldScanner scanner(text, delimiter);
+    FieldSpan span;
+    std::size_t count = 0;
+    while (scanner.next(span)) ++count;
+    return count;
+  }
+  const std::string_view separator = delimiter.delimiter_text();
+  if (separator.empty()) return 1;
+  if (separator.size() == 1) return 1 + count_byte(text, separator[0]);
+  std::size_t count = 1;
+  std::size_t at = 0;
+  while ((at = text.find(separator, at)) != std::string_view::npos) {
+    ++count;
+    at += separator.size();
+  }
+  return count;
 }
 
-std::string_view field_at(std::string_view text, int64_t position, std::string_view delimiter) {
-  return delimiter.empty() ? default_field(text, position) : field(text, delimiter, position);
+std::string_view field_at(std::string_view text, int64_t position, FieldDelimiter delimiter) noexcept {
+  if (position == 0) return {};
+  if (position < 0) {
+    position = static_cast<int64_t>(count_fields(text, delimiter)) + position + 1;
+    if (position < 1) return {};
+  }
+  const auto wanted = static_cast<uint64_t>(position);
+  if (delimiter.is_comma_rule()) {
+    FieldScanner scanner(text, delimiter);
+    FieldSpan span;
+    for (uint64_t k = 1; scanner.next(span); ++k) {
+      if (k == wanted) return text.substr(span.content_begin, span.content_end - span.content_begin);
+    }
+    return {};
+  }
+  const std::string_view separator = delimiter.delimiter_text();
+  if (separator.empty()) return wanted == 1 ? text : std::string_view{};
+  const std::size_t begin = field_begin(text, separator, wanted);
+  if (begin == std::string_view::npos) return {};
+  const std::size_t end = text.find(separator, begin);
+  return text.substr(begin, end == std::string_view::npos ? std::string_view::npos : end - begin);
 }
 
-double field_value(std::string_view text, int64_t position, std::string_view delimiter) {
+double field_value(std::string_view text, int64_t position, FieldDelimiter delimiter) {
   return text_to_number(field_at(text, position, delimiter));
 }
 

@@ -1,11 +1,17 @@
-// Fields of a text by position: count, read, replace.
+// Fields of a text by position: count, read, replace. One scanner splits
+// every field list of the library; how fields are separated is its
+// FieldDelimiter:
 //
-// With a non-empty delimiter the delimiter is a whole text and the fields lie
-// between its non-overlapping occurrences found from the left. With an empty
-// delimiter the comma rule applies: spaces before a field are skipped, a field
-// that starts with a double quote runs to the next double quote (commas inside
-// do not split) and whatever follows its closing quote up to the next comma
-// is ignored.
+// - a delimiter text: the fields lie between its non-overlapping occurrences
+//   found from the left (an empty delimiter text never occurs, so the whole
+//   text is one field);
+// - the comma rule: spaces before a field are skipped, a field that starts
+//   with a double quote runs to the next double quote (commas inside do not
+//   split) and whatever follows its closing quote up to the next comma is
+//   ignored.
+//
+// The functions taking the delimiter as a plain text read an empty one as the
+// comma rule.
 #pragma once
 
 #include <cstddef>
@@ -19,6 +25,34 @@ namespace tolmer {
 // The three bytes double quote, comma, double quote: the delimiter whose
 // joined text is also wrapped in one double quote at each end.
 inline constexpr std::string_view kQuotedCommaDelimiter = "\",\"";
+
+// How the fields of a text are separated: a delimiter text or the comma rule.
+class FieldDelimiter {
+ public:
+  // The fields between occurrences of `delimiter` (empty: one field).
+  [[nodiscard]] static constexpr FieldDelimiter text(std::string_view delimiter) noexcept {
+    return FieldDelimiter(delimiter, false);
+  }
+  // The comma rule.
+  [[nodiscard]] static constexpr FieldDelimiter comma_rule() noexcept { return FieldDelimiter({}, true); }
+  // A non-empty `delimiter` as a delimiter text, an empty one as the comma rule.
+  constexpr FieldDelimiter(std::string_view delimiter) noexcept  // NOLINT: implicit, the text convention
+      : FieldDelimiter(delimiter, delimiter.empty()) {}
+  constexpr FieldDelimiter(const char* delimiter) noexcept  // NOLINT
+      : FieldDelimiter(std::string_view(delimiter)) {}
+  FieldDelimiter(const std::string& delimiter) noexcept  // NOLINT
+      : FieldDelimiter(std::string_view(delimiter)) {}
+
+  [[nodiscard]] constexpr bool is_comma_rule() const noexcept { return comma_rule_; }
+  // The delimiter text (empty under the comma rule).
+  [[nodiscard]] constexpr std::string_view delimiter_text() const noexcept { return text_; }
+
+ private:
+  constexpr FieldDelimiter(std::string_view text, bool comma_rule) noexcept
+      : text_(text), comma_rule_(comma_rule) {}
+  std::string_view text_;
+  bool comma_rule_ = false;
+};
 
 // One field found by FieldScanner, as 0-based byte offsets into the text.
 // The raw span runs from just after the previous separator to just before the
@@ -35,30 +69,31 @@ struct FieldSpan {
 // Walks the fields of a text once, left to right: every call of next() finds
 // the following field without looking at bytes before it, so visiting all the
 // fields takes time linear in the text. The scanner keeps views of the text
-// and delimiter: both must outlive it.
+// and of the delimiter text: both must outlive it.
 class FieldScanner {
  public:
-  FieldScanner(std::string_view text, std::string_view delimiter);
+  FieldScanner(std::string_view text, FieldDelimiter delimiter) noexcept;
   // Finds the next field; false once every field has been visited. A text
   // always has at least one field (an empty text has one empty field).
   bool next(FieldSpan& span);
 
  private:
   std::string_view text_;
-  std::string_view delimiter_;
+  FieldDelimiter delimiter_;
   std::size_t position_ = 0;  // start of the next field's raw span
   bool done_ = false;
 };
 
 // The number of fields (at least 1).
-std::size_t count_fields(std::string_view text, std::string_view delimiter);
+[[nodiscard]] std::size_t count_fields(std::string_view text, FieldDelimiter delimiter) noexcept;
 
 // Field number `position` (1-based; a negative position counts from the end,
 // -1 the last); 0 or a position beyond the count gives the empty text.
-std::string_view field_at(std::string_view text, int64_t position, std::string_view delimiter);
+[[nodiscard]] std::string_view field_at(std::string_view text, int64_t position,
+                                        FieldDelimiter delimiter) noexcept;
 
 // The same field read as a number (an empty or non-numeric field gives 0).
-double field_value(std::string_view text, int64_t position, std::string_view delimiter);
+[[nodiscard]] double field_value(std::string_view text, int64_t position, FieldDelimiter delimiter);
 
 // The list with field number `position` replaced by `part`, the fields joined
 // back with the delimiter and the whole joined text stripped of leading and

@@ -10,14 +10,12 @@ std::string reverse_bytes(std::string_view bytes) {
   return std::string(bytes.rbegin(), bytes.rend());
 }
 
-std::string_view strip_blanks(std::string_view text) { return trim(text); }
-
 bool is_unsigned_decimal(std::string_view text) {
   int periods = 0;
   for (const char byte : text) {
     if (byte == '.') {
       if (++periods > 1) return false;
-    } else if (byte < '0' || byte > '9') {
+    } else if (!is_digit(byte)) {
       return false;
     }
   }

@@ -1,5 +1,5 @@
-// Small text helpers: reversing, stripping, the unsigned decimal test and the
-// search for any character of a set.
+// Small text helpers: reversing, the unsigned decimal test and the search for
+// any character of a set. (Trimming is the frame's trim.)
 #pragma once
 
 #include <cstdint>
@@ -10,10 +10,6 @@ namespace tolmer {
 
 // The bytes in reverse order; every byte counts, NUL bytes included.
 std::string reverse_bytes(std::string_view bytes);
-
-// The text with its leading and trailing blanks (spaces only) removed; a text
-// of blanks only gives the empty text. Tabs and other bytes stay.
-std::string_view strip_blanks(std::string_view text);
 
 // True when every byte is a decimal digit or a period and there is at most one
 // period. No sign, exponent, blank or separator; the empty text and a lone
