@@ -48,12 +48,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int32_t shown = captioned[static_cast<uint32_t>(sixty_fourths) % 9];
   const std::string fractional = fuzz::take_result(GETFORMATEDTEXTFROMINCHES(0, shown, 0, exact, 64, 0));
   const tolmer::Conversion back = tolmer::convert_text_to_inches(tolmer::state(), tolmer::separate_measurements(fractional), 0);
-  fuzz::check(!back.error && back.inches == exact);
+  fuzz::check(back.ok() && back.inches == exact);
   // In decimals, sixteenths need four places.
   const float decimal_exact = static_cast<float>(k / 4) / 16;
   const std::string decimal = fuzz::take_result(GETFORMATEDTEXTFROMINCHES(0, shown, 1, decimal_exact, 4, 0));
   const tolmer::Conversion decimal_back =
       tolmer::convert_text_to_inches(tolmer::state(), tolmer::separate_measurements(decimal), 0);
-  fuzz::check(!decimal_back.error && decimal_back.inches == decimal_exact);
+  fuzz::check(decimal_back.ok() && decimal_back.inches == decimal_exact);
   return 0;
 }

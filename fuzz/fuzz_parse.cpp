@@ -68,12 +68,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int32_t error_end = -5;
   const float inches = CONVERTTEXTSTRINGVALUETOINCHES(separated.c_str(), maximum, &error_start, &error_end);
   const tolmer::Conversion core = tolmer::convert_text_to_inches(tolmer::state(), separated, maximum);
-  fuzz::check(std::isnan(inches) ? std::isnan(core.inches) : inches == core.inches);
-  if (core.error) {
+  if (!core.ok()) {
     fuzz::check(inches <= -1 && inches >= -7 && inches == std::floor(inches));
-    fuzz::check(error_start == core.start && error_end == core.end);
+    fuzz::check(error_start == core.number.start.value_or(0) &&
+                error_end == core.number.end.value_or(0));
     fuzz::check(maximum > 0);
   } else {
+    fuzz::check(std::isnan(inches) ? std::isnan(core.inches) : inches == core.inches);
     fuzz::check(error_start == -5 && error_end == -5);
     fuzz::check(std::isnan(inches) || inches >= 0);
   }

@@ -73,19 +73,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::check(field.messages == 1 && field.focus == 1 && field.texts == 0);
     fuzz::check(field.caption == "Measurement Error");
     fuzz::check(result == -1 || result == 0);
-    fuzz::check((result == -1) == conversion.error);
+    fuzz::check((result == -1) == !conversion.ok());
   } else {
     // Accepted: the conversion's length, echoed once in the display format.
-    fuzz::check(!conversion.error && field.texts == 1 && field.focus == 0 && field.selections == 0);
+    fuzz::check(conversion.ok() && field.texts == 1 && field.focus == 0 && field.selections == 0);
     fuzz::check(result == conversion.inches);
     // A limit that is not a number rejects nothing; a length that is not one
     // is never accepted.
     fuzz::check(!std::isnan(result));
     fuzz::check(!(result < minimum) && (result <= maximum_total || std::isnan(maximum_total)));
-    fuzz::check(field.text == tolmer::format_inches(tolmer::state(), system, format,
-                                                    tolmer::echo_fraction_mode(system, format, fraction_mode),
-                                                    static_cast<double>(result),
-                                                    tolmer::echo_places(system, format, fraction_mode)));
+    const tolmer::DisplayFormat display{static_cast<tolmer::System>(system),
+                                        static_cast<tolmer::Format>(format),
+                                        static_cast<tolmer::FractionMode>(fraction_mode), places};
+    const tolmer::DisplayFormat echo{display.system, display.format,
+                                     tolmer::echo_fraction_mode(display), tolmer::echo_places(display)};
+    fuzz::check(field.text == tolmer::format_inches(tolmer::state(), echo, static_cast<double>(result)));
   }
   return 0;
 }

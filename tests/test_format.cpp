@@ -473,10 +473,14 @@ TEST_F(Formatting, LengthsExactInSixteenthsReparse) {
     for (int32_t format : formats) {
       for (int32_t mode : {kFractional, kDecimal}) {
         const int32_t places = mode == kFractional ? 16 : 4;
-        const std::string text = tolmer::format_inches(tolmer::state(), kEnglish, format, mode, inches, places);
+        const std::string text = tolmer::format_inches(
+            tolmer::state(),
+            {tolmer::System::English, static_cast<tolmer::Format>(format),
+             static_cast<tolmer::FractionMode>(mode), places},
+            inches);
         const tolmer::Conversion read =
             tolmer::convert_text_to_inches(tolmer::state(), tolmer::separate_measurements(text), 0);
-        EXPECT_FALSE(read.error) << text;
+        EXPECT_TRUE(read.ok()) << text;
         EXPECT_EQ(read.inches, inches) << "format " << format << ": " << text;
       }
     }
@@ -484,10 +488,18 @@ TEST_F(Formatting, LengthsExactInSixteenthsReparse) {
 }
 
 TEST_F(Formatting, CoreMatchesExport) {
-  EXPECT_EQ(tolmer::format_inches(tolmer::state(), kEnglish, 6, kFractional, 150.5, 16, 0),
+  using tolmer::Format;
+  using tolmer::FractionMode;
+  using tolmer::System;
+  EXPECT_EQ(tolmer::format_inches(tolmer::state(),
+                                  {System::English, Format::FeetInchesMarks, FractionMode::Fraction, 16},
+                                  150.5),
             formatted(kEnglish, 6, kFractional, 150.5, 16));
-  EXPECT_EQ(tolmer::format_inches(tolmer::state(), kEnglish, 6, kFractional, 150.25, 64), "12' 6 1/4\"");
-  const tolmer::MeasurementParts parts = tolmer::split_inches(tolmer::state(), kEnglish, 150.5f, 2);
+  EXPECT_EQ(tolmer::format_inches(tolmer::state(),
+                                  {System::English, Format::FeetInchesMarks, FractionMode::Fraction, 64},
+                                  150.25),
+            "12' 6 1/4\"");
+  const tolmer::LengthParts parts = tolmer::split_inches(tolmer::state(), System::English, 150.5f, 2);
   EXPECT_EQ(parts.major, 12.0f);
   EXPECT_EQ(parts.minor, 6.0f);
   EXPECT_EQ(parts.fraction, 0.5f);

@@ -129,7 +129,7 @@ TEST(Initialisation, RepeatingRestoresTablesButKeepsPlaces) {
 }
 
 TEST(Initialisation, KeepsASmallerPaperTableMadeEarlier) {
-  tolmer::state().paper = std::vector<tolmer::PaperInfo>(5);
+  tolmer::state().paper = std::vector<tolmer::StoredPaper>(5);
   INITIALIZEDLL();
   ASSERT_EQ(tolmer::state().paper->size(), 5u);
   EXPECT_EQ(std::string(tolmer::state().paper->at(4).name.data(), 16), "Generic F       ");

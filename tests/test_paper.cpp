@@ -90,9 +90,8 @@ TEST_F(Paper, InitialRecords) {
   }
   for (int32_t i = 27; i <= 39; ++i) {
     EXPECT_EQ(read_record(i), (Record{"", 0, 0, 0, 0, 0, 0})) << "index " << i;
-    const std::optional<tolmer::PaperInfo> stored = tolmer::paper_record(tolmer::state(), i);
-    ASSERT_TRUE(stored.has_value());
-    EXPECT_EQ(std::string(stored->name.data(), 16), std::string(16, ' '));
+    const tolmer::StoredPaper& stored = tolmer::state().paper->at(static_cast<std::size_t>(i));
+    EXPECT_EQ(std::string(stored.name.data(), 16), std::string(16, ' '));
   }
   EXPECT_EQ(std::size(kInitial), 28u);
 }
@@ -189,9 +188,8 @@ TEST_F(Paper, StoredNamesAreCutOrPaddedTo16Bytes) {
   };
   for (const Case& c : cases) {
     SETPAPERINFOITEM(35, c.given, 1, 2, 3, 4, 5, 6);
-    const std::optional<tolmer::PaperInfo> stored = tolmer::paper_record(tolmer::state(), 35);
-    ASSERT_TRUE(stored.has_value());
-    EXPECT_EQ(std::string(stored->name.data(), 16), c.stored);
+    const tolmer::StoredPaper& stored = tolmer::state().paper->at(35);
+    EXPECT_EQ(std::string(stored.name.data(), 16), c.stored);
     EXPECT_EQ(take(GETPAPERINFONAME(35)), c.read);
     EXPECT_EQ(GETPAPERINFONAMELENGTH(35), static_cast<int32_t>(c.read.size()));
     EXPECT_EQ(read_record(35), (Record{c.read, 1, 2, 3, 4, 5, 6}));

@@ -189,6 +189,11 @@ TEST_F(MeasurementEntry, MetricMinimumOfOneMillimetreOrLessIsSingular) {
   EXPECT_EQ(recorder_.calls[1], kFocus);
 }
 
+tolmer::DisplayFormat display_of(int32_t system, int32_t format, int32_t fraction_mode) {
+  return {static_cast<tolmer::System>(system), static_cast<tolmer::Format>(format),
+          static_cast<tolmer::FractionMode>(fraction_mode), 0};
+}
+
 TEST_F(MeasurementEntry, EchoPlacesBySetting) {
   struct Case {
     int32_t system, format, fraction_mode, places;
@@ -200,7 +205,7 @@ TEST_F(MeasurementEntry, EchoPlacesBySetting) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.system) + "/" + std::to_string(c.format) + "/" +
                  std::to_string(c.fraction_mode));
-    EXPECT_EQ(tolmer::echo_places(c.system, c.format, c.fraction_mode), c.places);
+    EXPECT_EQ(tolmer::echo_places(display_of(c.system, c.format, c.fraction_mode)), c.places);
   }
 }
 
@@ -215,7 +220,9 @@ TEST_F(MeasurementEntry, EchoModeBySetting) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.system) + "/" + std::to_string(c.format) + "/" +
                  std::to_string(c.fraction_mode));
-    EXPECT_EQ(tolmer::echo_fraction_mode(c.system, c.format, c.fraction_mode), c.echo_mode);
+    EXPECT_EQ(static_cast<int32_t>(
+                  tolmer::echo_fraction_mode(display_of(c.system, c.format, c.fraction_mode))),
+              c.echo_mode);
   }
 }
 

@@ -46,11 +46,6 @@ std::optional<FoundFraction> extract_fraction(std::string_view text, bool from_e
 // Typed text: numeral characters, separation, the number next to a position.
 bool is_measurement_numeral(System system, char c);
 std::string separate_measurements(std::string_view text);
-struct NumberAt {
-  float value = 0;
-  std::optional<int32_t> start;  // 1-based first position
-  std::optional<int32_t> end;    // 1-based last position
-};
 // The number ending at `position` (backwards) or beginning there. A number
 // whose own start is not found (one that begins at position - 1 or later)
 // takes `start_before` as its start: `start` stays empty and `end` is

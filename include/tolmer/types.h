@@ -159,6 +159,16 @@ struct PaperRecord {
   float right_margin = 0;
 };
 
+// A number read next to a position of a text, with where it stands (1-based
+// positions, as the C interface reports them).
+namespace measure {
+struct NumberAt {
+  float value = 0;
+  std::optional<int32_t> start;  // 1-based first position, when one was found
+  std::optional<int32_t> end;    // 1-based last position, when the number was read
+};
+}  // namespace measure
+
 enum class Orientation : int32_t { Portrait = 1, Landscape = 2 };
 
 // The paper fields that can be set one by one.

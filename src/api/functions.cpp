@@ -21,15 +21,15 @@ namespace tolmer::measure {
 // ------------------------------------------------------------ units, words
 
 std::string_view designator_word(Unit unit, int32_t index) {
-  return tolmer::designator_word(static_cast<int32_t>(system_of(unit)), code_of(unit), index);
+  return tolmer::designator_word(unit, index);
 }
 
 int32_t designator_count(Unit unit) {
-  return tolmer::designator_count(static_cast<int32_t>(system_of(unit)), code_of(unit));
+  return tolmer::designator_count(unit);
 }
 
 std::string_view measurement_label(System system, LabelStyle style, float quantity) {
-  return tolmer::measurement_label(static_cast<int32_t>(system), static_cast<int32_t>(style), quantity);
+  return tolmer::measurement_label(system, style, quantity);
 }
 
 float inches_to_feet(float inches) {
@@ -81,7 +81,7 @@ std::optional<FoundFraction> extract_fraction(std::string_view text, bool from_e
 // -------------------------------------------------------------- typed text
 
 bool is_measurement_numeral(System system, char c) {
-  return tolmer::is_measurement_numeral(static_cast<int32_t>(system), c);
+  return tolmer::is_measurement_numeral(system, c);
 }
 
 std::string separate_measurements(std::string_view text) {
@@ -91,9 +91,7 @@ std::string separate_measurements(std::string_view text) {
 NumberAt number_at(System system, std::string_view text, int32_t position, bool backwards,
                    int32_t start_before) {
   ExtendedPrecision guard;
-  const NumberReading r = read_measurement_value(static_cast<int32_t>(system), text, position,
-                                                 backwards, start_before);
-  return NumberAt{r.value, r.start, r.end};
+  return read_measurement_value(system, text, position, backwards, start_before);
 }
 
 // ------------------------------------------------------------------ scales
@@ -105,7 +103,7 @@ float inches_per_foot(float numerator, float denominator) {
 
 int32_t nearest_scale_denominator(System system, double scale) {
   ExtendedPrecision guard;
-  return tolmer::nearest_scale_denominator(static_cast<int32_t>(system), scale);
+  return tolmer::nearest_scale_denominator(system, scale);
 }
 
 }  // namespace tolmer::measure

@@ -14,6 +14,7 @@
 #include "host/random.h"
 #include "measure/format.h"
 #include "measure/parse.h"
+#include "measure/entry.h"
 #include "measure/scales.h"
 #include "measure/units.h"
 #include "measure/validate.h"
@@ -44,7 +45,7 @@ float Library::millimeters_to_inches(float millimeters) const {
 }
 
 void Library::set_conversion_places(System system, int32_t places) {
-  set_conversion_decimal_places(impl_->state, static_cast<int32_t>(system), places);
+  set_conversion_decimal_places(impl_->state, system, places);
 }
 
 std::optional<int32_t> Library::conversion_places(System system) const {
@@ -64,244 +65,77 @@ std::string Library::format(double inches, const DisplayFormat& display) const {
 
 void Library::format_to(std::string& out, double inches, const DisplayFormat& display) const {
   ExtendedPrecision guard;
-  append_formatted(impl_->state, out, static_cast<int32_t>(display.system),
-                   static_cast<int32_t>(display.format), static_cast<int32_t>(display.mode),
-                   inches, display.places);
+  append_formatted(impl_->state, out, display, inches);
 }
 
 LengthParts Library::split(float inches, System system, int32_t places) const {
   ExtendedPrecision guard;
-  const MeasurementParts parts =
-      split_inches(impl_->state, static_cast<int32_t>(system), inches, places);
-  return {parts.major, parts.minor, parts.fraction};
+  return split_inches(impl_->state, system, inches, places);
 }
 
 namespace {
 
-// Where each byte of the separated text came from: the index of the entry's
-// byte, or npos for a space the separation inserted. Separation only inserts
-// spaces between two bytes that are not spaces, so a greedy match is exact.
-std::vector<std::size_t> origins(std::string_view entry, std::string_view separated) {
-  std::vector<std::size_t> from(separated.size(), std::string_view::npos);
-  std::size_t j = 0;
-  for (std::size_t i = 0; i < separated.size(); ++i) {
-    if (j < entry.size() && separated[i] == entry[j]) from[i] = j++;
+// A conversion as SeparatedReading carries it: with a number too large, the
+// negative code of its unit (-1 metres, -2 yards, -3 decimetres, -4 feet,
+// -5 centimetres, -6 inches, -7 millimetres) and the number's positions (0
+// for a position not found).
+SeparatedReading separated_reading(const Conversion& c) {
+  if (c.ok()) return SeparatedReading{c.inches, false, 0, 0};
+  float code = 0;
+  switch (c.unit) {
+    case Unit::Meters: code = -1; break;
+    case Unit::Yards: code = -2; break;
+    case Unit::Decimeters: code = -3; break;
+    case Unit::Feet: code = -4; break;
+    case Unit::Centimeters: code = -5; break;
+    case Unit::Inches: code = -6; break;
+    case Unit::Millimeters: code = -7; break;
   }
-  return from;
-}
-
-// The unit a conversion error code names.
-Unit unit_of_error(float code) {
-  constexpr std::array<Unit, 7> kUnits = {Unit::Meters,      Unit::Yards,  Unit::Decimeters,
-                                          Unit::Feet,        Unit::Centimeters, Unit::Inches,
-                                          Unit::Millimeters};
-  const auto n = static_cast<std::size_t>(-static_cast<int32_t>(code) - 1);
-  return n < kUnits.size() ? kUnits[n] : Unit::Inches;
-}
-
-struct Mapped {
-  std::string separated;
-  std::vector<std::size_t> from;
-  std::size_t lead = 0;  // spaces before the prepared text in the separated one
-};
-
-Mapped map_entry(std::string_view entry) {
-  Mapped m;
-  m.separated = separate_measurements(entry);
-  m.from = origins(entry, m.separated);
-  const std::size_t first = m.separated.find_first_not_of(' ');
-  m.lead = first == std::string::npos ? 0 : first;
-  return m;
-}
-
-// The entry's bytes covered by prepared-text bytes [first, after_last).
-ByteRange entry_range(const Mapped& m, std::size_t first, std::size_t after_last) {
-  ByteRange range{std::string_view::npos, 0};
-  for (std::size_t i = m.lead + first; i < m.lead + after_last && i < m.from.size(); ++i) {
-    if (m.from[i] == std::string_view::npos) continue;
-    range.begin = std::min(range.begin, m.from[i]);
-    range.end = std::max(range.end, m.from[i] + 1);
-  }
-  if (range.begin == std::string_view::npos) range = {0, 0};
-  return range;
-}
-
-// Widens a unit word's range (prepared-text bytes, hyphens mended) to take in
-// the number standing before it, as the conversion reads it: the run of
-// numeral characters before the spaces before the word and, when that run is
-// a fraction, the whole number before it and its spaces ("6 1/2", "6-1/2").
-ConsumedRange with_number(std::string_view prepared, ConsumedRange word) {
-  const auto numeral = [&](char c) { return is_measurement_numeral(word.system, c); };
-  const auto run_start = [&](std::size_t end) {
-    while (end > 0 && numeral(prepared[end - 1])) --end;
-    return end;
-  };
-  const auto before_spaces = [&](std::size_t end) {
-    while (end > 0 && prepared[end - 1] == ' ') --end;
-    return end;
-  };
-  const std::size_t run_end = before_spaces(std::min(word.first, prepared.size()));
-  if (run_end == 0 || run_end == word.first || !numeral(prepared[run_end - 1])) return word;
-  std::size_t first = run_start(run_end);
-  const std::string_view run = prepared.substr(first, run_end - first);
-  const bool fraction = run.find_first_of("/\\") != std::string_view::npos;
-  const std::size_t whole_end = before_spaces(first);
-  if (fraction && whole_end < first && whole_end > 0 && numeral(prepared[whole_end - 1])) {
-    const std::size_t whole = run_start(whole_end);
-    const std::string_view w = prepared.substr(whole, whole_end - whole);
-    if (w.find_first_of("/\\") == std::string_view::npos) first = whole;
-  }
-  word.first = first;
-  return word;
-}
-
-// The stretches of the entry that no consumed range covers, each trimmed of
-// spaces; stretches apart only by spaces are one. A hyphen that the
-// conversion reads as a space (`prepared` has a hyphen where `mended` has a
-// space: "12'-6\"") counts as a space.
-std::vector<ByteRange> unread_runs(std::string_view entry, const Mapped& m,
-                                   const std::vector<ConsumedRange>& consumed, std::string_view prepared,
-                                   std::string_view mended) {
-  std::vector<bool> used(entry.size(), false);
-  for (const ConsumedRange& c : consumed) {
-    for (std::size_t i = m.lead + c.first; i < m.lead + c.after_last && i < m.from.size(); ++i) {
-      if (m.from[i] != std::string_view::npos) used[m.from[i]] = true;
-    }
-  }
-  // Spaces, and hyphens that read as spaces.
-  std::vector<bool> blank(entry.size(), false);
-  for (std::size_t i = 0; i < entry.size(); ++i) blank[i] = entry[i] == ' ';
-  for (std::size_t i = 0; i < prepared.size() && i < mended.size(); ++i) {
-    const std::size_t at = m.lead + i;
-    if (prepared[i] != mended[i] && at < m.from.size() && m.from[at] != std::string_view::npos)
-      blank[m.from[at]] = true;
-  }
-  std::vector<ByteRange> runs;
-  for (std::size_t i = 0; i < entry.size();) {
-    if (used[i] || blank[i]) {
-      ++i;
-      continue;
-    }
-    std::size_t end = i;
-    while (end < entry.size() && !used[end]) ++end;
-    while (end > i && blank[end - 1]) --end;
-    runs.push_back({i, end});
-    i = end;
-  }
-  return runs;
+  return SeparatedReading{code, true, c.number.start.value_or(0), c.number.end.value_or(0)};
 }
 
 }  // namespace
 
 LengthReading Library::read_length(std::string_view entry, float maximum) const {
   ExtendedPrecision guard;
-  const Mapped m = map_entry(entry);
-  std::vector<ConsumedRange> consumed;
-  const Conversion conversion = convert_text_to_inches(impl_->state, m.separated, maximum, &consumed);
-  const std::string prepared = to_upper(trim(m.separated));
-  std::string mended = prepared;
-  mend_hyphens(mended);
-  LengthReading reading;
-  if (conversion.error && !consumed.empty()) {
-    reading.too_large = unit_of_error(conversion.inches);
-    // The refused number is reported, not consumed: from its first byte to
-    // its last, before the spaces before its unit word.
-    const ConsumedRange word = consumed.back();
-    consumed.pop_back();
-    const std::size_t first = with_number(mended, word).first;
-    std::size_t end = std::min(word.first, mended.size());
-    while (end > first && mended[end - 1] == ' ') --end;
-    reading.number = entry_range(m, first, end);
-  } else {
-    reading.inches = conversion.inches;
-  }
-  for (ConsumedRange& c : consumed) c = with_number(mended, c);
-  reading.unread = unread_runs(entry, m, consumed, prepared, mended);
-  return reading;
+  return tolmer::read_length(impl_->state, entry, maximum);
 }
-
-namespace {
-
-// A field that records what the validator does with it.
-class RecordingField final : public host::WindowService {
- public:
-  explicit RecordingField(std::size_t length) : length_(length) {}
-  void show_message(std::string_view text, std::string_view) override { message.assign(text); }
-  void select_range(int32_t, int32_t first, int32_t after_last) override {
-    selected = std::pair<int32_t, int32_t>(first, after_last);
-  }
-  int32_t line_length(int32_t, int32_t) override {
-    return static_cast<int32_t>(std::min<std::size_t>(length_, INT32_MAX));
-  }
-  void set_focus(int32_t) override {}
-  void set_text(int32_t, std::string_view text) override { echo.assign(text); }
-
-  std::string message;
-  std::optional<std::pair<int32_t, int32_t>> selected;
-  std::string echo;
-
- private:
-  std::size_t length_;
-};
-
-}  // namespace
 
 SeparatedReading Library::read_separated(std::string_view separated, float maximum) const {
   ExtendedPrecision guard;
-  const Conversion c = convert_text_to_inches(impl_->state, separated, maximum);
-  return SeparatedReading{c.inches, c.error, c.start, c.end};
+  return separated_reading(convert_text_to_inches(impl_->state, separated, maximum));
 }
 
 Validation Library::validate(std::string_view entry, const EntryLimits& limits,
                              const DisplayFormat& display) const {
   ExtendedPrecision guard;
-  const Mapped m = map_entry(entry);
-  RecordingField field(m.separated.size());
-  Validation v;
-  v.result = validate_measurement_entry(
-      impl_->state, field, 0, m.separated, limits.minimum, limits.maximum, limits.maximum_total,
-      static_cast<int32_t>(display.system), static_cast<int32_t>(display.format),
-      static_cast<int32_t>(display.mode), display.places);
-  v.message = std::move(field.message);
-  v.echo = std::move(field.echo);
-  v.accepted = v.message.empty();
-  LengthReading reading = read_length(entry, limits.maximum);
-  if (field.selected) {
-    // The number too large for its unit, or the whole entry.
-    v.select = v.result < 0 ? reading.number : ByteRange{0, entry.size()};
-  }
-  v.unread = std::move(reading.unread);
-  return v;
+  return validate_entry(impl_->state, entry, limits, display);
 }
 
 float Library::validate_in_window(int32_t window, std::string_view separated_entry,
                                   const EntryLimits& limits, const DisplayFormat& display) const {
   ExtendedPrecision guard;
-  return validate_measurement_entry(impl_->state, impl_->state.services.window(), window, separated_entry,
-                                    limits.minimum, limits.maximum, limits.maximum_total,
-                                    static_cast<int32_t>(display.system),
-                                    static_cast<int32_t>(display.format),
-                                    static_cast<int32_t>(display.mode), display.places);
+  return validate_measurement_entry(impl_->state, impl_->state.services.window(), window,
+                                    separated_entry, limits, display);
 }
 
 // ---------------------------------------------------------- drawing scales
 
 float Library::scale_ratio(System system, ScalePart part, int32_t index) const {
-  return scale_ratio_value(impl_->state, static_cast<int32_t>(system), static_cast<int32_t>(part),
-                           index);
+  return scale_ratio_value(impl_->state, system, part, index);
 }
 
 std::optional<int32_t> Library::scale_index(System system, float numerator,
                                             float denominator) const {
   const int32_t i =
-      scale_ratio_index(impl_->state, static_cast<int32_t>(system), numerator, denominator);
+      scale_ratio_index(impl_->state, system, numerator, denominator);
   if (i < 0) return std::nullopt;
   return i;
 }
 
 float Library::converted_scale_value(System system, float value) const {
   ExtendedPrecision guard;
-  return tolmer::converted_scale_value(impl_->state, static_cast<int32_t>(system), value);
+  return tolmer::converted_scale_value(impl_->state, system, value);
 }
 
 // ------------------------------------------------------------ paper table
@@ -317,23 +151,19 @@ std::optional<int32_t> Library::paper_upper_bound() const {
 }
 
 std::optional<PaperRecord> Library::paper(int32_t index) const {
-  const auto record = paper_record(impl_->state, index);
-  if (!record) return std::nullopt;
-  return PaperRecord{std::string(paper_name(*record)), record->width,       record->height,
-                     record->top_margin,                record->bottom_margin, record->left_margin,
-                     record->right_margin};
+  return paper_record(impl_->state, index);
 }
 
 std::optional<float> Library::paper_width(int32_t index, Orientation orientation) const {
   const auto record = paper_record(impl_->state, index);
   if (!record) return std::nullopt;
-  return tolmer::paper_width(*record, static_cast<int32_t>(orientation));
+  return tolmer::paper_width(*record, orientation);
 }
 
 std::optional<float> Library::paper_height(int32_t index, Orientation orientation) const {
   const auto record = paper_record(impl_->state, index);
   if (!record) return std::nullopt;
-  return tolmer::paper_height(*record, static_cast<int32_t>(orientation));
+  return tolmer::paper_height(*record, orientation);
 }
 
 void Library::set_paper(int32_t index, const PaperRecord& r) {
@@ -342,16 +172,7 @@ void Library::set_paper(int32_t index, const PaperRecord& r) {
 }
 
 void Library::set_paper_field(int32_t index, PaperField field, float value) {
-  change_paper_record(impl_->state, index, [&](PaperInfo& record) {
-    switch (field) {
-      case PaperField::Width: record.width = value; break;
-      case PaperField::Height: record.height = value; break;
-      case PaperField::TopMargin: record.top_margin = value; break;
-      case PaperField::BottomMargin: record.bottom_margin = value; break;
-      case PaperField::LeftMargin: record.left_margin = value; break;
-      case PaperField::RightMargin: record.right_margin = value; break;
-    }
-  });
+  tolmer::set_paper_field(impl_->state, index, field, value);
 }
 
 std::optional<int32_t> Library::paper_index(std::string_view name) const {
@@ -362,10 +183,7 @@ std::optional<int32_t> Library::paper_index(std::string_view name) const {
 
 std::optional<PaperMatch> Library::paper_index(System system, float width, float height) const {
   ExtendedPrecision guard;
-  const auto match =
-      paper_index_from_size(impl_->state, impl_->state, static_cast<int32_t>(system), width, height);
-  if (!match) return std::nullopt;
-  return PaperMatch{match->index, static_cast<Orientation>(match->orientation)};
+  return paper_index_from_size(impl_->state, impl_->state, system, width, height);
 }
 
 // ------------------------------------------------- temporary string array

@@ -12,7 +12,7 @@ namespace {
 int32_t first_byte_is_numeral(int32_t system, const char* character) {
   const std::string_view text = tolmer::abi::text_view(character);
   if (text.empty()) return 0;
-  return tolmer::is_measurement_numeral(system, text.front()) ? -1 : 0;
+  return tolmer::is_measurement_numeral(static_cast<tolmer::System>(system), text.front()) ? -1 : 0;
 }
 
 }  // namespace
@@ -23,7 +23,7 @@ ISVALIDMEASUREMENTSCALENUMERICALCHARACTER(int32_t system, const char* character)
 }
 
 TOLMER_EXPORT(int32_t) ISVALIDMEASUREMENTNUMERICALCHARACTER(const char* character) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return first_byte_is_numeral(tolmer::kEnglish, character); });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return first_byte_is_numeral(static_cast<int32_t>(tolmer::System::English), character); });
 }
 
 TOLMER_EXPORT(LibString) SEPARATEMEASUREMENTSINTEXTSTRING(char* measurement) {
@@ -40,8 +40,8 @@ TOLMER_EXPORT(float)
 GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, LibString text, int32_t position,
                                           int32_t backwards, int32_t* start, int32_t* end) {
   return tolmer::abi::guarded(0.0f, [&]() -> float {
-    const tolmer::NumberReading reading =
-        tolmer::read_measurement_value(system, tolmer::abi::libstring(text), position, backwards == -1,
+    const tolmer::measure::NumberAt reading =
+        tolmer::read_measurement_value(static_cast<tolmer::System>(system), tolmer::abi::libstring(text), position, backwards == -1,
                                        tolmer::abi::read(start));
     if (reading.start) tolmer::abi::write(start, *reading.start);
     if (reading.end) tolmer::abi::write(end, *reading.end);

@@ -23,7 +23,7 @@ TOLMER_EXPORT(float) GETINCHESPERFOOTFROMSCALERATIO(float numerator, float denom
 }
 
 TOLMER_EXPORT(int32_t) GETNEARESTSCALERATIOVALUE(int32_t system, double scale) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return tolmer::nearest_scale_denominator(system, scale); });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return tolmer::nearest_scale_denominator(static_cast<tolmer::System>(system), scale); });
 }
 
 TOLMER_EXPORT(float) GETCONVERTEDSCALEVALUE(int32_t system, float value) {

@@ -27,8 +27,7 @@ TOLMER_EXPORT(LibString) GETMEASUREMENTDESIGNATOR(int32_t system, int32_t unit, 
                                                    int32_t bare) {
   return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
     const std::optional<Unit> named = abi::unit(system, unit);
-    const std::string_view word = named ? designator_word(static_cast<int32_t>(system_of(*named)), code_of(*named), index)
-              : std::string_view();
+    const std::string_view word = named ? designator_word(*named, index) : std::string_view();
     if (bare != 0) return abi::result(word);
     std::string padded;
     padded.reserve(word.size() + 2);
@@ -40,7 +39,7 @@ TOLMER_EXPORT(LibString) GETMEASUREMENTDESIGNATOR(int32_t system, int32_t unit, 
 }
 
 TOLMER_EXPORT(LibString) GETMEASUREMENTLABEL(int32_t system, int32_t style, float quantity) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return abi::result(measurement_label(system, style, quantity)); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return abi::result(measurement_label(static_cast<System>(system), static_cast<LabelStyle>(style), quantity)); });
 }
 
 TOLMER_EXPORT(float) CONVERTMEASUREMENT(float inches, int32_t target) {

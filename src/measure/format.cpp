@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -17,29 +18,31 @@ namespace {
 // honours).
 constexpr int32_t kUnroundedPlaces = 20;
 
-// Caption styles of GETMEASUREMENTLABEL used here.
-constexpr int32_t kNoCaption = -1;
-constexpr int32_t kEnglishFootLong = 0;
-constexpr int32_t kEnglishInchLong = 1;
-constexpr int32_t kEnglishFt = 2;
-constexpr int32_t kEnglishIn = 3;
-constexpr int32_t kEnglishFtDot = 4;
-constexpr int32_t kEnglishInDot = 5;
-constexpr int32_t kEnglishApostrophe = 6;
-constexpr int32_t kEnglishDoubleQuote = 7;
-constexpr int32_t kMetricMeterLong = 0;
-constexpr int32_t kMetricMillimeterLong = 1;
+// Caption styles used here.
+constexpr LabelStyle kNoCaption = static_cast<LabelStyle>(-1);
+constexpr LabelStyle kEnglishFootLong = LabelStyle::FootWord;
+constexpr LabelStyle kEnglishInchLong = LabelStyle::InchWord;
+constexpr LabelStyle kEnglishFt = LabelStyle::FtShort;
+constexpr LabelStyle kEnglishIn = LabelStyle::InShort;
+constexpr LabelStyle kEnglishFtDot = LabelStyle::FtDot;
+constexpr LabelStyle kEnglishInDot = LabelStyle::InDot;
+constexpr LabelStyle kEnglishApostrophe = LabelStyle::FootMark;
+constexpr LabelStyle kEnglishDoubleQuote = LabelStyle::InchMark;
+constexpr LabelStyle kMetricMeterLong = LabelStyle::MeterWord;
+constexpr LabelStyle kMetricMillimeterLong = LabelStyle::MillimeterWord;
 
 enum class Shape { FeetAndInches, DecimalFeet, InchesOnly, Plain };
 
 struct EnglishFormat {
   Shape shape;
-  int32_t major_style;
-  int32_t minor_style;
+  LabelStyle major_style;
+  LabelStyle minor_style;
   std::string_view separator;
 };
 
-constexpr EnglishFormat kEnglishFormats[14] = {
+// The English formats by code (0 to 13): the one description of what each
+// format shows.
+constexpr EnglishFormat kEnglishFormats[] = {
     {Shape::FeetAndInches, kEnglishFootLong, kEnglishInchLong, " "},
     {Shape::FeetAndInches, kEnglishFtDot, kEnglishInDot, " "},
     {Shape::FeetAndInches, kEnglishFt, kEnglishIn, " "},
@@ -58,7 +61,7 @@ constexpr EnglishFormat kEnglishFormats[14] = {
 
 // Appends a caption as it follows its number: a word gets one space in
 // front, the apostrophe and the double quote stand directly after the number.
-void append_caption(std::string& text, int32_t system, int32_t style, float quantity) {
+void append_caption(std::string& text, System system, LabelStyle style, float quantity) {
   if (style == kNoCaption) return;
   const std::string_view label = measurement_label(system, style, quantity);
   if (!(label.empty() || label == "'" || label == "\"")) text += ' ';
@@ -73,7 +76,7 @@ void trim_appended(std::string& text, std::size_t from) {
   text.erase(from, first - from);
 }
 
-void append_metric(std::string& text, int32_t format, const MeasurementParts& parts,
+void append_metric(std::string& text, int32_t format, const LengthParts& parts,
                    int32_t places) {
   const float a = parts.major;
   const float b = parts.minor;
@@ -83,13 +86,13 @@ void append_metric(std::string& text, int32_t format, const MeasurementParts& pa
       if (a > 0) {
         append_number(text, a, kSingleDigits);
         text += ' ';
-        text += measurement_label(kMetric, kMetricMeterLong, a);
+        text += measurement_label(System::Metric, kMetricMeterLong, a);
       }
       if (b > 0) {
         text += ' ';
         append_number(text, b, kSingleDigits);
         text += ' ';
-        text += measurement_label(kMetric, kMetricMillimeterLong, b);
+        text += measurement_label(System::Metric, kMetricMillimeterLong, b);
       }
       break;
     case 1:
@@ -110,7 +113,7 @@ void append_metric(std::string& text, int32_t format, const MeasurementParts& pa
         append_number(text, metres, kDoubleDigits);
         text += ' ';
         // The whole metres decide the plural.
-        text += format == 2 ? measurement_label(kMetric, kMetricMeterLong, a) : "m";
+        text += format == 2 ? measurement_label(System::Metric, kMetricMeterLong, a) : "m";
       }
       break;
     case 4:
@@ -176,8 +179,8 @@ std::string decimal_fraction_text(float fraction) {
 //   unchanged once it is 2^-30 or more: the rounding moves it by at most
 //   half of 10^-18 plus two 64-bit roundings, less than half its single
 //   step (2^-25 of it). Smaller fractions, and other places, are rounded.
-MeasurementParts split_english(float inches, int32_t places) {
-  MeasurementParts parts;
+LengthParts split_english(float inches, int32_t places) {
+  LengthParts parts;
   const double length = inches;
   const double feet = std::trunc(length / 12);
   const double rest = length - 12 * feet;
@@ -196,9 +199,15 @@ MeasurementParts split_english(float inches, int32_t places) {
 
 }  // namespace
 
-MeasurementParts split_inches(const MeasureState& state, int32_t system, float inches, int32_t places) {
-  MeasurementParts parts;
-  if (is_metric(system)) {
+bool shows_decimal_feet(Format format) noexcept {
+  const auto code = static_cast<int32_t>(format);
+  return code >= 0 && static_cast<std::size_t>(code) < std::size(kEnglishFormats) &&
+         kEnglishFormats[static_cast<std::size_t>(code)].shape == Shape::DecimalFeet;
+}
+
+LengthParts split_inches(const MeasureState& state, System system, float inches, int32_t places) {
+  LengthParts parts;
+  if (system == System::Metric) {
     const float mm = static_cast<float>(round_decimal(inches_to_millimeters(state, inches), 3));
     parts.major = static_cast<float>(x_floor(static_cast<xreal>(mm) / 1000));
     parts.minor = static_cast<float>(
@@ -217,20 +226,21 @@ MeasurementParts split_inches(const MeasureState& state, int32_t system, float i
   return parts;
 }
 
-std::string format_inches(const MeasureState& state, int32_t system, int32_t format,
-                          int32_t fraction_mode, double inches, int32_t places,
-                          int32_t /*reserved*/) {
+std::string format_inches(const MeasureState& state, const DisplayFormat& display, double inches) {
   std::string text;
-  append_formatted(state, text, system, format, fraction_mode, inches, places);
+  append_formatted(state, text, display, inches);
   return text;
 }
 
-void append_formatted(const MeasureState& state, std::string& text, int32_t system, int32_t format,
-                      int32_t fraction_mode, double inches, int32_t places) {
+void append_formatted(const MeasureState& state, std::string& text, const DisplayFormat& display,
+                      double inches) {
+  const System system = display.system;
+  const auto format = static_cast<int32_t>(display.format);
+  const int32_t places = display.places;
   const float length = static_cast<float>(inches);
-  const bool fractional = system == kEnglish && fraction_mode == 0;
+  const bool fractional = system == System::English && display.mode == FractionMode::Fraction;
   const int32_t split_places = fractional ? kUnroundedPlaces : places;
-  MeasurementParts parts = split_inches(state, system, length, split_places);
+  LengthParts parts = split_inches(state, system, length, split_places);
 
   // The fraction of an inch as text, or the fraction carried into a whole inch.
   std::string fraction_text;
@@ -265,11 +275,11 @@ void append_formatted(const MeasureState& state, std::string& text, int32_t syst
     }
   }
 
-  if (is_metric(system)) return append_metric(text, format, parts, places);
+  if (system == System::Metric) return append_metric(text, format, parts, places);
 
-  const bool listed = format >= 0 && format < 14;
+  const bool listed = format >= 0 && static_cast<std::size_t>(format) < std::size(kEnglishFormats);
   const EnglishFormat layout =
-      listed ? kEnglishFormats[format] : EnglishFormat{Shape::Plain, kNoCaption, kNoCaption, ""};
+      listed ? kEnglishFormats[static_cast<std::size_t>(format)] : EnglishFormat{Shape::Plain, kNoCaption, kNoCaption, ""};
 
   switch (layout.shape) {
     case Shape::DecimalFeet:

@@ -4,7 +4,7 @@
 // whole metres), a minor unit (whole inches, or millimetres below the metre)
 // and an inch fraction, and rendered in one of the display formats below.
 //
-// Display formats (`MeasurementFormat`), English (every system but Metric):
+// Display formats (tolmer::Format), English (every system but Metric):
 //    0  feet and inches     "12 Feet 6 1/2 Inches"
 //    1  feet and inches     "12 Ft. 6 1/2 In."
 //    2  feet and inches     "12 Ft 6 1/2 In"
@@ -27,8 +27,8 @@
 //    3  "2.5 m"                           centimetre dropped)
 //   any other code: the empty text.
 //
-// `InchFractionMode`: 0 shows the part of an inch as a common fraction (only
-// when the system is exactly English, 0); any other value shows decimals.
+// FractionMode::Fraction shows the part of an inch as a common fraction (only
+// when the system is exactly English); any other value shows decimals.
 // Places: in fractional mode the largest denominator of the fraction; in
 // decimal mode the decimal places of the inch fraction. Decimal feet and
 // decimal metres are rounded to this many places (above 18, or negative,
@@ -60,32 +60,33 @@
 #include <string>
 
 #include "measure/units.h"
+#include "tolmer/types.h"
 
 namespace tolmer {
 
-// The three parts of a length, each single precision.
-struct MeasurementParts {
-  float major = 0;     // whole feet, or whole metres
-  float minor = 0;     // whole inches below the feet, or millimetres (3 places) below the metres
-  float fraction = 0;  // part of an inch below the whole inches; 0 in Metric
-};
-
-// Splits a length. Metric (system 1): the millimetres rounded to 3 places,
+// Splits a length into its three parts, each single precision (major: whole
+// feet or whole metres; minor: whole inches below the feet, or millimetres
+// (3 places) below the metres; fraction: the part of an inch below the whole
+// inches, 0 in Metric). Metric: the millimetres rounded to 3 places,
 // major = their floor in metres, minor = the millimetres above it (3 places),
 // places unused. Every other system: major = inches / 12 and minor = the
 // inches left, both truncated towards zero; the fraction left over is rounded
 // to `places` when it is not 0.
-MeasurementParts split_inches(const MeasureState& state, int32_t system, float inches, int32_t places);
+[[nodiscard]] LengthParts split_inches(const MeasureState& state, System system, float inches,
+                                      int32_t places);
 
 // The display text of a length (see above). The length is reduced to single
-// precision on entry; `reserved` has no effect.
-std::string format_inches(const MeasureState& state, int32_t system, int32_t format,
-                          int32_t fraction_mode, double inches, int32_t places,
-                          int32_t reserved = 0);
+// precision on entry.
+[[nodiscard]] std::string format_inches(const MeasureState& state, const DisplayFormat& display,
+                                        double inches);
 
 // The same text appended to `text` (whose earlier bytes are kept): nothing
 // is allocated when the string's capacity holds the result.
-void append_formatted(const MeasureState& state, std::string& text, int32_t system, int32_t format,
-                      int32_t fraction_mode, double inches, int32_t places);
+void append_formatted(const MeasureState& state, std::string& text, const DisplayFormat& display,
+                      double inches);
+
+// Whether an English format shows decimal feet (3, 4, 5 and 8), as the table
+// of English formats says; false for a code the table does not list.
+[[nodiscard]] bool shows_decimal_feet(Format format) noexcept;
 
 }  // namespace tolmer

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <utility>
 
 #include "frame/primitives.h"
 #include "measure/fraction.h"
@@ -10,9 +11,9 @@
 
 namespace tolmer {
 
-bool is_measurement_numeral(int32_t system, char c) {
+bool is_measurement_numeral(System system, char c) {
   if ((c >= '0' && c <= '9') || c == '.') return true;
-  return system == kEnglish && (c == '/' || c == '\\');
+  return system == System::English && (c == '/' || c == '\\');
 }
 
 std::string separate_measurements(std::string_view text) {
@@ -23,16 +24,16 @@ std::string separate_measurements(std::string_view text) {
     if (i + 1 == text.size()) break;
     const char a = text[i], b = text[i + 1];
     if (a != ' ' && b != ' ' &&
-        is_measurement_numeral(kEnglish, a) != is_measurement_numeral(kEnglish, b)) {
+        is_measurement_numeral(System::English, a) != is_measurement_numeral(System::English, b)) {
       out += ' ';
     }
   }
   return out;
 }
 
-NumberReading read_measurement_value(int32_t system, std::string_view text, int32_t position,
-                                     bool backwards, int32_t start_before) {
-  NumberReading reading;
+measure::NumberAt read_measurement_value(System system, std::string_view text, int32_t position,
+                                         bool backwards, int32_t start_before) {
+  measure::NumberAt reading;
   const int64_t p = position;
   const int64_t length = static_cast<int64_t>(text.size());
   if (!backwards && p > length) return reading;
@@ -92,21 +93,19 @@ NumberReading read_measurement_value(int32_t system, std::string_view text, int3
 namespace {
 
 struct UnitVisit {
-  int32_t system;
-  int32_t unit;
-  float error;
+  Unit unit;
   double factor;  // English: to inches; Metric: to millimetres (whole, at most 1000)
 };
 
 // The order in which units are looked for.
 constexpr std::array<UnitVisit, 7> kVisits = {{
-    {kEnglish, kYards, kYardsTooLarge, 36},
-    {kMetric, kMeters, kMetersTooLarge, 1000},
-    {kEnglish, kInches, kInchesTooLarge, 1},
-    {kMetric, kCentimeters, kCentimetersTooLarge, 10},
-    {kEnglish, kFeet, kFeetTooLarge, 12},
-    {kMetric, kDecimeters, kDecimetersTooLarge, 100},
-    {kMetric, kMillimeters, kMillimetersTooLarge, 1},
+    {Unit::Yards, 36},
+    {Unit::Meters, 1000},
+    {Unit::Inches, 1},
+    {Unit::Centimeters, 10},
+    {Unit::Feet, 12},
+    {Unit::Decimeters, 100},
+    {Unit::Millimeters, 1},
 }};
 
 // The highest designator index that is tried.
@@ -153,7 +152,7 @@ WordIndex build_word_index() {
     built.first[static_cast<std::size_t>(byte)] = count;
     for (std::size_t v = 0; v < kVisits.size(); ++v) {
       for (int32_t index = 0; index <= kLastDesignatorIndex; ++index) {
-        const std::string_view word = designator_word(kVisits[v].system, kVisits[v].unit, index);
+        const std::string_view word = designator_word(kVisits[v].unit, index);
         if (word.empty()) break;
         if (static_cast<unsigned char>(word.front()) != byte) continue;
         built.entries[count++] = {word, v, static_cast<std::size_t>(index)};
@@ -177,7 +176,7 @@ bool hyphen_reads_as_space(std::string_view w, std::size_t i) {
   if (i == 0) return false;
   // (a) Directly after a unit word or mark: "12 '- 6", "12 FT- 6".
   const char before = w[i - 1];
-  if (before != ' ' && before != '-' && !is_measurement_numeral(kEnglish, before)) return true;
+  if (before != ' ' && before != '-' && !is_measurement_numeral(System::English, before)) return true;
   // (b) Between a digit and a fraction, spaces allowed on either side:
   // "6 - 1/2", "6-1/2".
   std::size_t b = i;
@@ -241,23 +240,22 @@ Conversion convert_text_to_inches(const MeasureState& state, std::string_view te
     const UnitVisit& visit = kVisits[v];
     if (best_index[v] == kNone) continue;
     const std::size_t at = best_at[v];
-    const std::string_view word =
-        designator_word(visit.system, visit.unit, static_cast<int32_t>(best_index[v]));
-    const NumberReading reading = read_measurement_value(
-        visit.system, prepared, static_cast<int32_t>(at - 1), true, 0);
-    if (consumed != nullptr) consumed->push_back({at, at + word.size(), visit.system});
+    const System system = system_of(visit.unit);
+    const std::string_view word = designator_word(visit.unit, static_cast<int32_t>(best_index[v]));
+    measure::NumberAt reading =
+        read_measurement_value(system, prepared, static_cast<int32_t>(at - 1), true, 0);
+    if (consumed != nullptr) consumed->push_back({at, at + word.size(), system});
     if (maximum > 0 && reading.value > maximum) {
-      conversion.inches = visit.error;
-      conversion.error = true;
-      conversion.start = reading.start.value_or(0);
-      conversion.end = reading.end.value_or(0);
+      conversion.error = ReadError::TooLarge;
+      conversion.unit = visit.unit;
+      conversion.number = std::move(reading);
       return conversion;
     }
     // A single times a whole factor of at most 1000 is exact in a double
     // (and in extended precision): the product is rounded once either way.
     const float product = static_cast<float>(static_cast<double>(reading.value) * visit.factor);
-    slots[static_cast<std::size_t>(visit.unit)] =
-        is_metric(visit.system) ? millimeters_to_inches(state, product) : product;
+    slots[static_cast<std::size_t>(code_of(visit.unit))] =
+        system == System::Metric ? millimeters_to_inches(state, product) : product;
   }
   conversion.inches = sum_of_slots(slots);
   return conversion;

@@ -7,7 +7,7 @@
 // before each word found, checks it against a maximum and sums the lengths in
 // inches.
 //
-// Numeral characters: English (system 0) the digits, ".", "/" and "\" (the
+// Numeral characters: English the digits, ".", "/" and "\" (the
 // last two are fraction bars); every other system the digits and "." only.
 // The minus sign, the comma and spaces are never numeral characters.
 #pragma once
@@ -19,24 +19,18 @@
 #include <vector>
 
 #include "measure/units.h"
+#include "tolmer/types.h"
 
 namespace tolmer {
 
 // Whether a byte is a numeral character of a system.
-bool is_measurement_numeral(int32_t system, char c);
+bool is_measurement_numeral(System system, char c);
 
 // The text with one space inserted between every two adjacent bytes, neither
 // a space, of which exactly one is a numeral character of the English set.
 // Built in one pass; spaces already there, and leading and trailing spaces,
 // stay. "12'-6\"" gives "12 '- 6 \"".
 std::string separate_measurements(std::string_view text);
-
-// A number read next to a position, with where it stands.
-struct NumberReading {
-  float value = 0;
-  std::optional<int32_t> start;  // first position, when one was found
-  std::optional<int32_t> end;    // last position, when the number was read
-};
 
 // Reads the number (whole part and fraction) that ends at `position`
 // (backwards) or begins there (forwards) in `text`, with the numeral
@@ -61,23 +55,21 @@ struct NumberReading {
 //   rounded to single.
 // Characters that are not numerals stand outside the number (a minus sign is
 // ignored).
-NumberReading read_measurement_value(int32_t system, std::string_view text, int32_t position,
+measure::NumberAt read_measurement_value(System system, std::string_view text, int32_t position,
                                      bool backwards, int32_t start_before);
 
-// Error codes of a conversion: the unit whose number exceeded the maximum.
-inline constexpr float kMetersTooLarge = -1;
-inline constexpr float kYardsTooLarge = -2;
-inline constexpr float kDecimetersTooLarge = -3;
-inline constexpr float kFeetTooLarge = -4;
-inline constexpr float kCentimetersTooLarge = -5;
-inline constexpr float kInchesTooLarge = -6;
-inline constexpr float kMillimetersTooLarge = -7;
+// Why a conversion stopped: ok, or a number above the maximum of its unit.
+enum class ReadError : int32_t { Ok = 0, TooLarge = 1 };
 
+// The result of a conversion, as std::from_chars_result carries one: the
+// length, or the error with the unit concerned and its number as read (its
+// positions in the prepared text).
 struct Conversion {
-  float inches = 0;  // the length, or an error code above
-  bool error = false;
-  int32_t start = 0;  // with an error: the offending number's first position
-  int32_t end = 0;    // and its last position, in the prepared text
+  float inches = 0;                  // the length (0 with an error)
+  ReadError error = ReadError::Ok;
+  Unit unit = Unit::Inches;          // with TooLarge: the unit whose number exceeded the maximum
+  measure::NumberAt number;          // with TooLarge: that number, as read backwards
+  [[nodiscard]] bool ok() const noexcept { return error == ReadError::Ok; }
 };
 
 // The length in inches of a separated text. The text is upper-cased,
@@ -87,10 +79,10 @@ struct Conversion {
 // millimetres; for each, its designator words are tried in order, each with
 // a space on either side, and the first one found takes the number that ends
 // just before it (read backwards). A number above `maximum` (when the maximum
-// is above 0) stops the conversion with the unit's error code and the
-// number's positions in the prepared text; each number is read with a start
-// of 0 before it, so a number that has no start (see read_measurement_value)
-// reports start 0. Otherwise the number, times its unit (metric units through
+// is above 0) stops the conversion with ReadError::TooLarge, the unit and
+// the number as read (positions in the prepared text); each number is read
+// with a start of 0 before it, so a number that has no start (see
+// read_measurement_value) has none in the result. Otherwise the number, times its unit (metric units through
 // millimetres, stored as single, then millimeters_to_inches), goes in the
 // slot of its unit code (0 yards/metres, 1 feet/decimetres, 2 inches/
 // centimetres, 3 millimetres; a metric reading replaces an English one of the
@@ -115,14 +107,15 @@ struct Conversion {
 struct ConsumedRange {
   std::size_t first = 0;
   std::size_t after_last = 0;
-  int32_t system = 0;
+  System system = System::English;
 };
 // The upper-cased, trimmed text `w` with every hyphen that joins the parts
 // of one length replaced by a space, byte for byte (no position moves), as
 // the conversion reads it (see "Hyphens" above).
 void mend_hyphens(std::string& w);
 
-Conversion convert_text_to_inches(const MeasureState& state, std::string_view text, float maximum,
-                                  std::vector<ConsumedRange>* consumed = nullptr);
+[[nodiscard]] Conversion convert_text_to_inches(const MeasureState& state, std::string_view text,
+                                                float maximum,
+                                                std::vector<ConsumedRange>* consumed = nullptr);
 
 }  // namespace tolmer

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "measure/units.h"
+#include "tolmer/types.h"
 
 namespace tolmer {
 
@@ -19,12 +20,14 @@ void fill_scale_table(ScaleTable& table);
 // A cell of the scale table. A system other than 0 or 1, a part other than 0
 // or 1, an index outside 0 to 12, or no table yet (before initialisation)
 // gives 0.
-float scale_ratio_value(const MeasureState& state, int32_t system, int32_t part, int32_t index);
+[[nodiscard]] float scale_ratio_value(const MeasureState& state, System system, ScalePart part,
+                                      int32_t index);
 
 // The first entry 0 to 12 of the system (Metric when 1, English otherwise)
 // whose numerator and denominator equal the arguments exactly; -1 when none
 // does or when the table does not exist yet. 0:0 finds the empty slot 12.
-int32_t scale_ratio_index(const MeasureState& state, int32_t system, float numerator, float denominator);
+[[nodiscard]] int32_t scale_ratio_index(const MeasureState& state, System system, float numerator,
+                                        float denominator);
 
 // numerator / denominator, stored as single, times 12, stored as single: the
 // inches of drawing that stand for one foot.
@@ -35,10 +38,10 @@ float inches_per_foot(float numerator, float denominator);
 // to a standard ratio (the double nearest 1 / D) selects that D. A scale below
 // the smallest standard ratio, not positive, or NaN gives the smallest
 // standard denominator negated (-1000 Metric, -768 English).
-int32_t nearest_scale_denominator(int32_t system, double scale);
+[[nodiscard]] int32_t nearest_scale_denominator(System system, double scale);
 
 // Metric: the value taken as millimetres and converted to inches; any other
 // system: taken as inches and converted to millimetres; stored as single.
-float converted_scale_value(const MeasureState& state, int32_t system, float value);
+[[nodiscard]] float converted_scale_value(const MeasureState& state, System system, float value);
 
 }  // namespace tolmer

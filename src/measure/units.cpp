@@ -61,24 +61,39 @@ constexpr float kInchesPerMeter = 39.369f;
 
 }  // namespace
 
-int32_t designator_count(int32_t system, int32_t unit) {
-  if (unit < 0 || unit > 3) return 0;
-  const auto u = static_cast<std::size_t>(unit);
-  return is_metric(system) ? kMetricWordCounts[u] : kEnglishWordCounts[u];
+int32_t designator_count(Unit unit) noexcept {
+  const int32_t code = code_of(unit);
+  if (code < 0 || code > 3) return 0;
+  const auto u = static_cast<std::size_t>(code);
+  return system_of(unit) == System::Metric ? kMetricWordCounts[u] : kEnglishWordCounts[u];
 }
 
-std::string_view designator_word(int32_t system, int32_t unit, int32_t index) {
-  if (index < 0 || index >= designator_count(system, unit)) return {};
-  const auto u = static_cast<std::size_t>(unit);
+std::string_view designator_word(Unit unit, int32_t index) noexcept {
+  if (index < 0 || index >= designator_count(unit)) return {};
+  const auto u = static_cast<std::size_t>(code_of(unit));
   const auto i = static_cast<std::size_t>(index);
-  return is_metric(system) ? kMetricWords[u][i] : kEnglishWords[u][i];
+  return system_of(unit) == System::Metric ? kMetricWords[u][i] : kEnglishWords[u][i];
 }
 
-std::string_view measurement_label(int32_t system, int32_t style, float quantity) {
-  if (style < 0) return {};
-  const auto s = static_cast<std::size_t>(style);
+std::string_view unit_name(Unit unit) noexcept {
+  switch (unit) {
+    case Unit::Yards: return "yards";
+    case Unit::Feet: return "feet";
+    case Unit::Inches: return "inches";
+    case Unit::Meters: return "meters";
+    case Unit::Decimeters: return "decimeters";
+    case Unit::Centimeters: return "centimeters";
+    case Unit::Millimeters: return "millimeters";
+  }
+  return {};
+}
+
+std::string_view measurement_label(System system, LabelStyle style, float quantity) noexcept {
+  const auto code = static_cast<int32_t>(style);
+  if (code < 0) return {};
+  const auto s = static_cast<std::size_t>(code);
   const Caption* caption = nullptr;
-  if (is_metric(system)) {
+  if (system == System::Metric) {
     if (s < kMetricCaptions.size()) caption = &kMetricCaptions[s];
   } else if (s < kEnglishCaptions.size()) {
     caption = &kEnglishCaptions[s];
@@ -108,11 +123,11 @@ float convert_measurement(float inches, int32_t target) {
   }
 }
 
-void set_conversion_decimal_places(MeasureState& state, int32_t system, int32_t places) {
+void set_conversion_decimal_places(MeasureState& state, System system, int32_t places) {
   const auto lock = state.places_lock.write();
   auto& slots = state.decimal_places;
   if (!slots) return;  // no table before initialisation
-  (*slots)[system == 0 ? 0 : 1] = places;
+  (*slots)[system == System::English ? 0 : 1] = places;
 }
 
 }  // namespace tolmer

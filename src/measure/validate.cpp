@@ -13,51 +13,47 @@ namespace tolmer {
 
 namespace {
 
-// The unit word of a conversion error code (-1 to -7).
-std::string_view unit_word(float code) {
-  static constexpr std::string_view kWords[] = {
-      "meters", "yards", "decimeters", "feet", "centimeters", "inches", "millimeters",
-  };
-  const int32_t index = -trunc_to_int(code) - 1;
-  if (index < 0 || index >= 7) return {};
-  return kWords[index];
-}
-
 std::string trimmed_number(xreal value, int digits) {
   return std::string(trim(number_to_text(value, digits)));
 }
 
-bool is_decimal_feet_format(int32_t format) {
-  return format == 3 || format == 4 || format == 5 || format == 8;
+bool fractional(const DisplayFormat& display) {
+  return display.system == System::English && display.mode == FractionMode::Fraction;
 }
 
 }  // namespace
 
-int32_t echo_places(int32_t system, int32_t format, int32_t fraction_mode) {
-  const bool fractional = system == kEnglish && fraction_mode == 0;
-  return fractional && !is_decimal_feet_format(format) ? kEchoLargestDenominator : kEchoPlaces;
+int32_t echo_places(const DisplayFormat& display) noexcept {
+  return fractional(display) && !shows_decimal_feet(display.format) ? kEchoLargestDenominator
+                                                                     : kEchoPlaces;
 }
 
-int32_t echo_fraction_mode(int32_t system, int32_t format, int32_t fraction_mode) {
-  const bool fractional = system == kEnglish && fraction_mode == 0;
-  return fractional && is_decimal_feet_format(format) ? kEchoDecimalMode : fraction_mode;
+FractionMode echo_fraction_mode(const DisplayFormat& display) noexcept {
+  return fractional(display) && shows_decimal_feet(display.format) ? kEchoDecimalMode
+                                                                    : display.mode;
 }
 
-float validate_measurement_entry(const MeasureState& state, host::WindowService& field, int32_t window, std::string_view measurement, float minimum,
-                                 float maximum, float maximum_total, int32_t system,
-                                 int32_t format, int32_t fraction_mode, int32_t places) {
+float validate_measurement_entry(const MeasureState& state, host::WindowService& field,
+                                 int32_t window, std::string_view measurement,
+                                 const EntryLimits& limits, const DisplayFormat& display) {
+  const float minimum = limits.minimum;
+  const float maximum = limits.maximum;
+  const float maximum_total = limits.maximum_total;
+  const System system = display.system;
+  const int32_t places = display.places;
   const Conversion conversion = convert_text_to_inches(state, measurement, maximum);
   const float v = conversion.inches;
 
-  if (v < 0) {
+  if (!conversion.ok()) {
     std::string message = "The value you have entered for ";
-    message += unit_word(v);
+    message += unit_name(conversion.unit);
     message += " is invalid. The value cannot exceed ";
     message += trimmed_number(maximum, kSingleDigits);
     message += '.';
     field.show_message(message, kMeasurementErrorCaption);
-    const int64_t first = static_cast<int64_t>(conversion.start) - 1;
-    field.select_range(window, static_cast<int32_t>(first), conversion.end);
+    // A number without a start selects from -1 (no selection).
+    const int64_t first = static_cast<int64_t>(conversion.number.start.value_or(0)) - 1;
+    field.select_range(window, static_cast<int32_t>(first), conversion.number.end.value_or(0));
     field.set_focus(window);
     return -1;
   }
@@ -65,7 +61,7 @@ float validate_measurement_entry(const MeasureState& state, host::WindowService&
   // A length that is not a number (a typed 0/0) fails here as an infinite
   // one (1/0) does; a maximum total that is not a number rejects nothing.
   if (v > maximum_total || std::isnan(v)) {
-    const bool metric = is_metric(system);
+    const bool metric = system == System::Metric;
     const float converted = convert_measurement(maximum_total, metric ? kToMeters : kToFeet);
     const double x = static_cast<double>(round_decimal(converted, places));
     std::string message = "The maximum value for this measurement is ";
@@ -80,7 +76,7 @@ float validate_measurement_entry(const MeasureState& state, host::WindowService&
 
   if (v < minimum) {
     std::string message = "The minimum value for this measurement is ";
-    if (is_metric(system)) {
+    if (system == System::Metric) {
       const double y = inches_to_millimeters(state, minimum);
       message += trimmed_number(y, kDoubleDigits);
       message += y > 1 ? " millimeters." : " millimeter.";
@@ -94,9 +90,9 @@ float validate_measurement_entry(const MeasureState& state, host::WindowService&
     return 0;
   }
 
-  const int32_t echo_mode = echo_fraction_mode(system, format, fraction_mode);
-  field.set_text(window, format_inches(state, system, format, echo_mode, static_cast<double>(v),
-                                       echo_places(system, format, fraction_mode), 0));
+  const DisplayFormat echo{system, display.format, echo_fraction_mode(display),
+                           echo_places(display)};
+  field.set_text(window, format_inches(state, echo, static_cast<double>(v)));
   return v;
 }
 

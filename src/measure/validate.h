@@ -44,6 +44,7 @@
 
 #include "measure/units.h"
 #include "host/services.h"
+#include "tolmer/types.h"
 
 namespace tolmer {
 
@@ -54,19 +55,19 @@ inline constexpr int32_t kEchoLargestDenominator = 64;
 // The places of every other echo.
 inline constexpr int32_t kEchoPlaces = 3;
 // The fraction mode of the echo of a decimal-feet format.
-inline constexpr int32_t kEchoDecimalMode = 1;
+inline constexpr FractionMode kEchoDecimalMode = FractionMode::Decimal;
 
 // Validates an entry as described above; returns the length, -1 or 0.
-float validate_measurement_entry(const MeasureState& state, host::WindowService& field, int32_t window, std::string_view measurement, float minimum,
-                                 float maximum, float maximum_total, int32_t system,
-                                 int32_t format, int32_t fraction_mode, int32_t places);
+float validate_measurement_entry(const MeasureState& state, host::WindowService& field,
+                                 int32_t window, std::string_view measurement,
+                                 const EntryLimits& limits, const DisplayFormat& display);
 
 // The places argument of the echo for a display setting (64 or 3, above).
-int32_t echo_places(int32_t system, int32_t format, int32_t fraction_mode);
+[[nodiscard]] int32_t echo_places(const DisplayFormat& display) noexcept;
 
-// The fraction mode of the echo for a display setting: decimal (1) for the
-// decimal-feet formats 3, 4, 5 and 8 of English (system 0) in fractional
-// mode (0); otherwise the mode as given.
-int32_t echo_fraction_mode(int32_t system, int32_t format, int32_t fraction_mode);
+// The fraction mode of the echo for a display setting: decimal for the
+// decimal-feet formats of English in fractional mode; otherwise the mode as
+// given.
+[[nodiscard]] FractionMode echo_fraction_mode(const DisplayFormat& display) noexcept;
 
 }  // namespace tolmer

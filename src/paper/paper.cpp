@@ -5,18 +5,16 @@
 
 namespace tolmer {
 
-std::string_view paper_name(const PaperInfo& record) {
+std::string_view paper_name(const StoredPaper& record) {
   return trim(std::string_view(record.name.data(), record.name.size()));
 }
 
-float paper_width(const PaperInfo& record, int32_t orientation) {
-  return orientation == static_cast<int32_t>(PaperOrientation::Landscape) ? record.height
-                                                                          : record.width;
+float paper_width(const PaperRecord& record, Orientation orientation) {
+  return orientation == Orientation::Landscape ? record.height : record.width;
 }
 
-float paper_height(const PaperInfo& record, int32_t orientation) {
-  return orientation == static_cast<int32_t>(PaperOrientation::Landscape) ? record.width
-                                                                          : record.height;
+float paper_height(const PaperRecord& record, Orientation orientation) {
+  return orientation == Orientation::Landscape ? record.width : record.height;
 }
 
 int32_t paper_index_from_name(const PaperState& state, std::string_view name) {
@@ -29,15 +27,15 @@ int32_t paper_index_from_name(const PaperState& state, std::string_view name) {
   return -1;
 }
 
-std::optional<PaperSizeMatch> paper_index_from_size(const PaperState& state, const MeasureState& units, int32_t system, float width,
-                                                    float height) {
-  const bool metric = is_metric(system);
+std::optional<PaperMatch> paper_index_from_size(const PaperState& state, const MeasureState& units,
+                                                System system, float width, float height) {
+  const bool metric = system == System::Metric;
   const auto lock = state.paper_lock.read();
   if (!state.paper) return std::nullopt;
   const auto& table = *state.paper;
   for (std::size_t at = 0; at < table.size(); ++at) {
     const auto index = static_cast<int32_t>(at);
-    const PaperInfo& record = table[at];
+    const StoredPaper& record = table[at];
     float record_width = record.width;
     float record_height = record.height;
     if (metric) {
@@ -45,10 +43,10 @@ std::optional<PaperSizeMatch> paper_index_from_size(const PaperState& state, con
       record_height = static_cast<float>(inches_to_millimeters(units, record_height));
     }
     if (record_width == width && record_height == height) {
-      return PaperSizeMatch{index, PaperOrientation::Portrait};
+      return PaperMatch{index, Orientation::Portrait};
     }
     if (record_height == width && record_width == height) {
-      return PaperSizeMatch{index, PaperOrientation::Landscape};
+      return PaperMatch{index, Orientation::Landscape};
     }
   }
   return std::nullopt;

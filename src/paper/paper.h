@@ -17,12 +17,13 @@
 
 #include "frame/kept.h"
 #include "measure/units.h"
+#include "tolmer/types.h"
 
 namespace tolmer {
 
-// One paper size with its margins (inches). The name is fixed at 16 bytes,
-// space padded.
-struct PaperInfo {
+// How the table stores a paper record: the name fixed at 16 bytes, space
+// padded (the records are read as tolmer::PaperRecord, the name trimmed).
+struct StoredPaper {
   std::array<char, 16> name{' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
                             ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
   float width = 0;
@@ -35,13 +36,9 @@ struct PaperInfo {
 
 // The table as a context keeps it; guarded by paper_lock.
 struct PaperState {
-  std::optional<std::vector<PaperInfo>> paper;
+  std::optional<std::vector<StoredPaper>> paper;
   TableLock paper_lock;
 };
-
-// Orientation of a paper size: Portrait is the record as stored, Landscape
-// exchanges width and height.
-enum class PaperOrientation : int32_t { Portrait = 1, Landscape = 2 };
 
 // The number of bytes of a record's name.
 inline constexpr std::size_t kPaperNameBytes = 16;
@@ -59,18 +56,13 @@ int32_t size_paper_table(PaperState& state, int32_t upper_bound);
 // The table's upper bound, -1 when there is no table.
 int32_t paper_upper_bound(const PaperState& state);
 
-// A copy of the record at `index`, or nothing outside the table.
-std::optional<PaperInfo> paper_record(const PaperState& state, int32_t index);
+// A copy of the record at `index` (its name trimmed), or nothing outside the
+// table.
+std::optional<PaperRecord> paper_record(const PaperState& state, int32_t index);
 
-// Changes the record at `index` with `change(PaperInfo&)` under the table's
-// lock; nothing outside the table.
-template <class Change>
-void change_paper_record(PaperState& state, int32_t index, Change change) {
-  const auto lock = state.paper_lock.write();
-  auto& table = state.paper;
-  if (!table || index < 0 || static_cast<std::size_t>(index) >= table->size()) return;
-  change((*table)[static_cast<std::size_t>(index)]);
-}
+// Sets one size or margin of the record at `index`; nothing outside the
+// table.
+void set_paper_field(PaperState& state, int32_t index, PaperField field, float value);
 
 // Stores one record as SETPAPERINFOITEM does: the name cut or space padded to
 // 16 bytes. An index outside the table (or no table) changes nothing.
@@ -82,13 +74,14 @@ void set_paper_item(PaperState& state, int32_t index, std::string_view name, flo
 // do not fit a smaller table are skipped. One hold of the table's lock.
 void store_initial_paper_records(PaperState& state);
 
-// A record's name with leading and trailing spaces removed (a view into it).
-std::string_view paper_name(const PaperInfo& record);
+// A stored record's name with leading and trailing spaces removed (a view
+// into it).
+std::string_view paper_name(const StoredPaper& record);
 
-// A record's width and height as seen in an orientation (Landscape, 2,
+// A record's width and height as seen in an orientation (Landscape
 // exchanges them; any other value gives the stored values).
-float paper_width(const PaperInfo& record, int32_t orientation);
-float paper_height(const PaperInfo& record, int32_t orientation);
+float paper_width(const PaperRecord& record, Orientation orientation);
+float paper_height(const PaperRecord& record, Orientation orientation);
 
 // The first index whose name, trimmed and upper-cased, equals `name` byte for
 // byte (the caller trims and upper-cases `name`), or -1.
@@ -96,13 +89,10 @@ int32_t paper_index_from_name(const PaperState& state, std::string_view name);
 
 // The first record whose size equals width x height, each record tried
 // portrait first and landscape second, with its orientation; no match gives
-// nullopt. With a metric `system` each record's width and height are taken in
-// millimetres (inches_to_millimeters, rounded to single) before comparing;
-// comparison is exact single-precision equality.
-struct PaperSizeMatch {
-  int32_t index;
-  PaperOrientation orientation;
-};
-std::optional<PaperSizeMatch> paper_index_from_size(const PaperState& state, const MeasureState& units, int32_t system, float width, float height);
+// nullopt. With the Metric `system` each record's width and height are taken
+// in millimetres (inches_to_millimeters, rounded to single) before
+// comparing; comparison is exact single-precision equality.
+std::optional<PaperMatch> paper_index_from_size(const PaperState& state, const MeasureState& units,
+                                                System system, float width, float height);
 
 }  // namespace tolmer

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <new>
+#include <string>
 
 #include "paper/paper.h"
 
@@ -58,16 +59,28 @@ int32_t paper_upper_bound(const PaperState& state) {
   return table ? static_cast<int32_t>(table->size()) - 1 : -1;
 }
 
-std::optional<PaperInfo> paper_record(const PaperState& state, int32_t index) {
+std::optional<PaperRecord> paper_record(const PaperState& state, int32_t index) {
   const auto lock = state.paper_lock.read();
   const auto& table = state.paper;
   if (!table || index < 0 || static_cast<std::size_t>(index) >= table->size()) return std::nullopt;
-  return (*table)[static_cast<std::size_t>(index)];
+  const StoredPaper& r = (*table)[static_cast<std::size_t>(index)];
+  return PaperRecord{std::string(paper_name(r)), r.width,       r.height,    r.top_margin,
+                     r.bottom_margin,            r.left_margin, r.right_margin};
 }
 
 namespace {
 
-void write_record(PaperInfo& record, std::string_view name, float width, float height, float top,
+// Changes the record at `index` with `change(StoredPaper&)` under the table's
+// lock; nothing outside the table.
+template <class Change>
+void change_paper_record(PaperState& state, int32_t index, Change change) {
+  const auto lock = state.paper_lock.write();
+  auto& table = state.paper;
+  if (!table || index < 0 || static_cast<std::size_t>(index) >= table->size()) return;
+  change((*table)[static_cast<std::size_t>(index)]);
+}
+
+void write_record(StoredPaper& record, std::string_view name, float width, float height, float top,
                   float bottom, float left, float right) {
   record.name.fill(' ');
   std::copy_n(name.begin(), std::min(name.size(), record.name.size()), record.name.begin());
@@ -83,8 +96,21 @@ void write_record(PaperInfo& record, std::string_view name, float width, float h
 
 void set_paper_item(PaperState& state, int32_t index, std::string_view name, float width, float height,
                     float top, float bottom, float left, float right) {
-  change_paper_record(state, index, [&](PaperInfo& record) {
+  change_paper_record(state, index, [&](StoredPaper& record) {
     write_record(record, name, width, height, top, bottom, left, right);
+  });
+}
+
+void set_paper_field(PaperState& state, int32_t index, PaperField field, float value) {
+  change_paper_record(state, index, [&](StoredPaper& record) {
+    switch (field) {
+      case PaperField::Width: record.width = value; break;
+      case PaperField::Height: record.height = value; break;
+      case PaperField::TopMargin: record.top_margin = value; break;
+      case PaperField::BottomMargin: record.bottom_margin = value; break;
+      case PaperField::LeftMargin: record.left_margin = value; break;
+      case PaperField::RightMargin: record.right_margin = value; break;
+    }
   });
 }
 
