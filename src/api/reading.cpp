@@ -7,6 +7,8 @@ namespace tolmer {
 
 std::string_view message(ParseError error) noexcept { return reading::message(error); }
 
+std::string_view ParseResult::message() const noexcept { return reading::message(error); }
+
 ParseResult parse_length(std::string_view text, const ParseOptions& options) {
   return reading::parse(text, options);
 }

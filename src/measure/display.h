@@ -13,7 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "tolmer/display.h"
+#include "tolmer/display_types.h"
 
 namespace tolmer::display {
 

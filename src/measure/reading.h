@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "tolmer/reading.h"
+#include "tolmer/reading_types.h"
 
 namespace tolmer::reading {
 
