@@ -68,11 +68,11 @@ gcovr --root . --filter 'src/' --exclude 'src/c_abi/export_table\.h' \
 gcovr --root . --add-tracefile "$build/coverage.json" --branches --txt "$build/coverage-branches.txt"
 
 python3 - "$build/coverage-summary.json" src/layers.txt >"$build/coverage-layers.txt" <<'EOF'
-import json, sys
+import json, re, sys
 
 summary, layers_file = sys.argv[1], sys.argv[2]
-layers = [l.strip() for l in open(layers_file)
-          if l.strip() and not l.lstrip().startswith("#")]
+# The layers are the lines that are a folder name alone, as CMake reads them.
+layers = [l.strip() for l in open(layers_file) if re.fullmatch(r"[a-z_]+", l.strip())]
 rows = {name: [0, 0, 0, 0] for name in layers}
 total = [0, 0, 0, 0]
 outside = []
