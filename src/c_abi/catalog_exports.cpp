@@ -13,20 +13,28 @@ namespace abi = tolmer::abi;
 // ------------------------------------------------- categories and libraries
 
 TOLMER_EXPORT(LibString) GETDESCRIPTIONFORCATEGORYTYPE(int32_t category, int32_t sub_category) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return abi::result(tolmer::description_for_category_type(category, sub_category)); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return abi::result(tolmer::description_for_category_type(category, sub_category));
+  });
 }
 
 TOLMER_EXPORT(LibString) GETSUBCATEGORIESCODESTRING(int32_t category) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return abi::result(tolmer::subcategories_code_string(category)); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return abi::result(tolmer::subcategories_code_string(category));
+  });
 }
 
 TOLMER_EXPORT(LibString) GETITEMTYPESCODESTRING(int32_t category, int32_t sub_category) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return abi::result(tolmer::item_types_code_string(category, sub_category)); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return abi::result(tolmer::item_types_code_string(category, sub_category));
+  });
 }
 
 TOLMER_EXPORT(LibString)
 GETSUBITEMTYPESCODESTRING(int32_t category, int32_t sub_category, int32_t item_type) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return abi::result(tolmer::sub_item_types_code_string(category, sub_category, item_type)); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return abi::result(tolmer::sub_item_types_code_string(category, sub_category, item_type));
+  });
 }
 
 TOLMER_EXPORT(LibString)
@@ -55,7 +63,9 @@ GETCATEGORIESFROMLIBRARYNAME(const char* name, int32_t* category, int32_t* sub_c
 }
 
 TOLMER_EXPORT(int32_t) ISVALIDLIBRARYNAME(const char* name) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return tolmer::is_valid_library_name(abi::text_view(name)) ? 1 : 0; });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
+    return tolmer::is_valid_library_name(abi::text_view(name)) ? 1 : 0;
+  });
 }
 
 // ------------------------------------------------------------------- names
@@ -63,7 +73,9 @@ TOLMER_EXPORT(int32_t) ISVALIDLIBRARYNAME(const char* name) {
 TOLMER_EXPORT(LibString)
 GETSYMBOLITEMNAMEFROMTYPE(int32_t category, int32_t sub_category, int32_t item_type,
                           int32_t plural) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return abi::result(tolmer::symbol_item_name(category, sub_category, item_type, plural != 0 ? 1 : 0)); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return abi::result(tolmer::symbol_item_name(category, sub_category, item_type, plural != 0 ? 1 : 0));
+  });
 }
 
 TOLMER_EXPORT(int32_t)
@@ -83,7 +95,9 @@ GETSYMBOLITEMTYPEFROMNAME(int32_t category, int32_t sub_category, char* name) {
 TOLMER_EXPORT(LibString)
 GETSYMBOLSUBITEMNAMEFROMTYPE(int32_t category, int32_t sub_category, int32_t item_type,
                              int32_t sub_item_type) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return abi::result(tolmer::symbol_sub_item_name(category, sub_category, item_type, sub_item_type)); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return abi::result(tolmer::symbol_sub_item_name(category, sub_category, item_type, sub_item_type));
+  });
 }
 
 // ---------------------------------------------------- wall snapping, tests
@@ -91,51 +105,75 @@ GETSYMBOLSUBITEMNAMEFROMTYPE(int32_t category, int32_t sub_category, int32_t ite
 TOLMER_EXPORT(int32_t)
 GETOBJECTWALLSNAPINDEXFROMCATEGORIES(int32_t category, int32_t sub_category, int32_t item_type,
                                      int32_t sub_item_type) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return tolmer::object_wall_snap_index(category, sub_category, item_type, sub_item_type); });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
+    return tolmer::object_wall_snap_index(category, sub_category, item_type, sub_item_type);
+  });
 }
 
 TOLMER_EXPORT(int32_t) GETHIGHESTOBJECTWALLSNAPINFOARRAYINDEX(void) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return tolmer::highest_object_wall_snap_index(); });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
+    return tolmer::highest_object_wall_snap_index();
+  });
 }
 
 TOLMER_EXPORT(int32_t) ISOBJECTAWALL(const char* key) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return tolmer::is_object_a_wall(abi::text_view(key)) ? 1 : 0; });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
+    return tolmer::is_object_a_wall(abi::text_view(key)) ? 1 : 0;
+  });
 }
 
 TOLMER_EXPORT(int32_t) ISOBJECTAWIRE(const char* key) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return tolmer::object_wire_type(abi::text_view(key)); });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
+    return tolmer::object_wire_type(abi::text_view(key));
+  });
 }
 
 TOLMER_EXPORT(int32_t) ISSYMBOLVIEWNUMBERVALID(int32_t view, const char* view_list) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return tolmer::is_symbol_view_number_valid(view, abi::text_view(view_list)) ? -1 : 0; });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
+    return tolmer::is_symbol_view_number_valid(view, abi::text_view(view_list)) ? -1 : 0;
+  });
 }
 
 // ------------------------------------------------ descriptions, name rules
 
 TOLMER_EXPORT(LibString) GETDESCRIPTIONFORWIRETYPE(int32_t wire_type) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return abi::result(tolmer::wire_type_description(wire_type)); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return abi::result(tolmer::wire_type_description(wire_type));
+  });
 }
 
 TOLMER_EXPORT(LibString) GETDESCRIPTIONFORDRAWINGTOOLTYPE(int32_t tool_type) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return abi::result(tolmer::drawing_tool_type_description(tool_type)); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return abi::result(tolmer::drawing_tool_type_description(tool_type));
+  });
 }
 
 TOLMER_EXPORT(int32_t) ISOBJECTPARTOFTEXTBOX(const char* object_name) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return tolmer::text_box_part(abi::text_view(object_name)); });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
+    return tolmer::text_box_part(abi::text_view(object_name));
+  });
 }
 
 TOLMER_EXPORT(LibString) GETFOLDERNAMEINVALIDCHARACTERS(void) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return abi::result(tolmer::folder_name_invalid_characters()); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return abi::result(tolmer::folder_name_invalid_characters());
+  });
 }
 
 TOLMER_EXPORT(LibString) GETCATEGORYNAMEINVALIDCHARACTERS(void) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return abi::result(tolmer::category_name_invalid_characters()); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return abi::result(tolmer::category_name_invalid_characters());
+  });
 }
 
 TOLMER_EXPORT(LibString) GETCIRCUITNAMEINVALIDCHARACTERS(void) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return abi::result(tolmer::circuit_name_invalid_characters()); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return abi::result(tolmer::circuit_name_invalid_characters());
+  });
 }
 
 TOLMER_EXPORT(LibString) GETSYMBOLNAMEINVALIDCHARACTERS(void) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return abi::result(tolmer::symbol_name_invalid_characters()); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return abi::result(tolmer::symbol_name_invalid_characters());
+  });
 }

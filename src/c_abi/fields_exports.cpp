@@ -50,17 +50,23 @@ GETSTRINGPARTFROMSTRINGBYPOSITION(const char* text, int32_t position, const char
 
 TOLMER_EXPORT(double)
 GETVALUEFROMSTRINGBYPOSITION(const char* text, int32_t position, const char* delimiter) {
-  return tolmer::abi::guarded(0.0, [&]() -> double { return tolmer::field_value(tolmer::abi::text_view(text), position, tolmer::abi::text_view(delimiter)); });
+  return tolmer::abi::guarded(0.0, [&]() -> double {
+    return tolmer::field_value(tolmer::abi::text_view(text), position, tolmer::abi::text_view(delimiter));
+  });
 }
 
 TOLMER_EXPORT(int32_t)
 SETSTRINGPARTINSTRINGBYPOSITION(char* list, int32_t position, const char* part,
                                 const char* delimiter) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return replace_in_buffer(list, position, part, delimiter); });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
+    return replace_in_buffer(list, position, part, delimiter);
+  });
 }
 
 TOLMER_EXPORT(int32_t)
 SETSTRINGPARTINSTRINGBYPOSITION2(char* list, int32_t position, const char* part,
                                  const char* delimiter) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return replace_in_buffer(list, position, part, delimiter); });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
+    return replace_in_buffer(list, position, part, delimiter);
+  });
 }

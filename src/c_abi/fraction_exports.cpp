@@ -37,11 +37,15 @@ TOLMER_EXPORT(LibString) REDUCEFRACTION(const char* text, int32_t largest_denomi
 }
 
 TOLMER_EXPORT(float) FRACTIONSTRINGTODECIMAL(const char* text) {
-  return tolmer::abi::guarded(0.0f, [&]() -> float { return tolmer::fraction_string_to_decimal(tolmer::abi::text_view(text)); });
+  return tolmer::abi::guarded(0.0f, [&]() -> float {
+    return tolmer::fraction_string_to_decimal(tolmer::abi::text_view(text));
+  });
 }
 
 TOLMER_EXPORT(LibString) DECIMALTOFRACTIONSTRING(float value, int32_t largest_denominator) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return tolmer::abi::result(tolmer::decimal_to_fraction_string(value, largest_denominator)); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return tolmer::abi::result(tolmer::decimal_to_fraction_string(value, largest_denominator));
+  });
 }
 
 TOLMER_EXPORT(LibString)

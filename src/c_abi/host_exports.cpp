@@ -9,23 +9,33 @@
 // ------------------------------------------------------ paths and folders
 
 TOLMER_EXPORT(LibString) GETSPECIALFOLDERLOCATION(int32_t folder) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return tolmer::abi::result(tolmer::process_library().special_folder(folder)); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return tolmer::abi::result(tolmer::process_library().special_folder(folder));
+  });
 }
 
 TOLMER_EXPORT(LibString) GETDRIVEFROMPATH(const char* path) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return tolmer::abi::result(tolmer::drive_from_path(tolmer::abi::text_view(path))); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return tolmer::abi::result(tolmer::drive_from_path(tolmer::abi::text_view(path)));
+  });
 }
 
 TOLMER_EXPORT(LibString) GETDIRECTORYFROMPATH(const char* path) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return tolmer::abi::result(tolmer::directory_from_path(tolmer::abi::text_view(path))); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return tolmer::abi::result(tolmer::directory_from_path(tolmer::abi::text_view(path)));
+  });
 }
 
 TOLMER_EXPORT(LibString) GETFILENAMEFROMPATH(const char* path) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return tolmer::abi::result(tolmer::file_name_from_path(tolmer::abi::text_view(path))); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return tolmer::abi::result(tolmer::file_name_from_path(tolmer::abi::text_view(path)));
+  });
 }
 
 TOLMER_EXPORT(LibString) REMOVEFILENAMEFROMFULLPATH(const char* path) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return tolmer::abi::result(tolmer::remove_file_name_from_full_path(tolmer::abi::text_view(path))); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return tolmer::abi::result(tolmer::remove_file_name_from_full_path(tolmer::abi::text_view(path)));
+  });
 }
 
 TOLMER_EXPORT(LibString) GETEXPORTFILENAME(const char* base_name, int32_t category, int32_t number) {
@@ -38,11 +48,15 @@ TOLMER_EXPORT(LibString) GETEXPORTFILENAME(const char* base_name, int32_t catego
 // ------------------------------------------------------- mouse, keyboard
 
 TOLMER_EXPORT(int32_t) GETMOUSEBUTTON(int32_t window) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return tolmer::process_library().mouse_button(window); });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
+    return tolmer::process_library().mouse_button(window);
+  });
 }
 
 TOLMER_EXPORT(int32_t) GETKEYSTATE(int32_t virtual_key) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return tolmer::process_library().key_down(virtual_key) ? 1 : 0; });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
+    return tolmer::process_library().key_down(virtual_key) ? 1 : 0;
+  });
 }
 
 // ---------------------------------------------------------- host services
@@ -62,7 +76,9 @@ TOLMER_EXPORT(void) RANDOMIZEDLLGENERATOR(void) {
 }
 
 TOLMER_EXPORT(int32_t) GETRANDOMLONGVALUE(void) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return tolmer::process_library().random_value(); });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
+    return tolmer::process_library().random_value();
+  });
 }
 
 TOLMER_EXPORT(int32_t) GETUNIQUERECORDID(const int32_t* existing, int32_t last_index) {

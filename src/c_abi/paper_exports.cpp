@@ -23,11 +23,15 @@ float get_margin(int32_t index, float tolmer::PaperRecord::*margin) {
 }  // namespace
 
 TOLMER_EXPORT(int32_t) SIZEPAPERINFOARRAY(int32_t upper_bound) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return library().size_paper_table(upper_bound); });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
+    return library().size_paper_table(upper_bound);
+  });
 }
 
 TOLMER_EXPORT(int32_t) GETUBPAPERINFOARRAY(void) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return library().paper_upper_bound().value_or(-1); });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
+    return library().paper_upper_bound().value_or(-1);
+  });
 }
 
 TOLMER_EXPORT(void)
@@ -72,11 +76,15 @@ TOLMER_EXPORT(int32_t) GETPAPERINFONAMELENGTH(int32_t index) {
 }
 
 TOLMER_EXPORT(float) GETPAPERINFOWIDTH(int32_t index, int32_t orientation) {
-  return tolmer::abi::guarded(0.0f, [&]() -> float { return library().paper_width(index, static_cast<Orientation>(orientation)).value_or(0.0f); });
+  return tolmer::abi::guarded(0.0f, [&]() -> float {
+    return library().paper_width(index, static_cast<Orientation>(orientation)).value_or(0.0f);
+  });
 }
 
 TOLMER_EXPORT(float) GETPAPERINFOHEIGHT(int32_t index, int32_t orientation) {
-  return tolmer::abi::guarded(0.0f, [&]() -> float { return library().paper_height(index, static_cast<Orientation>(orientation)).value_or(0.0f); });
+  return tolmer::abi::guarded(0.0f, [&]() -> float {
+    return library().paper_height(index, static_cast<Orientation>(orientation)).value_or(0.0f);
+  });
 }
 
 TOLMER_EXPORT(void) SETPAPERINFOWIDTH(int32_t index, float value) {
@@ -92,19 +100,27 @@ TOLMER_EXPORT(void) SETPAPERINFOHEIGHT(int32_t index, float value) {
 }
 
 TOLMER_EXPORT(float) GETPAPERINFOTOPMARGIN(int32_t index) {
-  return tolmer::abi::guarded(0.0f, [&]() -> float { return get_margin(index, &tolmer::PaperRecord::top_margin); });
+  return tolmer::abi::guarded(0.0f, [&]() -> float {
+    return get_margin(index, &tolmer::PaperRecord::top_margin);
+  });
 }
 
 TOLMER_EXPORT(float) GETPAPERINFOBOTTOMMARGIN(int32_t index) {
-  return tolmer::abi::guarded(0.0f, [&]() -> float { return get_margin(index, &tolmer::PaperRecord::bottom_margin); });
+  return tolmer::abi::guarded(0.0f, [&]() -> float {
+    return get_margin(index, &tolmer::PaperRecord::bottom_margin);
+  });
 }
 
 TOLMER_EXPORT(float) GETPAPERINFOLEFTMARGIN(int32_t index) {
-  return tolmer::abi::guarded(0.0f, [&]() -> float { return get_margin(index, &tolmer::PaperRecord::left_margin); });
+  return tolmer::abi::guarded(0.0f, [&]() -> float {
+    return get_margin(index, &tolmer::PaperRecord::left_margin);
+  });
 }
 
 TOLMER_EXPORT(float) GETPAPERINFORIGHTMARGIN(int32_t index) {
-  return tolmer::abi::guarded(0.0f, [&]() -> float { return get_margin(index, &tolmer::PaperRecord::right_margin); });
+  return tolmer::abi::guarded(0.0f, [&]() -> float {
+    return get_margin(index, &tolmer::PaperRecord::right_margin);
+  });
 }
 
 TOLMER_EXPORT(void) SETPAPERINFOTOPMARGIN(int32_t index, float value) {

@@ -19,11 +19,15 @@ int32_t first_byte_is_numeral(int32_t system, const char* character) {
 
 TOLMER_EXPORT(int32_t)
 ISVALIDMEASUREMENTSCALENUMERICALCHARACTER(int32_t system, const char* character) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return first_byte_is_numeral(system, character); });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
+    return first_byte_is_numeral(system, character);
+  });
 }
 
 TOLMER_EXPORT(int32_t) ISVALIDMEASUREMENTNUMERICALCHARACTER(const char* character) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return first_byte_is_numeral(static_cast<int32_t>(tolmer::System::English), character); });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
+    return first_byte_is_numeral(static_cast<int32_t>(tolmer::System::English), character);
+  });
 }
 
 TOLMER_EXPORT(LibString) SEPARATEMEASUREMENTSINTEXTSTRING(char* measurement) {

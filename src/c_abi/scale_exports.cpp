@@ -19,13 +19,19 @@ GETINDEXFORSCALERATIOVALUES(int32_t system, float numerator, float denominator) 
 }
 
 TOLMER_EXPORT(float) GETINCHESPERFOOTFROMSCALERATIO(float numerator, float denominator) {
-  return tolmer::abi::guarded(0.0f, [&]() -> float { return tolmer::inches_per_foot(numerator, denominator); });
+  return tolmer::abi::guarded(0.0f, [&]() -> float {
+    return tolmer::inches_per_foot(numerator, denominator);
+  });
 }
 
 TOLMER_EXPORT(int32_t) GETNEARESTSCALERATIOVALUE(int32_t system, double scale) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return tolmer::nearest_scale_denominator(static_cast<tolmer::System>(system), scale); });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
+    return tolmer::nearest_scale_denominator(static_cast<tolmer::System>(system), scale);
+  });
 }
 
 TOLMER_EXPORT(float) GETCONVERTEDSCALEVALUE(int32_t system, float value) {
-  return tolmer::abi::guarded(0.0f, [&]() -> float { return tolmer::process_library().converted_scale_value(static_cast<tolmer::System>(system), value); });
+  return tolmer::abi::guarded(0.0f, [&]() -> float {
+    return tolmer::process_library().converted_scale_value(static_cast<tolmer::System>(system), value);
+  });
 }

@@ -12,19 +12,27 @@ LibString reversed(std::string_view bytes) {
 }  // namespace
 
 TOLMER_EXPORT(LibString) REVERSESTRINGDLL(LibString string) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return reversed(tolmer::abi::libstring(string)); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return reversed(tolmer::abi::libstring(string));
+  });
 }
 
 TOLMER_EXPORT(LibString) REVERSESTRING(const char* string) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return reversed(tolmer::abi::text_view(string)); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return reversed(tolmer::abi::text_view(string));
+  });
 }
 
 TOLMER_EXPORT(LibString) STRIPNULL(const char* string) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return tolmer::abi::result(tolmer::trim(tolmer::abi::text_view(string))); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return tolmer::abi::result(tolmer::trim(tolmer::abi::text_view(string)));
+  });
 }
 
 TOLMER_EXPORT(int32_t) ISNUMERICDLL(const char* string) {
-  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t { return tolmer::is_unsigned_decimal(tolmer::abi::text_view(string)) ? 1 : 0; });
+  return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
+    return tolmer::is_unsigned_decimal(tolmer::abi::text_view(string)) ? 1 : 0;
+  });
 }
 
 TOLMER_EXPORT(int32_t) STRINGCONTAINSCHARACTERS(const char* string, const char* characters) {

@@ -10,11 +10,15 @@
 using namespace tolmer;
 
 TOLMER_EXPORT(double) INCHESTOMILLIMETERS(double inches) {
-  return tolmer::abi::guarded(0.0, [&]() -> double { return process_library().inches_to_millimeters(inches); });
+  return tolmer::abi::guarded(0.0, [&]() -> double {
+    return process_library().inches_to_millimeters(inches);
+  });
 }
 
 TOLMER_EXPORT(float) MILLIMETERSTOINCHES(float millimeters) {
-  return tolmer::abi::guarded(0.0f, [&]() -> float { return process_library().millimeters_to_inches(millimeters); });
+  return tolmer::abi::guarded(0.0f, [&]() -> float {
+    return process_library().millimeters_to_inches(millimeters);
+  });
 }
 
 TOLMER_EXPORT(void) SETCONVERSIONDECIMALPLACES(int32_t system, int32_t places) {
@@ -39,7 +43,9 @@ TOLMER_EXPORT(LibString) GETMEASUREMENTDESIGNATOR(int32_t system, int32_t unit, 
 }
 
 TOLMER_EXPORT(LibString) GETMEASUREMENTLABEL(int32_t system, int32_t style, float quantity) {
-  return tolmer::abi::guarded(LibString{}, [&]() -> LibString { return abi::result(measurement_label(static_cast<System>(system), static_cast<LabelStyle>(style), quantity)); });
+  return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
+    return abi::result(measurement_label(static_cast<System>(system), static_cast<LabelStyle>(style), quantity));
+  });
 }
 
 TOLMER_EXPORT(float) CONVERTMEASUREMENT(float inches, int32_t target) {
