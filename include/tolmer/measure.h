@@ -24,23 +24,12 @@ float inches_to_feet(float inches);
 float inches_to_meters(float inches);
 
 // A fraction "w n/d" (or "n/d", "n\d") taken apart.
-struct Fraction {
-  int32_t whole = 0;
-  int32_t numerator = 0;
-  int32_t denominator = 0;
-  char separator = '/';
-};
 std::optional<Fraction> break_fraction_apart(std::string_view text);
 std::string convert_fraction_denominator(std::string_view text, int32_t new_denominator);
 std::string reduce_fraction(std::string_view text, int32_t largest_denominator);
 float fraction_to_decimal(std::string_view text);
 std::string decimal_to_fraction(float value, int32_t largest_denominator);
 // The first fraction of a text (the last with `from_end`), cut out.
-struct FoundFraction {
-  std::string fraction;   // "13/16"
-  std::string remainder;  // the trimmed text without it
-  float value = 0;
-};
 std::optional<FoundFraction> extract_fraction(std::string_view text, bool from_end);
 
 // Typed text: numeral characters, separation, the number next to a position.

@@ -162,6 +162,19 @@ struct PaperRecord {
 // A number read next to a position of a text, with where it stands (1-based
 // positions, as the C interface reports them).
 namespace measure {
+// A fraction "w n/d" (or "n/d", "n\\d") taken apart.
+struct Fraction {
+  int32_t whole = 0;
+  int32_t numerator = 0;
+  int32_t denominator = 0;
+  char separator = '/';
+};
+// A fraction found inside a longer text, cut out.
+struct FoundFraction {
+  std::string fraction;   // numerator, separator, denominator: "13/16"
+  std::string remainder;  // the trimmed text with the fraction cut out
+  float value = 0;        // numerator / denominator as a single
+};
 struct NumberAt {
   float value = 0;
   std::optional<int32_t> start;  // 1-based first position, when one was found

@@ -34,21 +34,19 @@ std::string_view measurement_label(System system, LabelStyle style, float quanti
 
 float inches_to_feet(float inches) {
   ExtendedPrecision guard;
-  return convert_measurement(inches, kToFeet);
+  return convert_measurement(inches, Unit::Feet);
 }
 
 float inches_to_meters(float inches) {
   ExtendedPrecision guard;
-  return convert_measurement(inches, kToMeters);
+  return convert_measurement(inches, Unit::Meters);
 }
 
 // --------------------------------------------------------------- fractions
 
 std::optional<Fraction> break_fraction_apart(std::string_view text) {
   ExtendedPrecision guard;
-  const auto parts = tolmer::break_fraction_apart(text);
-  if (!parts) return std::nullopt;
-  return Fraction{parts->whole, parts->numerator, parts->denominator, parts->separator};
+  return tolmer::break_fraction_apart(text);
 }
 
 std::string convert_fraction_denominator(std::string_view text, int32_t new_denominator) {
@@ -73,9 +71,7 @@ std::string decimal_to_fraction(float value, int32_t largest_denominator) {
 
 std::optional<FoundFraction> extract_fraction(std::string_view text, bool from_end) {
   ExtendedPrecision guard;
-  auto found = tolmer::extract_fraction(text, from_end);
-  if (!found) return std::nullopt;
-  return FoundFraction{std::move(found->fraction), std::move(found->remainder), found->value};
+  return tolmer::extract_fraction(text, from_end);
 }
 
 // -------------------------------------------------------------- typed text

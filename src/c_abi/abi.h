@@ -93,6 +93,13 @@ inline std::optional<Unit> unit(int32_t system, int32_t code) {
   return static_cast<Unit>(code);
 }
 
+// A conversion target argument: 0 feet, 1 metres, nothing for any other code.
+inline std::optional<Unit> conversion_target(int32_t target) {
+  if (target == 0) return Unit::Feet;
+  if (target == 1) return Unit::Meters;
+  return std::nullopt;
+}
+
 // A rectangle argument (null reads as all zeros).
 inline Rect rect(const DoubleRect* r) {
   const DoubleRect given = read(r);

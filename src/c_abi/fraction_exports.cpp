@@ -11,7 +11,7 @@ BREAKFRACTIONAPART(const char* text, int32_t* whole, int32_t* numerator, int32_t
                    char* separator) {
   tolmer::abi::guarded([&] {
     const std::string input = tolmer::abi::text(text);
-    const std::optional<tolmer::FractionParts> parts = tolmer::break_fraction_apart(input);
+    const std::optional<tolmer::measure::Fraction> parts = tolmer::break_fraction_apart(input);
     if (!parts) return;
     // Written in this order: separator, numerator, denominator, whole number.
     const char sep[1] = {parts->separator};
@@ -55,7 +55,7 @@ EXTRACTFRACTIONINTEXTSTRING(const char* text, int32_t reversed, char* remainder,
     // The text is copied first: the host often passes the remainder buffer
     // itself, or a copy of the text in it.
     const std::string input = tolmer::abi::text(text);
-    const std::optional<tolmer::ExtractedFraction> found =
+    const std::optional<tolmer::measure::FoundFraction> found =
         tolmer::extract_fraction(input, reversed == -1);
     // The buffer keeps its length: the remainder, cut to the length of the text
     // it held on entry, then spaces up to that length, then the NUL. It is

@@ -49,5 +49,8 @@ TOLMER_EXPORT(LibString) GETMEASUREMENTLABEL(int32_t system, int32_t style, floa
 }
 
 TOLMER_EXPORT(float) CONVERTMEASUREMENT(float inches, int32_t target) {
-  return tolmer::abi::guarded(0.0f, [&]() -> float { return convert_measurement(inches, target); });
+  return tolmer::abi::guarded(0.0f, [&]() -> float {
+    const std::optional<Unit> unit = abi::conversion_target(target);
+    return unit ? convert_measurement(inches, *unit) : 0.0f;
+  });
 }

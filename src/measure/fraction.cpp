@@ -56,10 +56,10 @@ std::string integer_text(int64_t value) {
 
 }  // namespace
 
-std::optional<FractionParts> break_fraction_apart(std::string_view text) {
+std::optional<measure::Fraction> break_fraction_apart(std::string_view text) {
   const std::size_t sep = find_separator(text);
   if (sep == std::string_view::npos) return std::nullopt;
-  FractionParts parts;
+  measure::Fraction parts;
   parts.separator = text[sep];
   const std::size_t num_start = run_start_before(text, sep);
   parts.numerator = run_value(text.substr(num_start, sep - num_start));
@@ -75,7 +75,7 @@ std::optional<FractionParts> break_fraction_apart(std::string_view text) {
 
 std::string convert_fraction_denominator(std::string_view text, int32_t new_denominator) {
   if (new_denominator < 1) return {};
-  const FractionParts parts = break_fraction_apart(text).value_or(FractionParts{0, 0, 0, '\0'});
+  const measure::Fraction parts = break_fraction_apart(text).value_or(measure::Fraction{0, 0, 0, '\0'});
   if (parts.numerator < 1 || parts.denominator < 1) return {};
   const float ratio = static_cast<float>(static_cast<xreal>(parts.denominator) /
                                          static_cast<xreal>(new_denominator));
@@ -94,7 +94,7 @@ std::string convert_fraction_denominator(std::string_view text, int32_t new_deno
 
 std::string reduce_fraction(std::string_view text, int32_t largest_denominator) {
   const int32_t largest = std::max<int32_t>(largest_denominator, 1);
-  const std::optional<FractionParts> found = break_fraction_apart(text);
+  const std::optional<measure::Fraction> found = break_fraction_apart(text);
   if (!found || found->numerator < 1 || found->denominator < 1) return {};
   int32_t numerator = found->numerator;
   int32_t denominator = found->denominator;
@@ -137,7 +137,7 @@ std::string reduce_fraction(std::string_view text, int32_t largest_denominator) 
 }
 
 float fraction_string_to_decimal(std::string_view text) {
-  const std::optional<FractionParts> parts = break_fraction_apart(text);
+  const std::optional<measure::Fraction> parts = break_fraction_apart(text);
   if (!parts || parts->numerator < 1 || parts->denominator < 1) return 0;
   return static_cast<float>(static_cast<xreal>(parts->numerator) /
                             static_cast<xreal>(parts->denominator));
@@ -218,7 +218,7 @@ std::string decimal_to_fraction_string(float value, int32_t largest_denominator)
   return reduce_fraction(trim(text), largest_denominator);
 }
 
-std::optional<ExtractedFraction> extract_fraction(std::string_view text, bool reversed) {
+std::optional<measure::FoundFraction> extract_fraction(std::string_view text, bool reversed) {
   const std::string_view t = trim(text);
   if (t.size() < 3) return std::nullopt;
   const std::size_t sep = find_separator(t);
@@ -236,7 +236,7 @@ std::optional<ExtractedFraction> extract_fraction(std::string_view text, bool re
     numerator.assign(a);
     denominator.assign(b);
   }
-  ExtractedFraction found;
+  measure::FoundFraction found;
   found.remainder.reserve(t.size() - (b_end - a_start));
   found.remainder.append(t.substr(0, a_start));
   found.remainder.append(t.substr(b_end));

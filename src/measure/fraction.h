@@ -16,18 +16,12 @@
 #include <string>
 #include <string_view>
 
+#include "tolmer/types.h"
+
 namespace tolmer {
 
-// The parts of a fraction text.
-struct FractionParts {
-  int32_t whole = 0;
-  int32_t numerator = 0;
-  int32_t denominator = 0;
-  char separator = '/';
-};
-
 // The parts of `text`, or nothing when it holds no separator.
-std::optional<FractionParts> break_fraction_apart(std::string_view text);
+std::optional<measure::Fraction> break_fraction_apart(std::string_view text);
 
 // The fraction re-expressed over `new_denominator`, without reducing or
 // carrying: the new numerator is numerator / (denominator / new_denominator),
@@ -60,13 +54,6 @@ float fraction_string_to_decimal(std::string_view text);
 // to "1".
 std::string decimal_to_fraction_string(float value, int32_t largest_denominator);
 
-// A fraction found inside a longer text.
-struct ExtractedFraction {
-  std::string fraction;   // numerator, separator, denominator: "13/16"
-  std::string remainder;  // the trimmed text with the fraction cut out
-  float value = 0;        // numerator / denominator as a single
-};
-
 // Finds the first fraction in `text` (trimmed; at least 3 bytes; the
 // separator neither first nor last, with digits on both sides). `reversed`
 // says the caller reversed the text byte by byte to scan it from its end:
@@ -74,6 +61,6 @@ struct ExtractedFraction {
 // text of "12 13/16" gives "13/16"). The remainder is the trimmed text with
 // the digits and the separator cut out, nothing put in their place:
 // "5 3/8 IN" leaves "5  IN". Nothing when no fraction is found.
-std::optional<ExtractedFraction> extract_fraction(std::string_view text, bool reversed);
+std::optional<measure::FoundFraction> extract_fraction(std::string_view text, bool reversed);
 
 }  // namespace tolmer

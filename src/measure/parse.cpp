@@ -48,7 +48,7 @@ measure::NumberAt read_measurement_value(System system, std::string_view text, i
   // The fraction, cut out of the stretch.
   float fraction_value = 0;
   std::string fraction;
-  if (std::optional<ExtractedFraction> found = extract_fraction(stretch, backwards)) {
+  if (std::optional<measure::FoundFraction> found = extract_fraction(stretch, backwards)) {
     fraction_value = found->value;
     fraction = std::move(found->fraction);
     stretch.assign(trim(found->remainder));

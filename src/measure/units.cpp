@@ -111,11 +111,11 @@ float millimeters_to_inches(const MeasureState& state, float millimeters) {
   return single_quotient(millimeters, state.mm_per_inch.load());
 }
 
-float convert_measurement(float inches, int32_t target) {
+float convert_measurement(float inches, Unit target) {
   switch (target) {
-    case kToFeet:
+    case Unit::Feet:
       return static_cast<float>(static_cast<xreal>(inches) / xreal(12));
-    case kToMeters:
+    case Unit::Meters:
       return static_cast<float>(static_cast<xreal>(inches) /
                                 static_cast<xreal>(kInchesPerMeter));
     default:

@@ -33,10 +33,6 @@ struct MeasureState {
 // Measurement systems: every operation tests only for System::Metric; any
 // other value is English.
 
-// Conversion targets.
-inline constexpr int32_t kToFeet = 0;
-inline constexpr int32_t kToMeters = 1;
-
 // The index-th designator word of a unit, upper case ("FEET", "'", "MM."), or
 // empty when the unit or index has none.
 [[nodiscard]] std::string_view designator_word(Unit unit, int32_t index) noexcept;
@@ -55,8 +51,9 @@ inline constexpr int32_t kToMeters = 1;
 double inches_to_millimeters(const MeasureState& state, double inches);
 // Millimetres divided by millimetres per inch, stored as single.
 float millimeters_to_inches(const MeasureState& state, float millimeters);
-// ToFeet: inches / 12; ToMeters: inches / 39.369 (single constant); else 0.
-float convert_measurement(float inches, int32_t target);
+// Unit::Feet: inches / 12; Unit::Meters: inches / 39.369 (single constant);
+// any other unit: 0.
+float convert_measurement(float inches, Unit target);
 // Stores the conversion decimal places of a system (any system but English:
 // the Metric slot).
 void set_conversion_decimal_places(MeasureState& state, System system, int32_t places);

@@ -62,7 +62,7 @@ float validate_measurement_entry(const MeasureState& state, host::WindowService&
   // one (1/0) does; a maximum total that is not a number rejects nothing.
   if (v > maximum_total || std::isnan(v)) {
     const bool metric = system == System::Metric;
-    const float converted = convert_measurement(maximum_total, metric ? kToMeters : kToFeet);
+    const float converted = convert_measurement(maximum_total, metric ? Unit::Meters : Unit::Feet);
     const double x = static_cast<double>(round_decimal(converted, places));
     std::string message = "The maximum value for this measurement is ";
     message += trimmed_number(x, kDoubleDigits);
