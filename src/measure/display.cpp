@@ -344,7 +344,10 @@ double float_as_shortest_decimal(float value) noexcept {
   char text[64];
   double result = magnitude;
 #if defined(__cpp_lib_to_chars)
-  const auto written = std::to_chars(text, text + sizeof text, magnitude);
+  // Scientific: the shortest significant digits. (The plain form may choose
+  // fixed notation, which writes every integer digit of a large float:
+  // 123456704 instead of 1.234567e+08.)
+  const auto written = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific);
   if (written.ec == std::errc{}) std::from_chars(text, written.ptr, result);
 #else
   // The fewest significant digits that read back as the same float.
