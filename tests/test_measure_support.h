@@ -8,7 +8,7 @@
 #include "tolmerdll.h"
 #include "test_support.h"
 
-namespace tolmer::testing {
+namespace tolmer::inline v1::testing {
 
 // The bytes of a LibString result, which is released.
 using test_support::take;

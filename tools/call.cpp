@@ -17,7 +17,7 @@
 #include "commands.h"
 #include "library.h"
 
-namespace tolmer::tool {
+namespace tolmer::inline v1::tool {
 
 const char* kind_name(Kind kind) {
   switch (kind) {

@@ -10,7 +10,7 @@
 #include "commands.h"
 #include "library.h"
 
-namespace tolmer::tool {
+namespace tolmer::inline v1::tool {
 namespace {
 
 constexpr int32_t kHighestCategoryProbed = 99;

@@ -9,7 +9,7 @@
 
 #include "library.h"
 
-namespace tolmer::tool {
+namespace tolmer::inline v1::tool {
 
 std::optional<std::string> Options::value(const std::string& option) const {
   const auto found = values.find(option);

@@ -14,7 +14,7 @@
 
 #include "tolmerdll.h"
 
-namespace tolmer::tool {
+namespace tolmer::inline v1::tool {
 
 // Exit codes of every command.
 enum Exit : int {

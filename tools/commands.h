@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace tolmer::tool {
+namespace tolmer::inline v1::tool {
 
 int run_length(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 int run_format(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-namespace tolmer::tool {
+namespace tolmer::inline v1::tool {
 namespace {
 
 constexpr int32_t kLastEnglish = tolmer::english_format_count - 1;

@@ -8,7 +8,7 @@
 #include "cli.h"
 #include "tolmer/display.h"
 
-namespace tolmer::tool {
+namespace tolmer::inline v1::tool {
 
 // Today's display of a length given in inches, with --round applied.
 struct TodayDisplay {

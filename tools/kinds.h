@@ -6,7 +6,7 @@
 
 #include "tolmerdll.h"
 
-namespace tolmer::tool {
+namespace tolmer::inline v1::tool {
 
 // Every kind of result and argument, for decisions at run time.
 enum class Kind {

@@ -7,7 +7,7 @@
 #include <dlfcn.h>
 #endif
 
-namespace tolmer::tool {
+namespace tolmer::inline v1::tool {
 namespace {
 
 #if defined(_WIN32)

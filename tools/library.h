@@ -16,7 +16,7 @@
 
 #include "kinds.h"
 
-namespace tolmer::tool {
+namespace tolmer::inline v1::tool {
 
 // The library lacks an export that a command needs.
 class Unavailable : public std::runtime_error {

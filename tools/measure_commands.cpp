@@ -15,7 +15,7 @@
 #include "tolmer/reading.h"
 #include "tolmer/text.h"
 
-namespace tolmer::tool {
+namespace tolmer::inline v1::tool {
 namespace {
 
 constexpr int32_t kFractionalInches = TOLMER_FRACTIONAL_INCHES;

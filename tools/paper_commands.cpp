@@ -11,7 +11,7 @@
 #include "library.h"
 #include "tolmer/text.h"
 
-namespace tolmer::tool {
+namespace tolmer::inline v1::tool {
 namespace {
 
 constexpr int32_t kLandscape = TOLMER_LANDSCAPE;

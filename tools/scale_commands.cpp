@@ -11,7 +11,7 @@
 #include "library.h"
 #include "tolmer/text.h"
 
-namespace tolmer::tool {
+namespace tolmer::inline v1::tool {
 namespace {
 
 constexpr int32_t kStandardScales = 12;  // entries 0 to 11 of each system

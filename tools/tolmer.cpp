@@ -20,7 +20,7 @@
 #define TOLMER_VERSION "unknown"
 #endif
 
-namespace tolmer::tool {
+namespace tolmer::inline v1::tool {
 namespace {
 
 const Command kCommands[] = {

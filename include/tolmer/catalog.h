@@ -2,6 +2,8 @@
 // allocation); an unknown key gives the empty view, 0 or nothing.
 #pragma once
 
+#include "tolmer/version.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -9,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-namespace tolmer::catalog {
+namespace tolmer::inline v1::catalog {
 
 // Catalog numbers of a symbol or record.
 struct CatalogKey {

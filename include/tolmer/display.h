@@ -24,6 +24,8 @@
 // becomes 0.1 inch, not 0.100000001490116 inch.
 #pragma once
 
+#include "tolmer/version.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -33,7 +35,7 @@
 #include "tolmer/display_types.h"
 #include "tolmer/reading.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // The display text of a length.
 [[nodiscard]] std::string format_length(Length length, const LengthDisplay& display = {});

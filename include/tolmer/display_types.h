@@ -2,6 +2,8 @@
 // formats, the display settings, the limits and the verdict of a check.
 #pragma once
 
+#include "tolmer/version.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,7 +13,7 @@
 #include "tolmer/reading_types.h"
 #include "tolmer/types.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // The English display formats (the examples show 150.5 inches with
 // fractions up to sixteenths, and decimal feet to two places).

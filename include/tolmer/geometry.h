@@ -2,13 +2,15 @@
 // uses the context's pi: tolmer::Library::rotate_radians.)
 #pragma once
 
+#include "tolmer/version.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
 
 #include "tolmer/types.h"
 
-namespace tolmer::geometry {
+namespace tolmer::inline v1::geometry {
 
 // A rectangle by two corners (tolmer::Rect).
 using Rect = tolmer::Rect;

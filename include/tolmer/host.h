@@ -2,11 +2,13 @@
 // host services: tolmer::Library::special_folder, mouse_button, key_down.)
 #pragma once
 
+#include "tolmer/version.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace tolmer::host {
+namespace tolmer::inline v1::host {
 
 std::string_view drive_of(std::string_view path);
 std::string_view directory_of(std::string_view path);

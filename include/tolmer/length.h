@@ -4,11 +4,13 @@
 // so everything here is constexpr.
 #pragma once
 
+#include "tolmer/version.h"
+
 #include <compare>
 
 #include "tolmer/types.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 class Length {
  public:

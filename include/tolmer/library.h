@@ -14,6 +14,8 @@
 // absent are std::optional and diagnostics are values.
 #pragma once
 
+#include "tolmer/version.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -24,7 +26,7 @@
 #include "tolmer/types.h"
 #include "tolmerdll_host.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 struct State;
 

@@ -3,6 +3,8 @@
 // millimetres per inch, formatting and reading are tolmer::Library members.)
 #pragma once
 
+#include "tolmer/version.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,7 +12,7 @@
 
 #include "tolmer/types.h"
 
-namespace tolmer::measure {
+namespace tolmer::inline v1::measure {
 
 // The index-th designator word of a unit ("FT", "FEET", ...); empty when the
 // unit has no such word.

@@ -21,11 +21,13 @@
 //   not understood are listed in `unread` instead).
 #pragma once
 
+#include "tolmer/version.h"
+
 #include <string_view>
 
 #include "tolmer/reading_types.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // The message for people, one per error ("" for None).
 [[nodiscard]] std::string_view message(ParseError error) noexcept;

@@ -2,6 +2,8 @@
 // the options and the result.
 #pragma once
 
+#include "tolmer/version.h"
+
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -9,7 +11,7 @@
 #include "tolmer/length.h"
 #include "tolmer/types.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // Why an entry is not a length.
 enum class ParseError : int {

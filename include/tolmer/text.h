@@ -3,13 +3,15 @@
 // the matching exports in tolmerdll.h.
 #pragma once
 
+#include "tolmer/version.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
-namespace tolmer::text {
+namespace tolmer::inline v1::text {
 
 std::size_t field_count(std::string_view text, std::string_view delimiter);
 std::string_view field(std::string_view text, int64_t position, std::string_view delimiter);

@@ -1,6 +1,8 @@
 // The C++ interface of tolmerdll, in namespace tolmer.
 #pragma once
 
+#include "tolmer/version.h"
+
 #include "tolmer/catalog.h"
 #include "tolmer/display.h"
 #include "tolmer/geometry.h"

@@ -2,6 +2,8 @@
 // settings, and the results that carry diagnostics.
 #pragma once
 
+#include "tolmer/version.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -9,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // Measurement systems (the codes of the C interface).
 enum class System : int32_t { English = 0, Metric = 1 };

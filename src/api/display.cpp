@@ -6,7 +6,7 @@
 
 #include "tolmer/display.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 std::string format_length(Length length, const LengthDisplay& display) {
   char buffer[display::kMaxText];

@@ -16,7 +16,7 @@
 #include "tolmer/catalog.h"
 #include "tolmer/measure.h"
 
-namespace tolmer::measure {
+namespace tolmer::inline v1::measure {
 
 // ------------------------------------------------------------ units, words
 
@@ -104,7 +104,7 @@ int32_t nearest_scale_denominator(System system, double scale) {
 
 }  // namespace tolmer::measure
 
-namespace tolmer::catalog {
+namespace tolmer::inline v1::catalog {
 
 
 std::string_view category_description(int32_t category, int32_t sub_category) {

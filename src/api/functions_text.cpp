@@ -15,7 +15,7 @@
 #include "tolmer/host.h"
 #include "tolmer/text.h"
 
-namespace tolmer::text {
+namespace tolmer::inline v1::text {
 
 // ------------------------------------------------------------------ fields
 
@@ -93,7 +93,7 @@ int32_t first_of(std::string_view text, std::string_view characters) {
 
 }  // namespace tolmer::text
 
-namespace tolmer::geometry {
+namespace tolmer::inline v1::geometry {
 
 
 double reduce_to_360(double angle, bool allow_360) {
@@ -175,7 +175,7 @@ std::byte rotate_right(std::byte value, int32_t count) {
 
 }  // namespace tolmer::geometry
 
-namespace tolmer::host {
+namespace tolmer::inline v1::host {
 
 
 std::string_view drive_of(std::string_view path) { return drive_from_path(path); }

@@ -22,7 +22,7 @@
 #include "paper/paper.h"
 #include "text/temp_array.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 Library::Library() : impl_(std::make_unique<Impl>()) { initialize_state(impl_->state); }
 Library::Library(Uninitialised) : impl_(std::make_unique<Impl>()) {}

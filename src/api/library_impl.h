@@ -5,7 +5,7 @@
 #include "api/state.h"
 #include "tolmer/library.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 struct Library::Impl {
   State state;

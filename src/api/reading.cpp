@@ -3,7 +3,7 @@
 
 #include "measure/reading.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 std::string_view message(ParseError error) noexcept { return reading::message(error); }
 

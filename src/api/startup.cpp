@@ -8,7 +8,7 @@
 #include "paper/paper.h"
 #include "text/temp_array.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 namespace {
 

@@ -26,7 +26,7 @@
 #include "paper/paper.h"
 #include "text/temp_array.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 struct State : MeasureState, PaperState, TempArrayState, AngleState, RandomState {
   // The host services (window, input, clock, folders) and the edit-control

@@ -6,7 +6,7 @@
 
 #include "tolmer/display.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 namespace {
 
 // a is above b by more than one part in 10^12 of the larger magnitude.

@@ -3,7 +3,7 @@
 
 #include "frame/primitives.h"
 
-namespace tolmer::abi {
+namespace tolmer::inline v1::abi {
 
 std::size_t trim_and_upper_in_place(char* text, std::size_t length) {
   if (text == nullptr) return 0;

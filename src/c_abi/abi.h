@@ -19,7 +19,7 @@
 #include "tolmer/types.h"
 #include "tolmerdll.h"
 
-namespace tolmer::abi {
+namespace tolmer::inline v1::abi {
 
 // The most bytes of a text argument that are read.
 inline constexpr std::size_t kTextCap = 33'554'432;

@@ -9,7 +9,7 @@
 #include <oleauto.h>
 #endif
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 LibString make_libstring(std::string_view bytes) {
   if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max() - 8) return nullptr;

@@ -7,7 +7,7 @@
 
 #include "tolmerdll.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // Makes a new LibString holding `bytes` (the null handle for no bytes).
 // Ownership passes to the caller. Returns null if memory cannot be had.

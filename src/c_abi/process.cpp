@@ -2,7 +2,7 @@
 // seed 0xFFFFFFFF), built by INITIALIZEDLL.
 #include "c_abi/process.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 Library& process_library() {
   static Library the_library{Library::Uninitialised{}};

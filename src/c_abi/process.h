@@ -5,7 +5,7 @@
 
 #include "api/library_impl.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 Library& process_library();
 

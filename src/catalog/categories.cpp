@@ -11,7 +11,7 @@
 #include "text/delimited.h"
 #include "text/fields.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 namespace {
 
 // ------------------------------------------------------------ code strings

@@ -5,7 +5,7 @@
 
 #include "frame/primitives.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 namespace {
 
 struct Description {

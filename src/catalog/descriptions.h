@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // "Curved", "Straight", "Sweeping" for wire types 1 to 3; empty otherwise.
 std::string_view wire_type_description(int32_t wire_type);

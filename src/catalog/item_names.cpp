@@ -7,7 +7,7 @@
 
 #include "frame/primitives.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 namespace {
 
 // item type: plural name / singular name, by sub-category and item type.

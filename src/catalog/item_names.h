@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // One forward entry: item type of a sub-category of category 1 with its two
 // names (the same text twice where one name serves both forms).

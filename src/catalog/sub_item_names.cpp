@@ -5,7 +5,7 @@
 #include <iterator>
 #include <tuple>
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 namespace {
 
 // sub-category, item type, sub-item type: name.

@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // One entry: (sub-category, item type, sub-item type) of category 1 and its
 // name.

@@ -9,7 +9,7 @@
 #include "frame/primitives.h"
 #include "text/fields.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 namespace {
 
 // sub-category, item type, sub-item type -> wall-snap index, in index order

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // One wall-snap entry: (sub-category, item type, sub-item type) of category 1
 // and the index of its record in the host's wall-snap array.

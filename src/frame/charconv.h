@@ -31,7 +31,7 @@
 
 #include "frame/digits.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 template <class To, class From>
 To bits_cast(const From& from) {

@@ -2,7 +2,7 @@
 // the locale.
 #pragma once
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 [[nodiscard]] constexpr bool is_digit(char c) noexcept { return c >= '0' && c <= '9'; }
 

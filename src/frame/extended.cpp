@@ -7,7 +7,7 @@
 
 #include "frame/extended_parts.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // ------------------------------------------------------------ 128-bit pieces
 

@@ -23,7 +23,7 @@
 #include <bit>
 #include <cstdint>
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // The constants of the double-extended encoding, written once: a sign bit and
 // a 15-bit biased exponent in 16 bits, then a 64-bit significand whose

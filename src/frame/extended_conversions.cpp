@@ -7,7 +7,7 @@
 #include "frame/extended.h"
 #include "frame/extended_parts.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 using namespace extended_parts;
 

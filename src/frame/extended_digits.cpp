@@ -4,7 +4,7 @@
 
 #include "frame/extended.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // ------------------------------------------------------------ decimal digits
 

@@ -9,7 +9,7 @@
 
 #include "frame/extended.h"
 
-namespace tolmer::extended_parts {
+namespace tolmer::inline v1::extended_parts {
 
 using Traits = ExtendedTraits;
 

@@ -8,7 +8,7 @@
 #include <mutex>
 #include <shared_mutex>
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // A value read and written atomically with relaxed ordering, copyable (a copy
 // takes the value). For settings that change only at initialisation.

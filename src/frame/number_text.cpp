@@ -9,7 +9,7 @@
 #include <cstring>
 #include <limits>
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // ------------------------------------------------------- number to text
 

@@ -14,7 +14,7 @@
 
 #include <cstdint>
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 #if (defined(__i386__) || defined(__x86_64__)) && defined(__GNUC__)
 class ExtendedPrecision {

@@ -13,7 +13,7 @@
 #include "frame/digits.h"
 #include "frame/xreal.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // ---------------------------------------------------------------- numbers
 

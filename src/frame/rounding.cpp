@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // ---------------------------------------------------------- integer rounding
 

@@ -11,7 +11,7 @@
 #include <windows.h>
 #endif
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // ----------------------------------------------------------------- texts
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <system_error>
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // ------------------------------------------------------- text to number
 

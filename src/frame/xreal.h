@@ -26,7 +26,7 @@
 #define TOLMER_HARDWARE_EXTENDED 0
 #endif
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 #if TOLMER_HARDWARE_EXTENDED
 using xreal = long double;

@@ -4,7 +4,7 @@
 
 #include "frame/xreal.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "frame/kept.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // What the angle arithmetic keeps: pi, 4 x arctangent(1) in extended
 // precision, stored as a double (0 until initialisation).

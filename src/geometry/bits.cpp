@@ -3,7 +3,7 @@
 #include <bit>
 #include <cstddef>
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // The bit count rule of the word operations: below 1 or above 32 means 32.
 int32_t effective_bit_count(int32_t count);

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 void set_rect_lower_left_justified(double& x1, double& y1, double& x2, double& y2) {
   if (x2 < x1) std::swap(x1, x2);

@@ -5,7 +5,7 @@
 
 #include "tolmer/types.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // Puts the corners in lower-left / upper-right order: x1 and x2 are exchanged
 // when x2 < x1, y1 and y2 when y2 < y1 (equal values stay).

@@ -8,7 +8,7 @@
 #include <windows.h>
 #endif
 
-namespace tolmer::host {
+namespace tolmer::inline v1::host {
 
 namespace {
 class PlatformClock final : public ClockService {

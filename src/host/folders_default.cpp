@@ -24,7 +24,7 @@
 #include <sys/stat.h>
 #endif
 
-namespace tolmer::host {
+namespace tolmer::inline v1::host {
 
 namespace {
 

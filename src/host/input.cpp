@@ -2,7 +2,7 @@
 
 #include "host/services.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 namespace {
 // The 16-bit asynchronous state of a key.

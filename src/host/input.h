@@ -5,7 +5,7 @@
 
 #include "host/services.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // Virtual keys of the mouse buttons.
 inline constexpr int32_t kLeftButtonKey = 1;

@@ -6,7 +6,7 @@
 #include <windows.h>
 #endif
 
-namespace tolmer::host {
+namespace tolmer::inline v1::host {
 
 namespace {
 #if defined(_WIN32)

@@ -4,7 +4,7 @@
 #include "frame/primitives.h"
 #include "host/services.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 namespace {
 constexpr std::string_view kSeparator = "\\";

@@ -12,7 +12,7 @@
 
 #include "host/services.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // The drive ("C:", no backslash) when the second character is a colon, else
 // empty.

@@ -5,7 +5,7 @@
 #include "host/services.h"
 #include "text/delimited.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 uint32_t seed_from_tick_count(uint32_t tick_count) {
   const int32_t ticks = static_cast<int32_t>(tick_count);  // 2^31 and above become negative

@@ -11,7 +11,7 @@
 
 #include "frame/kept.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 namespace host {
 class ClockService;

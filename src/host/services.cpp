@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace tolmer::host {
+namespace tolmer::inline v1::host {
 
 Services::Services() = default;
 Services::~Services() = default;

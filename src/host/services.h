@@ -16,7 +16,7 @@
 
 #include "tolmerdll_host.h"
 
-namespace tolmer::host {
+namespace tolmer::inline v1::host {
 
 // The edit field and the message box of the length validator.
 class WindowService {

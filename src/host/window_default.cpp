@@ -12,7 +12,7 @@
 #include <windows.h>
 #endif
 
-namespace tolmer::host {
+namespace tolmer::inline v1::host {
 
 #if defined(_WIN32)
 namespace {

@@ -11,7 +11,7 @@
 
 #include "frame/charconv.h"
 
-namespace tolmer::display {
+namespace tolmer::inline v1::display {
 namespace {
 
 constexpr uint64_t kPow10[20] = {1ULL,

@@ -15,7 +15,7 @@
 
 #include "tolmer/display_types.h"
 
-namespace tolmer::display {
+namespace tolmer::inline v1::display {
 
 // The longest display text (a 16-digit metre count, a millimetre part with
 // nine decimals and the long captions stay well below it).

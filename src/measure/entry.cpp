@@ -16,7 +16,7 @@
 #include "measure/parse.h"
 #include "measure/validate.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "measure/units.h"
 #include "tolmer/types.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // Reads a typed entry (separated first): the length, or the unit whose
 // number exceeded `maximum` with that number's bytes in the entry, and the

@@ -10,7 +10,7 @@
 #include "measure/fraction.h"
 #include "measure/units.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 namespace {
 

@@ -62,7 +62,7 @@
 #include "measure/units.h"
 #include "tolmer/types.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // Splits a length into its three parts, each single precision (major: whole
 // feet or whole metres; minor: whole inches below the feet, or millimetres

@@ -18,7 +18,7 @@
 
 #include "tolmer/types.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // The parts of `text`, or nothing when it holds no separator.
 std::optional<measure::Fraction> break_fraction_apart(std::string_view text);

@@ -9,7 +9,7 @@
 #include "measure/fraction.h"
 #include "measure/units.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 bool is_measurement_numeral(System system, char c) {
   if ((c >= '0' && c <= '9') || c == '.') return true;

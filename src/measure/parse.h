@@ -21,7 +21,7 @@
 #include "measure/units.h"
 #include "tolmer/types.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // Whether a byte is a numeral character of a system.
 bool is_measurement_numeral(System system, char c);

@@ -7,7 +7,7 @@
 
 #include "measure/reading_lexer.h"
 
-namespace tolmer::reading {
+namespace tolmer::inline v1::reading {
 namespace {
 
 // Inches per English unit and millimetres per metric unit, by Scale.

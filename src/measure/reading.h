@@ -7,7 +7,7 @@
 
 #include "tolmer/reading_types.h"
 
-namespace tolmer::reading {
+namespace tolmer::inline v1::reading {
 
 [[nodiscard]] ParseResult parse(std::string_view text, const ParseOptions& options);
 [[nodiscard]] std::string_view message(ParseError error) noexcept;

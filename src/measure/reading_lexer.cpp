@@ -8,7 +8,7 @@
 
 #include "frame/charconv.h"
 
-namespace tolmer::reading {
+namespace tolmer::inline v1::reading {
 namespace {
 
 bool digit_at(std::string_view text, std::size_t at) noexcept {

@@ -10,7 +10,7 @@
 
 #include "tolmer/reading_types.h"
 
-namespace tolmer::reading {
+namespace tolmer::inline v1::reading {
 
 // One code point of UTF-8 text; size 0 when the bytes at that place are not
 // UTF-8 (a stray continuation byte, an overlong form, a surrogate, a code

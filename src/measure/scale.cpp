@@ -4,7 +4,7 @@
 #include "measure/scales.h"
 #include "measure/units.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 namespace {
 constexpr int32_t kEntries = 13;

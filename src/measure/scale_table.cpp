@@ -1,6 +1,6 @@
 #include "measure/scales.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 namespace {
 // Entries 0 to 11 are the standard scales from full size down; entry 12 is an

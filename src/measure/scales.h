@@ -12,7 +12,7 @@
 #include "measure/units.h"
 #include "tolmer/types.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // Fills every cell of the drawing scale table with its initial value.
 void fill_scale_table(ScaleTable& table);

@@ -6,7 +6,7 @@
 #include "frame/primitives.h"
 #include "frame/xreal.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 namespace {
 

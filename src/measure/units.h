@@ -11,7 +11,7 @@
 #include "frame/kept.h"
 #include "tolmer/types.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // Drawing scale table: [system][part: 0 numerator, 1 denominator][entry].
 using ScaleTable = std::array<std::array<std::array<float, 13>, 2>, 2>;

@@ -9,7 +9,7 @@
 #include "measure/parse.h"
 #include "measure/units.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 namespace {
 

@@ -46,7 +46,7 @@
 #include "host/services.h"
 #include "tolmer/types.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 inline constexpr std::string_view kMeasurementErrorCaption = "Measurement Error";
 

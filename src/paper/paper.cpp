@@ -3,7 +3,7 @@
 #include "measure/units.h"
 #include "paper/paper.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 std::string_view paper_name(const StoredPaper& record) {
   return trim(std::string_view(record.name.data(), record.name.size()));

@@ -19,7 +19,7 @@
 #include "measure/units.h"
 #include "tolmer/types.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // How the table stores a paper record: the name fixed at 16 bytes, space
 // padded (the records are read as tolmer::PaperRecord, the name trimmed).

@@ -6,7 +6,7 @@
 
 #include "paper/paper.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 namespace {
 

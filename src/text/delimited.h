@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // The delimiter used where the caller gives none.
 inline constexpr std::string_view kDefaultDelimiter = ",";

@@ -20,7 +20,7 @@
 #include <string>
 #include <string_view>
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // The three bytes double quote, comma, double quote: the delimiter whose
 // joined text is also wrapped in one double quote at each end.

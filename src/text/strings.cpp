@@ -4,7 +4,7 @@
 
 #include "frame/primitives.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 std::string reverse_bytes(std::string_view bytes) {
   return std::string(bytes.rbegin(), bytes.rend());

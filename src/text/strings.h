@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // The bytes in reverse order; every byte counts, NUL bytes included.
 std::string reverse_bytes(std::string_view bytes);

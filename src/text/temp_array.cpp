@@ -7,7 +7,7 @@
 
 #include "frame/primitives.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 namespace {
 

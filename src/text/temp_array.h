@@ -20,7 +20,7 @@
 
 #include "frame/kept.h"
 
-namespace tolmer {
+namespace tolmer::inline v1 {
 
 // The array as a context keeps it.
 struct TempArrayState {

@@ -80,6 +80,11 @@ message(STATUS "pkg-config consumer: ${RUN_OUTPUT}")
 run(${PKG_CONFIG} --cflags --libs tolmer)
 string(STRIP "${RUN_OUTPUT}" cxx_flags)
 separate_arguments(cxx_flags UNIX_COMMAND "${cxx_flags}")
-run(${TOLMER_CXX_COMPILER} ${extra_flags} ${TOLMER_CONSUMER_DIR}/consumer.cpp ${cxx_flags} -o ${TOLMER_WORK_DIR}/consumer-cpp-pkg-config)
+# The flags name no language standard: the program chooses its own (C++20
+# or later).
+if(cxx_flags MATCHES "-std=")
+  message(FATAL_ERROR "pkg-config tolmer names a standard: ${cxx_flags}")
+endif()
+run(${TOLMER_CXX_COMPILER} -std=c++20 ${extra_flags} ${TOLMER_CONSUMER_DIR}/consumer.cpp ${cxx_flags} -o ${TOLMER_WORK_DIR}/consumer-cpp-pkg-config)
 run(${TOLMER_WORK_DIR}/consumer-cpp-pkg-config)
 message(STATUS "pkg-config C++ consumer: ${RUN_OUTPUT}")

@@ -10,7 +10,7 @@ string(REGEX REPLACE "(0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x..,0x
 file(WRITE "${OUTPUT}.tmp"
   "// Generated from ${INPUT} by tests/data/embed.cmake.\n"
   "#include <string_view>\n"
-  "namespace tolmer::testdata {\n"
+  "namespace tolmer::inline v1::testdata {\n"
   "namespace {\nconst unsigned char kBytes[] = {\n${bytes}0};\n}  // namespace\n"
   "std::string_view ${NAME}() { return {reinterpret_cast<const char*>(kBytes), ${size}}; }\n"
   "}  // namespace tolmer::testdata\n")

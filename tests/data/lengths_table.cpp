@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-namespace tolmer::testdata {
+namespace tolmer::inline v1::testdata {
 namespace {
 
 constexpr std::array<std::string_view, 16> kErrorNames{

@@ -8,7 +8,7 @@
 
 #include "tolmer/reading.h"
 
-namespace tolmer::testdata {
+namespace tolmer::inline v1::testdata {
 
 struct LengthRow {
   int line = 0;                      // 1-based line of the file
