@@ -53,7 +53,7 @@ def blocks(text):
                 i += 1
             if i == len(lines):
                 raise ValueError(f"line {start + 1}: a block that is never closed")
-            yield fence.group(1), start + 1, "\n".join(body) + "\n", heading, i
+            yield fence.group(1), start + 1, "".join(l + "\n" for l in body), heading, i
         i += 1
 
 
