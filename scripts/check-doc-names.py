@@ -5,7 +5,7 @@ Reads the headers of a folder (include/tolmer/*.h) and collects the names
 they declare: functions and member functions, enumerators, enums, classes
 and structs, data members, constants (inline/static constexpr) and macros
 (#define, unless #undef'd again). Private sections, friend declarations and
-constructors are not public names and are left out. Each name must occur as
+namespaces named detail hold no public name and are left out. Each name must occur as
 a whole word inside the document's code: an inline `code span` or a fenced
 block. The names missing are listed.
 
@@ -87,7 +87,9 @@ def declared_names(text):
                     scopes.append(["class", default_private or not readable])
                     definition = None
                 elif re.match(r"\s*namespace\b", line):
-                    scopes.append(["namespace", False])
+                    # A detail namespace holds no public name.
+                    detail = re.match(r"\s*namespace\s+[\w:]*\bdetail\s*\{", line)
+                    scopes.append(["other" if detail else "namespace", bool(detail)])
                 else:
                     scopes.append(["other", True])
             elif character == "}" and len(scopes) > 1:

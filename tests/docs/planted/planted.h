@@ -23,3 +23,7 @@ class Hidden {
 };
 
 }  // namespace planted
+
+namespace planted::detail {
+int detail_function_not_reported();
+}  // namespace planted::detail
