@@ -24,7 +24,7 @@ KEYWORDS = {"return", "case", "if", "else", "switch", "default", "using", "names
 QUALIFIERS = r"(?:(?:\[\[nodiscard\]\]|static|constexpr|consteval|inline|explicit|virtual|extern)\s+)*"
 TYPE = r"(?:const\s+)?(?:unsigned\s+|signed\s+|long\s+)*[\w:]+(?:<[^;()]*>)?(?:\s+const)?[\s*&]+"
 FUNCTION = re.compile(r"^\s*" + QUALIFIERS + TYPE + r"(\w+)\s*\(")
-CONSTANT = re.compile(r"^\s*(?:inline|static)\s+constexpr\s+" + TYPE + r"(\w+)\s*[={]")
+CONSTANT = re.compile(r"^\s*(?:\[\[nodiscard\]\]\s*)?(?:inline|static)\s+constexpr\s+" + TYPE + r"(\w+)\s*[={]")
 MEMBER = re.compile(r"^\s*" + TYPE + r"(\w+)\s*(?:=[^;]*|\{[^;]*\})?;")
 TYPE_DEFINITION = re.compile(r"\b(?:struct|class)\s+(\w+)\s*(?:final\s*)?(?::[^;{]*)?\{")
 ENUM = re.compile(r"\benum\s+(?:class|struct)\s+(\w+)[^{;]*\{([^}]*)\}", re.DOTALL)
