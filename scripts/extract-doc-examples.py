@@ -12,7 +12,8 @@ calls, for every block,
     tolmer_doc_example(<test name> <source> <MAIN|OBJECT> <C|CPP> <output file or "">)
 
 (C: the block includes tolmerdll.h). A file is rewritten only when its text
-changes, so an unchanged example is not rebuilt.
+changes, so an unchanged example is not rebuilt; files of blocks no longer
+there are removed.
 
 Usage: scripts/extract-doc-examples.py --out DIR DOCUMENT...
 Exit status 0, or 1 with a message per malformed document (an ```output
@@ -98,6 +99,7 @@ def main():
     parser.add_argument("documents", nargs="+", type=pathlib.Path)
     args = parser.parse_args()
     calls, problems, count = [], [], 0
+    written = set()
     for document in args.documents:
         label = document.name.replace(".", "_")
         try:
@@ -109,9 +111,11 @@ def main():
             stem = args.out / label / f"{number}_{name}"
             banner = f"// {document.name}, line {line}\n#line {line + 1} {cmake_quote(str(document))}\n"
             write_if_changed(stem.with_suffix(".cpp"), banner + source)
+            written.add(stem.with_suffix(".cpp"))
             expected = ""
             if output is not None:
                 write_if_changed(stem.with_suffix(".out"), output)
+                written.add(stem.with_suffix(".out"))
                 expected = str(stem.with_suffix(".out"))
             kind = "MAIN" if MAIN.search(source) else "OBJECT"
             interface = "C" if C_HEADER.search(source) else "CPP"
@@ -120,6 +124,10 @@ def main():
                          f"{cmake_quote(expected)})")
             count += 1
     write_if_changed(args.out / "examples.cmake", "".join(c + "\n" for c in calls))
+    # Files of blocks that are gone (renumbered or removed) go too.
+    for folder in {args.out / d.name.replace(".", "_") for d in args.documents}:
+        for stale in set(folder.glob("*")) - written if folder.is_dir() else ():
+            stale.unlink()
     for problem in problems:
         print(problem, file=sys.stderr)
     print(f"extract-doc-examples: {count} examples from {len(args.documents)} documents, "
