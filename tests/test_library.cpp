@@ -217,17 +217,17 @@ TEST(CppBits, StayInsideTheSpan) {
 TEST(CppText, ListWithoutKeepsTheRejoinedListWhenNothingIsRemoved) {
   struct Case {
     std::string_view list;
-    int64_t position;
+    std::size_t position;  // 0-based
     std::string_view delimiter;
     std::string rejoined;
     bool removed;
   };
   const std::vector<Case> cases = {
-      {",a,b", 5, ",", "a,b", false},  // no field 5: the empty front field still vanishes
-      {",a,b", 0, ",", "a,b", false},
-      {"a,b,c", 2, "", "a,c", true},   // empty delimiter: ","
-      {"a;;b", 2, ";", "a;b", true},
-      {"a;b", -1, ";", "a;b", false},
+      {",a,b", 4, ",", "a,b", false},  // no field 4: the empty front field still vanishes
+      {",a,b", SIZE_MAX, ",", "a,b", false},
+      {"a,b,c", 1, "", "a,c", true},   // empty delimiter: ","
+      {"a;;b", 1, ";", "a;b", true},
+      {"a;b", 2, ";", "a;b", false},
   };
   for (const Case& c : cases) {
     const tolmer::text::ListRemoval r = tolmer::text::list_without(c.list, c.position, c.delimiter);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli.h"
@@ -59,8 +60,9 @@ Ratio parse_ratio(const std::string& text) {
     ratio.value = drawing / real;
   } else if (colon != std::string::npos || bar != std::string::npos) {
     const std::size_t at = colon != std::string::npos ? colon : bar;
-    ratio.numerator = parse_finite(tolmer::text::strip_blanks(text.substr(0, at)), what);
-    ratio.denominator = parse_finite(tolmer::text::strip_blanks(text.substr(at + 1)), what);
+    const std::string_view whole = text;
+    ratio.numerator = parse_finite(tolmer::text::strip_blanks(whole.substr(0, at)), what);
+    ratio.denominator = parse_finite(tolmer::text::strip_blanks(whole.substr(at + 1)), what);
     if (ratio.denominator <= 0) throw UsageError(what + " needs a positive denominator, not '" + text + "'");
     ratio.value = ratio.numerator / ratio.denominator;
   } else {

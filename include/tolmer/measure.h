@@ -16,27 +16,27 @@ namespace tolmer::inline v1::measure {
 
 // The index-th designator word of a unit ("FT", "FEET", ...); empty when the
 // unit has no such word.
-std::string_view designator_word(Unit unit, int32_t index);
+[[nodiscard]] std::string_view designator_word(Unit unit, int32_t index) noexcept;
 // The number of designator words of a unit.
-int32_t designator_count(Unit unit);
+[[nodiscard]] int32_t designator_count(Unit unit) noexcept;
 // The caption of a label style; long captions are plural when quantity > 1.
-std::string_view measurement_label(System system, LabelStyle style, float quantity);
+[[nodiscard]] std::string_view measurement_label(System system, LabelStyle style, float quantity) noexcept;
 // inches / 12 (feet) or inches / 39.369 (metres), rounded to single.
-float inches_to_feet(float inches);
-float inches_to_meters(float inches);
+[[nodiscard]] float inches_to_feet(float inches) noexcept;
+[[nodiscard]] float inches_to_meters(float inches) noexcept;
 
 // A fraction "w n/d" (or "n/d", "n\d") taken apart.
-std::optional<Fraction> break_fraction_apart(std::string_view text);
-std::string convert_fraction_denominator(std::string_view text, int32_t new_denominator);
-std::string reduce_fraction(std::string_view text, int32_t largest_denominator);
-float fraction_to_decimal(std::string_view text);
-std::string decimal_to_fraction(float value, int32_t largest_denominator);
+[[nodiscard]] std::optional<Fraction> break_fraction_apart(std::string_view text);
+[[nodiscard]] std::string convert_fraction_denominator(std::string_view text, int32_t new_denominator);
+[[nodiscard]] std::string reduce_fraction(std::string_view text, int32_t largest_denominator);
+[[nodiscard]] float fraction_to_decimal(std::string_view text);
+[[nodiscard]] std::string decimal_to_fraction(float value, int32_t largest_denominator);
 // The first fraction of a text (the last with `from_end`), cut out.
-std::optional<FoundFraction> extract_fraction(std::string_view text, bool from_end);
+[[nodiscard]] std::optional<FoundFraction> extract_fraction(std::string_view text, bool from_end);
 
 // Typed text: numeral characters, separation, the number next to a position.
-bool is_measurement_numeral(System system, char c);
-std::string separate_measurements(std::string_view text);
+[[nodiscard]] bool is_measurement_numeral(System system, char c) noexcept;
+[[nodiscard]] std::string separate_measurements(std::string_view text);
 // The number ending at `position` (backwards) or beginning there. A number
 // whose own start is not found (one that begins at position - 1 or later)
 // takes `start_before` as its start: `start` stays empty and `end` is
@@ -46,7 +46,7 @@ NumberAt number_at(System system, std::string_view text, int32_t position, bool 
                    int32_t start_before = 0);
 
 // Scale arithmetic.
-float inches_per_foot(float numerator, float denominator);
-int32_t nearest_scale_denominator(System system, double scale);
+[[nodiscard]] float inches_per_foot(float numerator, float denominator) noexcept;
+[[nodiscard]] int32_t nearest_scale_denominator(System system, double scale);
 
 }  // namespace tolmer::measure
