@@ -18,7 +18,7 @@ class Length {
 
   // Inches per unit, as exact as a double holds them: English factors are
   // whole numbers; a metric unit is its millimetres divided by 25.4.
-  [[nodiscard]] static constexpr double millimeters_per_inch = 25.4;
+  static constexpr double millimeters_per_inch = 25.4;
   [[nodiscard]] static constexpr double millimeters_per(Unit unit) noexcept {
     switch (unit) {
       case Unit::Yards: return 914.4;
