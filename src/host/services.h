@@ -4,16 +4,19 @@
 // clock and the shell only through these interfaces. Each has a default for
 // the platform (Win32 on Windows; portable defaults elsewhere) and can be
 // replaced, operation by operation, by a host: each context (Services, held
-// by a tolmer::Library) has its own table; SETHOSTSERVICES installs the one
-// of the C interface's process-wide context.
+// by a tolmer::Library) has its own set (tolmer::HostServices);
+// SETHOSTSERVICES converts the C interface's table into one and installs it
+// in the process-wide context.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <shared_mutex>
 #include <string>
 #include <string_view>
 
+#include "tolmer/host_services.h"
 #include "tolmerdll_host.h"
 
 namespace tolmer::inline v1::host {
@@ -78,11 +81,13 @@ InputService& default_input();
 ClockService& default_clock();
 FolderService& default_folders();
 
-// One context's services: the operations of the table its host installed,
-// the platform defaults elsewhere, and the edit-control message codes the
-// default field operations send. Each operation reads the table in force
-// whole (a table installed meanwhile by another thread is seen whole or not
-// at all). A copy takes the table and the codes; its services are its own.
+// One context's services: the operations its host installed, the platform
+// defaults elsewhere, and the edit-control message codes the default field
+// operations send. Each operation takes the set in force whole (a set
+// installed meanwhile by another thread is seen whole or not at all, and
+// stays alive until that operation returns). A copy shares the installed
+// set and takes the codes; installing into it afterwards leaves the
+// original alone.
 class Services {
  public:
   Services();
@@ -95,14 +100,17 @@ class Services {
   ClockService& clock() { return clock_; }
   FolderService& folders() { return folders_; }
 
-  // Installs a host's table of operations (null restores every default).
-  // Of a table whose size field is smaller than the structure, only the
-  // members inside that size, each entirely, are taken; the others keep
-  // their defaults.
-  void install(const TolmerHostServices* services);
-  // The table in force: the host's members that were taken, null elsewhere
-  // (null meaning the default); its size is that of the whole structure.
-  TolmerHostServices installed() const;
+  // Installs a host's operations (an empty function: the platform default),
+  // replacing the whole set installed before. `from_table` is the C
+  // interface's table they were converted from, kept only to be read back
+  // by installed() (all null when the operations come from C++).
+  void install(HostServices services, const TolmerHostServices& from_table = {});
+  // The operations in force (an empty function: the default).
+  [[nodiscard]] HostServices current() const;
+  // The C table the operations in force came from: its members that were
+  // taken, null elsewhere (null meaning the default); its size is that of
+  // the whole structure.
+  [[nodiscard]] TolmerHostServices installed() const;
 
   // The edit-control message codes (select range, line length).
   void set_edit_codes(int32_t select_range, int32_t line_length);
@@ -149,7 +157,14 @@ class Services {
     Services& owner_;
   };
 
-  TolmerHostServices table_{};
+  // What install() publishes: replaced whole, never changed in place.
+  struct Installed {
+    HostServices services;
+    TolmerHostServices table{};
+  };
+  [[nodiscard]] std::shared_ptr<const Installed> snapshot() const;
+
+  std::shared_ptr<const Installed> installed_;  // null: every default
   mutable std::shared_mutex lock_;
   std::atomic<int32_t> select_range_code_{0};
   std::atomic<int32_t> line_length_code_{0};
