@@ -240,8 +240,12 @@ TEST(CppAgreesWithExports, Measure) {
       const measure::NumberAt at = measure::number_at(tolmer::System::English, "12 3/4 FT 6",
                                                       static_cast<std::size_t>(position - 1), backwards == -1);
       EXPECT_EQ(bits(at.value), bits(value));
-      if (at.start) EXPECT_EQ(*at.start + 1, static_cast<std::size_t>(start));
-      if (at.end) EXPECT_EQ(*at.end, static_cast<std::size_t>(end));
+      if (at.start) {
+        EXPECT_EQ(*at.start + 1, static_cast<std::size_t>(start));
+      }
+      if (at.end) {
+        EXPECT_EQ(*at.end, static_cast<std::size_t>(end));
+      }
     }
   }
   FREELIBSTRING(text);

@@ -21,10 +21,10 @@ enum class System : int32_t { English = 0, Metric = 1 };
 // decimetres 1, centimetres 2, millimetres 3).
 enum class Unit : int32_t { Yards, Feet, Inches, Meters, Decimeters, Centimeters, Millimeters };
 
-constexpr System system_of(Unit unit) noexcept {
+[[nodiscard]] constexpr System system_of(Unit unit) noexcept {
   return unit >= Unit::Meters ? System::Metric : System::English;
 }
-constexpr int32_t code_of(Unit unit) noexcept {
+[[nodiscard]] constexpr int32_t code_of(Unit unit) noexcept {
   const auto n = static_cast<int32_t>(unit);
   return unit >= Unit::Meters ? n - static_cast<int32_t>(Unit::Meters) : n;
 }

@@ -99,7 +99,8 @@ Validation Library::validate(std::string_view entry, const EntryLimits& limits,
 float Library::validate_in_window(int32_t window, std::string_view separated_entry,
                                   const EntryLimits& limits, const DisplayFormat& display) const {
   ExtendedPrecision guard;
-  return validate_measurement_entry(impl_->state, impl_->state.services.window(), window,
+  host::Services::Session services = impl_->state.services.session();
+  return validate_measurement_entry(impl_->state, services, window,
                                     separated_entry, limits, display);
 }
 
@@ -200,14 +201,16 @@ void Library::set_host_services(HostServices services) {
 HostServices Library::host_services() const { return impl_->state.services.current(); }
 
 std::optional<std::string> Library::special_folder(SpecialFolder folder) const {
-  std::string path =
-      special_folder_location(impl_->state.services.folders(), static_cast<int32_t>(folder));
+  host::Services::Session services = impl_->state.services.session();
+  std::string path = special_folder_location(services, static_cast<int32_t>(folder));
   if (path.empty()) return std::nullopt;
   return path;
 }
 
 MouseButton Library::mouse_button(int32_t window) const {
-  switch (tolmer::mouse_button(impl_->state.services.input(), window)) {
+  // The cursor, the window under it and the buttons, all of one set.
+  host::Services::Session services = impl_->state.services.session();
+  switch (tolmer::mouse_button(services, window)) {
     case 1: return MouseButton::Left;
     case 2: return MouseButton::Right;
     case 3: return MouseButton::Middle;
@@ -216,7 +219,8 @@ MouseButton Library::mouse_button(int32_t window) const {
 }
 
 bool Library::key_down(int32_t virtual_key) const {
-  return key_state(impl_->state.services.input(), virtual_key) != 0;
+  host::Services::Session services = impl_->state.services.session();
+  return key_state(services, virtual_key) != 0;
 }
 
 // --------------------------------------------------------- random numbers

@@ -68,75 +68,91 @@ TolmerHostServices Services::installed() const {
   return none;
 }
 
-void Services::Window::show_message(std::string_view text, std::string_view caption) {
-  const auto in_force = owner_.snapshot();
-  if (!in_force || !in_force->services.show_message) return platform::show_message(text, caption);
-  in_force->services.show_message(text, caption);
+Services::Session::Session(const Services& owner) : owner_(owner), set_(owner.snapshot()) {}
+
+void Services::Session::show_message(std::string_view text, std::string_view caption) {
+  if (!set_ || !set_->services.show_message) return platform::show_message(text, caption);
+  set_->services.show_message(text, caption);
 }
 
-void Services::Window::select_range(int32_t window, int32_t first, int32_t after_last) {
-  const auto in_force = owner_.snapshot();
-  if (!in_force || !in_force->services.select_range)
+void Services::Session::select_range(int32_t window, int32_t first, int32_t after_last) {
+  if (!set_ || !set_->services.select_range)
     return platform::select_range(owner_.select_range_code(), window, first, after_last);
-  in_force->services.select_range(window, first, after_last);
+  set_->services.select_range(window, first, after_last);
 }
 
-int32_t Services::Window::line_length(int32_t window, int32_t line) {
-  const auto in_force = owner_.snapshot();
-  if (!in_force || !in_force->services.line_length)
+int32_t Services::Session::line_length(int32_t window, int32_t line) {
+  if (!set_ || !set_->services.line_length)
     return platform::line_length(owner_.line_length_code(), window, line);
-  return in_force->services.line_length(window, line);
+  return set_->services.line_length(window, line);
 }
 
-void Services::Window::set_focus(int32_t window) {
-  const auto in_force = owner_.snapshot();
-  if (!in_force || !in_force->services.set_focus) return platform::set_focus(window);
-  in_force->services.set_focus(window);
+void Services::Session::set_focus(int32_t window) {
+  if (!set_ || !set_->services.set_focus) return platform::set_focus(window);
+  set_->services.set_focus(window);
 }
 
-void Services::Window::set_text(int32_t window, std::string_view text) {
-  const auto in_force = owner_.snapshot();
-  if (!in_force || !in_force->services.set_text) return platform::set_text(window, text);
-  in_force->services.set_text(window, text);
+void Services::Session::set_text(int32_t window, std::string_view text) {
+  if (!set_ || !set_->services.set_text) return platform::set_text(window, text);
+  set_->services.set_text(window, text);
 }
 
-bool Services::Input::cursor_position(int32_t& x, int32_t& y) {
-  const auto in_force = owner_.snapshot();
-  if (!in_force || !in_force->services.cursor_position)
-    return default_input().cursor_position(x, y);
-  const std::optional<ScreenPoint> point = in_force->services.cursor_position();
+bool Services::Session::cursor_position(int32_t& x, int32_t& y) {
+  if (!set_ || !set_->services.cursor_position) return default_input().cursor_position(x, y);
+  const std::optional<ScreenPoint> point = set_->services.cursor_position();
   if (!point) return false;
   x = point->x;
   y = point->y;
   return true;
 }
 
-int32_t Services::Input::window_from_point(int32_t x, int32_t y) {
-  const auto in_force = owner_.snapshot();
-  if (!in_force || !in_force->services.window_from_point)
-    return default_input().window_from_point(x, y);
-  return in_force->services.window_from_point(ScreenPoint{x, y});
+int32_t Services::Session::window_from_point(int32_t x, int32_t y) {
+  if (!set_ || !set_->services.window_from_point) return default_input().window_from_point(x, y);
+  return set_->services.window_from_point(ScreenPoint{x, y});
 }
 
-int32_t Services::Input::async_key_state(int32_t virtual_key) {
-  const auto in_force = owner_.snapshot();
-  if (!in_force || !in_force->services.key_state)
-    return default_input().async_key_state(virtual_key);
-  const KeyState state = in_force->services.key_state(virtual_key);
+int32_t Services::Session::async_key_state(int32_t virtual_key) {
+  if (!set_ || !set_->services.key_state) return default_input().async_key_state(virtual_key);
+  const KeyState state = set_->services.key_state(virtual_key);
   return (state.down ? 0x8000 : 0) | (state.pressed_since_last ? 1 : 0);
 }
 
-uint32_t Services::Clock::tick_count() {
-  const auto in_force = owner_.snapshot();
-  if (!in_force || !in_force->services.tick_count) return default_clock().tick_count();
-  return in_force->services.tick_count();
+uint32_t Services::Session::tick_count() {
+  if (!set_ || !set_->services.tick_count) return default_clock().tick_count();
+  return set_->services.tick_count();
 }
 
+std::string Services::Session::special_folder(int32_t folder) {
+  if (!set_ || !set_->services.special_folder) return default_folders().special_folder(folder);
+  return set_->services.special_folder(static_cast<SpecialFolder>(folder)).value_or(std::string());
+}
+
+// One operation, one session: each takes the set in force at its call.
+void Services::Window::show_message(std::string_view text, std::string_view caption) {
+  owner_.session().show_message(text, caption);
+}
+void Services::Window::select_range(int32_t window, int32_t first, int32_t after_last) {
+  owner_.session().select_range(window, first, after_last);
+}
+int32_t Services::Window::line_length(int32_t window, int32_t line) {
+  return owner_.session().line_length(window, line);
+}
+void Services::Window::set_focus(int32_t window) { owner_.session().set_focus(window); }
+void Services::Window::set_text(int32_t window, std::string_view text) {
+  owner_.session().set_text(window, text);
+}
+bool Services::Input::cursor_position(int32_t& x, int32_t& y) {
+  return owner_.session().cursor_position(x, y);
+}
+int32_t Services::Input::window_from_point(int32_t x, int32_t y) {
+  return owner_.session().window_from_point(x, y);
+}
+int32_t Services::Input::async_key_state(int32_t virtual_key) {
+  return owner_.session().async_key_state(virtual_key);
+}
+uint32_t Services::Clock::tick_count() { return owner_.session().tick_count(); }
 std::string Services::Folders::special_folder(int32_t folder) {
-  const auto in_force = owner_.snapshot();
-  if (!in_force || !in_force->services.special_folder)
-    return default_folders().special_folder(folder);
-  return in_force->services.special_folder(static_cast<SpecialFolder>(folder)).value_or(std::string());
+  return owner_.session().special_folder(folder);
 }
 
 }  // namespace tolmer::host

@@ -95,10 +95,40 @@ class Services {
   Services& operator=(const Services& other);
   ~Services();
 
+  // Each operation of these takes the set in force at its own call.
   WindowService& window() { return window_; }
   InputService& input() { return input_; }
   ClockService& clock() { return clock_; }
   FolderService& folders() { return folders_; }
+
+ private:
+  struct Installed;
+
+ public:
+  // The services of the set in force now, held for a sequence of operations
+  // (a member that asks the cursor, the window under it and the buttons
+  // asks them all of one set, whatever another thread installs meanwhile).
+  class Session final : public WindowService, public InputService, public ClockService,
+                        public FolderService {
+   public:
+    void show_message(std::string_view text, std::string_view caption) override;
+    void select_range(int32_t window, int32_t first, int32_t after_last) override;
+    int32_t line_length(int32_t window, int32_t line) override;
+    void set_focus(int32_t window) override;
+    void set_text(int32_t window, std::string_view text) override;
+    bool cursor_position(int32_t& x, int32_t& y) override;
+    int32_t window_from_point(int32_t x, int32_t y) override;
+    int32_t async_key_state(int32_t virtual_key) override;
+    uint32_t tick_count() override;
+    std::string special_folder(int32_t folder) override;
+
+   private:
+    friend class Services;
+    explicit Session(const Services& owner);
+    const Services& owner_;
+    std::shared_ptr<const Installed> set_;
+  };
+  [[nodiscard]] Session session() const { return Session(*this); }
 
   // Installs a host's operations (an empty function: the platform default),
   // replacing the whole set installed before. `from_table` is the C
