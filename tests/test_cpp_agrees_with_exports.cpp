@@ -237,12 +237,19 @@ TEST(CppAgreesWithExports, Measure) {
   LibString text = MAKELIBSTRING("12 3/4 FT 6", 11);
   for (int32_t position : {1, 4, 6, 11}) {
     for (int32_t backwards : {0, -1}) {
-      int32_t start = 0, end = 0;
+      // The export counts from 1 and takes the caller's start from *start:
+      // 1 there is byte 0, the C++ default.
+      int32_t start = 1, end = 0;
       const float value = GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(0, text, position, backwards, &start, &end);
-      const measure::NumberAt at = measure::number_at(tolmer::System::English, "12 3/4 FT 6", position, backwards == -1);
+      const measure::NumberAt at = measure::number_at(tolmer::System::English, "12 3/4 FT 6",
+                                                      static_cast<std::size_t>(position - 1), backwards == -1);
       EXPECT_EQ(bits(at.value), bits(value));
-      if (at.start) EXPECT_EQ(*at.start, start);
-      if (at.end) EXPECT_EQ(*at.end, end);
+      if (at.start) {
+        EXPECT_EQ(*at.start + 1, static_cast<std::size_t>(start));
+      }
+      if (at.end) {
+        EXPECT_EQ(*at.end, static_cast<std::size_t>(end));
+      }
     }
   }
   FREELIBSTRING(text);

@@ -5,6 +5,7 @@
 
 #include "tolmer/version.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -37,13 +38,17 @@ namespace tolmer::inline v1::measure {
 // Typed text: numeral characters, separation, the number next to a position.
 [[nodiscard]] bool is_measurement_numeral(System system, char c) noexcept;
 [[nodiscard]] std::string separate_measurements(std::string_view text);
-// The number ending at `position` (backwards) or beginning there. A number
-// whose own start is not found (one that begins at position - 1 or later)
-// takes `start_before` as its start: `start` stays empty and `end` is
-// reckoned from `start_before` (the whole part's last byte, or the end of
-// the fraction's first occurrence at or after it).
-NumberAt number_at(System system, std::string_view text, int32_t position, bool backwards,
-                   int32_t start_before = 0);
+// The number beginning at byte `position` (forwards) or ending there
+// (backwards; a position past the end reads back from the text's end),
+// whole part and fraction, with the numeral characters of `system`. `start`
+// is the first byte of the whole part's text as found at or before
+// position - 1; a number whose own start is not found there (one beginning
+// at the position or after it, or at the text's first byte) has no start,
+// and its end is reckoned from `start_before` (the whole part's last byte,
+// or the end of the fraction's first occurrence at or after it). `end` is
+// one past the number's last byte, when it lies within the text.
+[[nodiscard]] NumberAt number_at(System system, std::string_view text, std::size_t position,
+                                 bool backwards, std::size_t start_before = 0);
 
 // Scale arithmetic.
 [[nodiscard]] float inches_per_foot(float numerator, float denominator) noexcept;

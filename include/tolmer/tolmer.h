@@ -7,6 +7,7 @@
 #include "tolmer/display.h"
 #include "tolmer/geometry.h"
 #include "tolmer/host.h"
+#include "tolmer/host_services.h"
 #include "tolmer/length.h"
 #include "tolmer/library.h"
 #include "tolmer/measure.h"

@@ -84,10 +84,25 @@ std::string separate_measurements(std::string_view text) {
   return tolmer::separate_measurements(text);
 }
 
-NumberAt number_at(System system, std::string_view text, int32_t position, bool backwards,
-                   int32_t start_before) {
+NumberAt number_at(System system, std::string_view text, std::size_t position, bool backwards,
+                   std::size_t start_before) {
   ExtendedPrecision guard;
-  return read_measurement_value(system, text, position, backwards, start_before);
+  // The core counts positions from 1 in 32 bits: position p there is byte
+  // p - 1 here. Forwards past the end there is nothing to read; backwards
+  // past the end the whole text is the stretch.
+  constexpr std::size_t kLargest = INT32_MAX - 1;
+  if (!backwards && position >= text.size()) return {};
+  const std::size_t last = backwards ? std::min(position, text.size() - 1) : position;
+  if (text.empty() || last > kLargest) return {};
+  const NumberInText read = read_measurement_value(
+      system, text, static_cast<int32_t>(last + 1), backwards,
+      static_cast<int32_t>(std::min(start_before, kLargest) + 1));
+  NumberAt n;
+  n.value = read.value;
+  if (read.start && *read.start >= 1) n.start = static_cast<std::size_t>(*read.start - 1);
+  if (read.end && *read.end >= 0 && static_cast<std::size_t>(*read.end) <= text.size())
+    n.end = static_cast<std::size_t>(*read.end);
+  return n;
 }
 
 // ------------------------------------------------------------------ scales
