@@ -36,6 +36,7 @@ TEST(StandardScales, ListsLargestRatioFirst) {
   EXPECT_EQ(as_vector(Family::Engineering), engineering);
   EXPECT_EQ(as_vector(Family::Metric), metric);
   // The classic table's scales are in these lists.
+  INITIALIZEDLL();
   for (int32_t index = 0; index < 12; ++index) {
     const auto english = static_cast<int32_t>(GETSCALERATIOVALUE(0, 1, index));
     const auto metres = static_cast<int32_t>(GETSCALERATIOVALUE(1, 1, index));

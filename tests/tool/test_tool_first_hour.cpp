@@ -246,10 +246,10 @@ INSTANTIATE_TEST_SUITE_P(
     Tool, DocumentCheck,
     testing::Values(
         DocumentCase{"OutputAsShown", "```console\n$ tolmer format 150.5\n12' 6 1/2\"\n```\n", 0},
-        DocumentCase{"ExitCodeAsShown", "```console\n$ tolmer paper 1x1\nno paper of 1 x 1 in (sizes match exactly, "
+        DocumentCase{"ExitCodeAsShown", "```console\n$ tolmer paper 1x1 --classic\nno paper of 1 x 1 in (sizes match exactly, "
                                         "either way round)\n(exit code 1)\n```\n", 0},
         DocumentCase{"OutputDrifted", "```console\n$ tolmer format 150.5\n12' 6 1/4\"\n```\n", 1},
-        DocumentCase{"ExitCodeMissing", "```console\n$ tolmer paper 1x1\nno paper of 1 x 1 in (sizes match exactly, "
+        DocumentCase{"ExitCodeMissing", "```console\n$ tolmer paper 1x1 --classic\nno paper of 1 x 1 in (sizes match exactly, "
                                         "either way round)\n```\n", 1},
         DocumentCase{"LineMissing", "```console\n$ tolmer length 5ft\nseparated  5 ft\ninches     60\n```\n", 1},
         DocumentCase{"OtherBlocksAreNotRun", "```sh\n$ tolmer format 150.5\nanything\n```\n", 0},
