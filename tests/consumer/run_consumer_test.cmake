@@ -55,6 +55,8 @@ run(${TOLMER_WORK_DIR}/cmake-build/consumer)
 message(STATUS "CMake consumer: ${RUN_OUTPUT}")
 run(${TOLMER_WORK_DIR}/cmake-build/consumer_cpp)
 message(STATUS "CMake C++ consumer: ${RUN_OUTPUT}")
+run(${TOLMER_WORK_DIR}/cmake-build/consumer_cpp_only)
+message(STATUS "CMake C++-only consumer (component cpp, C++23): ${RUN_OUTPUT}")
 
 # 1b. A C-only project links the same target.
 run(${CMAKE_COMMAND} -S ${TOLMER_CONSUMER_DIR}/c-only -B ${TOLMER_WORK_DIR}/c-only-build
@@ -63,6 +65,10 @@ run(${CMAKE_COMMAND} -S ${TOLMER_CONSUMER_DIR}/c-only -B ${TOLMER_WORK_DIR}/c-on
 run(${CMAKE_COMMAND} --build ${TOLMER_WORK_DIR}/c-only-build)
 run(${TOLMER_WORK_DIR}/c-only-build/consumer)
 message(STATUS "CMake C-only consumer: ${RUN_OUTPUT}")
+
+# 1c. A component the package does not have finds no package.
+run(${CMAKE_COMMAND} -S ${TOLMER_CONSUMER_DIR}/unknown-component -B ${TOLMER_WORK_DIR}/unknown-component-build
+    -G ${TOLMER_GENERATOR} -DCMAKE_PREFIX_PATH=${prefix})
 
 # 2. pkg-config.
 find_program(PKG_CONFIG NAMES pkg-config pkgconf REQUIRED)
@@ -88,3 +94,9 @@ endif()
 run(${TOLMER_CXX_COMPILER} -std=c++20 ${extra_flags} ${TOLMER_CONSUMER_DIR}/consumer.cpp ${cxx_flags} -o ${TOLMER_WORK_DIR}/consumer-cpp-pkg-config)
 run(${TOLMER_WORK_DIR}/consumer-cpp-pkg-config)
 message(STATUS "pkg-config C++ consumer: ${RUN_OUTPUT}")
+# The C++ interface alone, as C++23: the flags leave the standard to the
+# program.
+run(${TOLMER_CXX_COMPILER} -std=c++23 -DTOLMER_EXPECT_CPP23 ${extra_flags}
+    ${TOLMER_CONSUMER_DIR}/consumer_cpp_only.cpp ${cxx_flags} -o ${TOLMER_WORK_DIR}/consumer-cpp-only-pkg-config)
+run(${TOLMER_WORK_DIR}/consumer-cpp-only-pkg-config)
+message(STATUS "pkg-config C++-only consumer (C++23): ${RUN_OUTPUT}")
