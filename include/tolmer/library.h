@@ -127,7 +127,11 @@ class Library {
   void set_paper(int32_t index, const PaperRecord& record);
   void set_paper_field(int32_t index, PaperField field, float value);
   // The first record whose name, trimmed and upper-cased, equals `name`
-  // trimmed and upper-cased.
+  // trimmed and upper-cased. When none does and `name` is a standard paper
+  // name (tolmer/paper.h: "A4", "letter", "ARCH D"), the first record whose
+  // size is that paper's within 0.5 mm, as stored or turned ("A4" finds
+  // Generic A4, "Letter" Generic Letter). The C export keeps the first rule
+  // alone.
   [[nodiscard]] std::optional<int32_t> paper_index(std::string_view name) const;
   // The first record of that size, portrait or landscape (Metric: sizes in
   // millimetres).

@@ -52,6 +52,11 @@ namespace tolmer::inline v1::measure {
 
 // Scale arithmetic.
 [[nodiscard]] float inches_per_foot(float numerator, float denominator) noexcept;
+// The denominator D of the standard scale 1:D nearest `scale` (a ratio such
+// as 0.0208 for 1:48): the Architectural scales for English, the Metric ones
+// for Metric, halfway going to the larger ratio (tolmer/scale.h lists them
+// and gives the rule): 0.0416 gives 24, 1.0 / 49 gives 50. A scale that is
+// not positive, or NaN, gives 0.
 [[nodiscard]] int32_t nearest_scale_denominator(System system, double scale);
 
 }  // namespace tolmer::measure

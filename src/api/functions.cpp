@@ -11,6 +11,7 @@
 #include "frame/primitives.h"
 #include "measure/fraction.h"
 #include "measure/parse.h"
+#include "measure/scale_notation.h"
 #include "measure/scales.h"
 #include "measure/units.h"
 #include "tolmer/catalog.h"
@@ -113,8 +114,8 @@ float inches_per_foot(float numerator, float denominator) noexcept {
 }
 
 int32_t nearest_scale_denominator(System system, double scale) {
-  ExtendedPrecision guard;
-  return tolmer::nearest_scale_denominator(system, scale);
+  const auto family = system == System::Metric ? tolmer::scale::Family::Metric : tolmer::scale::Family::Architectural;
+  return nearest_standard_denominator(family, scale).value_or(0);
 }
 
 }  // namespace tolmer::measure

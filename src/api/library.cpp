@@ -21,6 +21,7 @@
 #include "measure/validate.h"
 #include "geometry/angles.h"
 #include "paper/paper.h"
+#include "paper/standard_sizes.h"
 #include "text/temp_array.h"
 
 namespace tolmer::inline v1 {
@@ -162,8 +163,10 @@ void Library::set_paper_field(int32_t index, PaperField field, float value) {
 
 std::optional<int32_t> Library::paper_index(std::string_view name) const {
   const int32_t i = paper_index_from_name(impl_->state, to_upper(trim(name)));
-  if (i < 0) return std::nullopt;
-  return i;
+  if (i >= 0) return i;
+  const auto standard = standard_paper_by_name(name);
+  if (!standard) return std::nullopt;
+  return paper_index_of_standard(impl_->state, *standard);
 }
 
 std::optional<PaperMatch> Library::paper_index(System system, float width, float height) const {
