@@ -74,6 +74,7 @@ int main(int argc, char** argv) {
   bench::register_display();
   bench::register_extended();
   bench::register_reading();
+  bench::register_context();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();

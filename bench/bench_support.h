@@ -42,5 +42,6 @@ void register_cpp();
 void register_display();
 void register_extended();
 void register_reading();
+void register_context();
 
 }  // namespace bench

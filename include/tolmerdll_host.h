@@ -1,7 +1,8 @@
 /*
  * tolmerdll_host.h - the table of platform callbacks a host can install
- * (SETHOSTSERVICES in tolmerdll.h, tolmer::Library::set_host_services in
- * C++). Included by tolmerdll.h; plain C.
+ * (SETHOSTSERVICES in tolmerdll.h; in C++ a tolmer::Library takes a
+ * tolmer::HostServices instead, tolmer/host_services.h). Included by
+ * tolmerdll.h; plain C.
  */
 #ifndef TOLMERDLL_HOST_H
 #define TOLMERDLL_HOST_H

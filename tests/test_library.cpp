@@ -35,13 +35,12 @@ TEST(LibraryContext, IsCreatedInitialised) {
   EXPECT_EQ(library.scale_ratio(tolmer::System::English, tolmer::ScalePart::Denominator, 11), 768);
   EXPECT_EQ(library.temp_upper_bound(), 0);
   EXPECT_EQ(library.conversion_places(tolmer::System::Metric), 0);
-  EXPECT_EQ(library.seed(), 0xFFFFFFFFu);
   EXPECT_EQ(library.inches_to_millimeters(1.0), 25.399999618530273);
 }
 
 TEST(LibraryContext, ContextsAreIndependent) {
-  Library a;
-  Library b;
+  Library a{tolmer::RandomSeed{3}};
+  Library b{tolmer::RandomSeed{3}};
   a.set_paper_field(0, tolmer::PaperField::Width, 99);
   a.temp_append("only in a");
   a.set_conversion_places(tolmer::System::English, 5);
@@ -49,7 +48,7 @@ TEST(LibraryContext, ContextsAreIndependent) {
   EXPECT_EQ(b.paper(0)->width, 8.5f);
   EXPECT_FALSE(b.temp_find("only in a").has_value());
   EXPECT_EQ(b.conversion_places(tolmer::System::English), 0);
-  EXPECT_EQ(b.random_value(), first);  // b's generator had not moved
+  EXPECT_EQ(b.random_value(), first);  // b's stream (the same seed) had not moved
   // Neither touches the C interface's context.
   INITIALIZEDLL();
   EXPECT_EQ(GETPAPERINFOWIDTH(0, 1), 8.5f);
@@ -217,17 +216,17 @@ TEST(CppBits, StayInsideTheSpan) {
 TEST(CppText, ListWithoutKeepsTheRejoinedListWhenNothingIsRemoved) {
   struct Case {
     std::string_view list;
-    int64_t position;
+    std::size_t position;  // 0-based
     std::string_view delimiter;
     std::string rejoined;
     bool removed;
   };
   const std::vector<Case> cases = {
-      {",a,b", 5, ",", "a,b", false},  // no field 5: the empty front field still vanishes
-      {",a,b", 0, ",", "a,b", false},
-      {"a,b,c", 2, "", "a,c", true},   // empty delimiter: ","
-      {"a;;b", 2, ";", "a;b", true},
-      {"a;b", -1, ";", "a;b", false},
+      {",a,b", 4, ",", "a,b", false},  // no field 4: the empty front field still vanishes
+      {",a,b", SIZE_MAX, ",", "a,b", false},
+      {"a,b,c", 1, "", "a,c", true},   // empty delimiter: ","
+      {"a;;b", 1, ";", "a;b", true},
+      {"a;b", 2, ";", "a;b", false},
   };
   for (const Case& c : cases) {
     const tolmer::text::ListRemoval r = tolmer::text::list_without(c.list, c.position, c.delimiter);
@@ -290,25 +289,34 @@ TEST(CppCatalog, ItemTypeFromNameTrimsAndUpperCases) {
 TEST(CppTypedText, NumberAtTakesTheCallersStartWhereItFindsNone) {
   struct Case {
     std::string_view text;
-    int32_t position;
+    std::size_t position;
     bool backwards;
-    int32_t start_before;
-    std::optional<int32_t> start;
-    std::optional<int32_t> end;
+    std::size_t start_before;
+    std::optional<std::size_t> start;
+    std::optional<std::size_t> end;
   };
   const std::vector<Case> cases = {
-      // A number at the very start has no start of its own.
-      {"5 FT", 1, false, 0, std::nullopt, 0},
-      {"5 FT", 1, false, 7, std::nullopt, 7},
-      {"12 FT", 1, false, 7, std::nullopt, 8},
+      // A number at the very start has no start of its own: its end is
+      // reckoned from the caller's start.
+      {"5 FT", 0, false, 0, std::nullopt, 1},
+      {"5 FT", 0, false, 2, std::nullopt, 3},
+      {"12 FT", 0, false, 1, std::nullopt, 3},
+      // An end past the text is none.
+      {"12 FT", 0, false, 7, std::nullopt, std::nullopt},
       // A start found in the text wins over the caller's.
-      {"AB 12 FT", 5, true, 9, 4, 5},
+      {"AB 12 FT", 4, true, 8, 3, 5},
+      // Backwards from past the end: from the text's end.
+      {"AB 12", 99, true, 0, 3, 5},
+      // Forwards from the end or past it: nothing.
+      {"AB 12", 5, false, 0, std::nullopt, std::nullopt},
+      {"AB 12", static_cast<std::size_t>(-1), false, 0, std::nullopt, std::nullopt},
+      {"", 0, true, 0, std::nullopt, std::nullopt},
   };
   for (const Case& c : cases) {
     const tolmer::measure::NumberAt r = tolmer::measure::number_at(
         tolmer::System::English, c.text, c.position, c.backwards, c.start_before);
-    EXPECT_EQ(r.start, c.start) << c.text << " " << c.start_before;
-    EXPECT_EQ(r.end, c.end) << c.text << " " << c.start_before;
+    EXPECT_EQ(r.start, c.start) << c.text << " " << c.position << " " << c.start_before;
+    EXPECT_EQ(r.end, c.end) << c.text << " " << c.position << " " << c.start_before;
   }
 }
 

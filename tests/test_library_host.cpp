@@ -4,8 +4,10 @@
 
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 
+#include "c_abi/host_table.h"
 #include "c_abi/process.h"
 #include "tolmer/tolmer.h"
 #include "tolmerdll.h"
@@ -60,60 +62,83 @@ TolmerHostServices table_for(FakeHost& host) {
   return t;
 }
 
-// The seed a tick count gives: the bits of the tick count as a single.
-uint32_t seed_for(float ticks) {
-  uint32_t bits = 0;
-  std::memcpy(&bits, &ticks, sizeof bits);
-  return bits;
+// The same fake host in C++ terms.
+tolmer::HostServices services_for(FakeHost& host) {
+  tolmer::HostServices s;
+  s.tick_count = [&host] { return host.ticks; };
+  s.key_state = [&host](int32_t key) { return tolmer::KeyState{key == host.pressed_key, false}; };
+  s.cursor_position = [] { return std::optional<tolmer::ScreenPoint>(tolmer::ScreenPoint{1, 2}); };
+  s.window_from_point = [](tolmer::ScreenPoint p) { return p == tolmer::ScreenPoint{1, 2} ? 9 : 0; };
+  s.special_folder = [&host](tolmer::SpecialFolder f) -> std::optional<std::string> {
+    if (f != tolmer::SpecialFolder::Documents) return std::nullopt;
+    return host.folder;
+  };
+  s.show_message = [&host](std::string_view text, std::string_view) { host.message = text; };
+  s.select_range = [&host](int32_t window, int32_t, int32_t) { host.selected_window = window; };
+  s.line_length = [](int32_t, int32_t) { return 7; };
+  s.set_focus = [](int32_t) {};
+  s.set_text = [&host](int32_t window, std::string_view text) {
+    host.echo = text;
+    host.message_window = window;
+  };
+  return s;
 }
 
 TEST(LibraryHostServices, TwoContextsUseTheirOwnServices) {
   FakeHost a, b;
-  a.ticks = 1000;
   a.pressed_key = 1;  // left button
   a.folder = "C:\\A";
-  b.ticks = 5000;
   b.pressed_key = 2;  // right button
   b.folder = "C:\\Bee";
   const TolmerHostServices process_before = tolmer::state().services.installed();
 
   Library first, second;
-  const TolmerHostServices ta = table_for(a), tb = table_for(b);
-  first.set_host_services(&ta);
-  second.set_host_services(&tb);
+  first.set_host_services(services_for(a));
+  second.set_host_services(services_for(b));
 
-  first.randomize();
-  second.randomize();
-  EXPECT_EQ(first.seed(), seed_for(1000.0f));
-  EXPECT_EQ(second.seed(), seed_for(5000.0f));
-  EXPECT_EQ(first.mouse_button(0), 1);
-  EXPECT_EQ(second.mouse_button(0), 2);
-  EXPECT_EQ(first.mouse_button(9), 1);  // the fake cursor is over window 9
-  EXPECT_EQ(first.mouse_button(8), 0);
+  using tolmer::MouseButton;
+  EXPECT_EQ(first.mouse_button(), MouseButton::Left);
+  EXPECT_EQ(second.mouse_button(), MouseButton::Right);
+  EXPECT_EQ(first.mouse_button(9), MouseButton::Left);  // the fake cursor is over window 9
+  EXPECT_EQ(first.mouse_button(8), MouseButton::None);
   EXPECT_TRUE(first.key_down(1));
   EXPECT_FALSE(first.key_down(2));
   EXPECT_TRUE(second.key_down(2));
-  EXPECT_EQ(first.special_folder(5), "C:\\A");
-  EXPECT_EQ(second.special_folder(5), "C:\\Bee");
-  EXPECT_EQ(first.host_services().context, &a);
-  EXPECT_EQ(second.host_services().context, &b);
+  EXPECT_EQ(first.special_folder(tolmer::SpecialFolder::Documents), "C:\\A");
+  EXPECT_EQ(second.special_folder(tolmer::SpecialFolder::Documents), "C:\\Bee");
+  // A folder the host has none of: no path (the host's answer stands).
+  EXPECT_EQ(first.special_folder(tolmer::SpecialFolder::Fonts), std::nullopt);
+  a.ticks = 31;
+  b.ticks = 32;
+  ASSERT_TRUE(first.host_services().tick_count);
+  EXPECT_EQ(first.host_services().tick_count(), 31u);
+  EXPECT_EQ(second.host_services().tick_count(), 32u);
 
   // The process context's table is untouched.
   const TolmerHostServices process_after = tolmer::state().services.installed();
-  EXPECT_EQ(std::memcmp(&process_before, &process_after, sizeof process_after), 0);
+  // (member by member: the bytes between members are no part of the table)
+  const auto& x = process_before;
+  const auto& y = process_after;
+  EXPECT_EQ(x.context, y.context);
+  EXPECT_TRUE(x.show_message == y.show_message && x.select_range == y.select_range &&
+              x.line_length == y.line_length && x.set_focus == y.set_focus &&
+              x.set_text == y.set_text && x.cursor_position == y.cursor_position &&
+              x.window_from_point == y.window_from_point &&
+              x.async_key_state == y.async_key_state && x.tick_count == y.tick_count &&
+              x.special_folder == y.special_folder);
 
-  // Null restores the defaults of that context only.
-  first.set_host_services(nullptr);
-  EXPECT_EQ(first.host_services().tick_count, nullptr);
-  EXPECT_EQ(second.host_services().tick_count, tb.tick_count);
+  // An empty set restores the defaults of that context only.
+  first.set_host_services({});
+  EXPECT_FALSE(first.host_services().tick_count);
+  EXPECT_TRUE(second.host_services().tick_count);
+  EXPECT_EQ(second.mouse_button(), MouseButton::Right);
 }
 
 TEST(LibraryHostServices, ValidateInWindowUsesTheContextsField) {
   FakeHost a, b;
   Library first, second;
-  const TolmerHostServices ta = table_for(a), tb = table_for(b);
-  first.set_host_services(&ta);
-  second.set_host_services(&tb);
+  first.set_host_services(services_for(a));
+  second.set_host_services(services_for(b));
   const tolmer::DisplayFormat display{};
   const tolmer::EntryLimits limits{0, 100, 10000};
   const std::string separated = tolmer::measure::separate_measurements("3' 250\"");
@@ -131,12 +156,12 @@ TEST(LibraryHostServices, ACopiedStateHasItsOwnTable) {
   tolmer::State original;
   original.services.set_edit_codes(177, 193);
   const TolmerHostServices ta = table_for(a), tb = table_for(b);
-  original.services.install(&ta);
+  tolmer::abi::install_host_table(original.services, &ta);
   tolmer::State copy = original;
   EXPECT_EQ(copy.services.installed().context, &a);
   EXPECT_EQ(copy.services.select_range_code(), 177);
   EXPECT_EQ(copy.services.line_length_code(), 193);
-  copy.services.install(&tb);
+  tolmer::abi::install_host_table(copy.services, &tb);
   a.ticks = 11;
   b.ticks = 22;
   EXPECT_EQ(original.services.clock().tick_count(), 11u);

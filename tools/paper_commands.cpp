@@ -1,14 +1,17 @@
-// tolmer paper: the paper size table.
+// tolmer paper: the standard paper sizes by name and by size (the C++
+// interface's look-ups), and with --classic the library's paper table.
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli.h"
 #include "commands.h"
 #include "library.h"
+#include "tolmer/paper.h"
 #include "tolmer/text.h"
 
 namespace tolmer::inline v1::tool {
@@ -59,7 +62,7 @@ void describe(std::ostream& out, const Paper& p, const char* orientation) {
 
 // "11x8.5", "11 x 8.5", "215.9X279.4": a width and a height.
 bool parse_size(const std::string& text, double& width, double& height) {
-  const std::size_t x = text.find_first_of("xX");
+  const std::size_t x = text.find_first_of("xX*");
   if (x == std::string::npos) return false;
   const auto trim = [](std::string part) {
     const auto first = part.find_first_not_of(' ');
@@ -177,14 +180,109 @@ std::optional<std::pair<Paper, int32_t>> paper_of_printed_size(double width, dou
   return std::nullopt;
 }
 
+// ---- the standard sizes
+
+// A number with at most `places` decimals, trailing zeros dropped: 8.27, 215.9, 762.
+std::string decimals(double value, int places) {
+  std::string text = fixed(value, places);
+  if (text.find('.') != std::string::npos) {
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+  }
+  return text;
+}
+
+// "210 x 297 mm (8.27 x 11.69 in)": the size in its own unit, then in the other
+// (millimetres to 0.1, inches to 0.01).
+std::string standard_size(const paper::StandardPaper& p) {
+  const Length w = p.width_length();
+  const Length h = p.height_length();
+  if (p.unit == Unit::Millimeters) {
+    return format_number(p.width) + " x " + format_number(p.height) + " mm (" + decimals(w.inches(), 2) + " x " +
+           decimals(h.inches(), 2) + " in)";
+  }
+  return format_number(p.width) + " x " + format_number(p.height) + " in (" + decimals(w.millimeters(), 1) + " x " +
+         decimals(h.millimeters(), 1) + " mm)";
+}
+
+constexpr std::size_t kNameColumn = 9;  // "ARCH E1" and two spaces
+
+void list_standard(std::ostream& out) {
+  const auto papers = paper::standard_papers();
+  for (std::size_t i = 0; i < papers.size(); ++i) {
+    if (i == 0 || papers[i].series != papers[i - 1].series)
+      out << (i ? "\n" : "") << paper::series_name(papers[i].series) << '\n';
+    out << "  " << pad(std::string(papers[i].name), kNameColumn) << standard_size(papers[i]) << '\n';
+  }
+}
+
+// The classic look-ups of --classic; exit code.
+int run_classic(const Options& options, std::ostream& out, std::ostream& err);
+
+// Every name a query may be near: the standard names, then the table's.
+std::vector<Paper> every_name() {
+  std::vector<Paper> names;
+  for (const paper::StandardPaper& p : paper::standard_papers()) names.push_back(Paper{0, std::string(p.name)});
+  for (Paper& p : named_papers()) names.push_back(std::move(p));
+  return names;
+}
+
 }  // namespace
 
 int run_paper(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-  const Options options = parse_options(arguments, {"--metric"}, {});
+  const Options options = parse_options(arguments, {"--metric", "--classic"}, {});
   if (options.positional.size() > 1)
     throw UsageError("one paper name or size expected, got " + std::to_string(options.positional.size()) +
                      " (quote a name that holds spaces)");
   initialize_library();
+  if (options.has("--classic")) return run_classic(options, out, err);
+
+  if (options.positional.empty()) {
+    if (options.has("--metric")) throw UsageError("--metric applies to a size lookup (WIDTHxHEIGHT)");
+    list_standard(out);
+    return kSuccess;
+  }
+  const std::string& query = options.positional[0];
+  // A name first: "11x17" names Tabloid, "8.5x11" Letter.
+  if (!options.has("--metric")) {
+    if (const auto named = paper::standard_paper(query)) {
+      out << named->name << "  " << standard_size(*named) << '\n';
+      return kSuccess;
+    }
+  }
+  double width = 0, height = 0;
+  if (parse_size(query, width, height)) {
+    const Unit unit = options.has("--metric") ? Unit::Millimeters : Unit::Inches;
+    const auto found = paper::standard_papers_of_size(width, height, unit);
+    for (const paper::StandardPaperMatch& m : found) {
+      out << pad(std::string(m.paper.name), kNameColumn) << standard_size(m.paper)
+          << (m.orientation == Orientation::Landscape ? "  turned" : "") << '\n';
+    }
+    if (!found.empty()) return kSuccess;
+    std::ostringstream classic_err;
+    if (run_classic(options, out, classic_err) == kSuccess) return kSuccess;
+    err << "no paper of " << format_number(static_cast<float>(width)) << " x "
+        << format_number(static_cast<float>(height)) << (unit == Unit::Millimeters ? " mm" : " in")
+        << " (standard sizes match within 0.5 mm, the paper table as --classic does, either way round)\n";
+    return kRejected;
+  }
+  if (options.has("--metric")) throw UsageError("--metric applies to a size lookup (WIDTHxHEIGHT)");
+  // Not a standard name: the paper table's names, as --classic looks them up.
+  std::ostringstream classic_err;
+  if (run_classic(options, out, classic_err) == kSuccess) return kSuccess;
+  const std::vector<Paper> found = papers_with_words(named_papers(), query);
+  if (found.size() > 1) {
+    err << classic_err.str();
+    return kRejected;
+  }
+  err << "no paper named " << quoted(query) << "; the closest names: " << listed(closest_names(every_name(), query))
+      << '\n';
+  return kRejected;
+}
+
+namespace {
+
+int run_classic(const Options& options, std::ostream& out, std::ostream& err) {
 
   if (options.positional.empty()) {
     if (options.has("--metric")) throw UsageError("--metric applies to a size lookup (WIDTHxHEIGHT)");
@@ -261,5 +359,7 @@ int run_paper(const std::vector<std::string>& arguments, std::ostream& out, std:
       << '\n';
   return kRejected;
 }
+
+}  // namespace
 
 }  // namespace tolmer::tool

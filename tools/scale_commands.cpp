@@ -4,11 +4,13 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli.h"
 #include "commands.h"
 #include "library.h"
+#include "tolmer/scale.h"
 #include "tolmer/text.h"
 
 namespace tolmer::inline v1::tool {
@@ -26,54 +28,27 @@ std::vector<int32_t> systems_of(const Options& options) {
 }
 
 // "1:50", "1/48" or "0.02", or a drawing length and the real length it
-// stands for ("1/4\"=1'-0\"", "1/4 in = 1 ft"): numerator and denominator,
-// and their quotient.
-struct Ratio {
-  double numerator = 1;
-  double denominator = 1;
-  double value = 1;
-};
-
-// A length as the library reads a typed entry (separated, then converted;
-// the library reads "1'-0\"" as feet and inches).
-double typed_length(const std::string& text) {
-  std::vector<char> buffer(2 * text.size() + 2, '\0');
-  std::copy(text.begin(), text.end(), buffer.begin());
-  take(api::SEPARATEMEASUREMENTSINTEXTSTRING(buffer.data()));
-  int32_t start = 0, end = 0;
-  return api::CONVERTTEXTSTRINGVALUETOINCHES(buffer.data(), 0.0f, &start, &end);
-}
-
-Ratio parse_ratio(const std::string& text) {
+// stands for ("1/4\"=1'-0\"", "1/4 in = 1 ft"), read by the C++ interface's
+// scale::parse.
+scale::Ratio parse_ratio(const std::string& text) {
   const std::string what = "the ratio (N:D, 1/D, a positive number, or DRAWING=REAL such as 1/4\"=1'-0\")";
-  Ratio ratio;
-  const std::size_t equals = text.find('=');
-  const std::size_t colon = text.find(':');
-  const std::size_t bar = text.find('/');
-  if (equals != std::string::npos) {
-    const double drawing = typed_length(text.substr(0, equals));
-    const double real = typed_length(text.substr(equals + 1));
-    if (!(drawing > 0) || !(real > 0) || !std::isfinite(drawing) || !std::isfinite(real))
+  const scale::NotationResult read = scale::parse(text);
+  switch (read.error) {
+    case scale::NotationError::None: return read.ratio;
+    case scale::NotationError::Empty:
+    case scale::NotationError::MalformedNumber: throw UsageError(what + " must be a number, not '" + text + "'");
+    case scale::NotationError::ZeroDenominator:
+      throw UsageError(what + " needs a positive denominator, not '" + text + "'");
+    case scale::NotationError::NotPositive: throw UsageError(what + " must be positive, not '" + text + "'");
+    case scale::NotationError::MissingLength:
+    case scale::NotationError::BadLength:
       throw UsageError(what + " needs a length with a unit on each side of '=', not '" + text + "'");
-    ratio.denominator = real / drawing;
-    ratio.value = drawing / real;
-  } else if (colon != std::string::npos || bar != std::string::npos) {
-    const std::size_t at = colon != std::string::npos ? colon : bar;
-    ratio.numerator = parse_finite(tolmer::text::strip_blanks(text.substr(0, at)), what);
-    ratio.denominator = parse_finite(tolmer::text::strip_blanks(text.substr(at + 1)), what);
-    if (ratio.denominator <= 0) throw UsageError(what + " needs a positive denominator, not '" + text + "'");
-    ratio.value = ratio.numerator / ratio.denominator;
-  } else {
-    ratio.value = parse_finite(tolmer::text::strip_blanks(text), what);
-    ratio.numerator = ratio.value;
   }
-  if (!(ratio.value > 0) || !std::isfinite(ratio.value))
-    throw UsageError(what + " must be positive, not '" + text + "'");
-  return ratio;
+  throw UsageError(what + ": " + std::string(read.message()));
 }
 
 std::string scale_text(float numerator, float denominator) {
-  return format_number(numerator) + ":" + format_number(denominator);
+  return scale::format(scale::Ratio{numerator, denominator}, scale::Notation::Colon);
 }
 
 std::string per_foot(float inches) {
@@ -87,8 +62,9 @@ int run_scale(const std::vector<std::string>& arguments, std::ostream& out, std:
   if (options.positional.size() > 1) throw UsageError("one ratio expected, got " + std::to_string(options.positional.size()));
   const std::vector<int32_t> systems = systems_of(options);
   initialize_library();
-  const std::optional<Ratio> ratio =
-      options.positional.empty() ? std::nullopt : std::optional<Ratio>(parse_ratio(options.positional[0]));
+  const std::optional<scale::Ratio> ratio = options.positional.empty()
+                                                ? std::nullopt
+                                                : std::optional<scale::Ratio>(parse_ratio(options.positional[0]));
 
   if (!ratio) {
     for (std::size_t s = 0; s < systems.size(); ++s) {
@@ -115,7 +91,7 @@ int run_scale(const std::vector<std::string>& arguments, std::ostream& out, std:
     if (index >= 0 && index < kStandardScales) {
       denominator = api::GETSCALERATIOVALUE(system, 1, index);
     } else {
-      const int32_t nearest = api::GETNEARESTSCALERATIOVALUE(system, ratio->value);
+      const int32_t nearest = api::GETNEARESTSCALERATIOVALUE(system, ratio->value());
       if (nearest <= 0) {
         out << "none: smaller than the smallest standard scale 1:" << -static_cast<int64_t>(nearest) << '\n';
         continue;

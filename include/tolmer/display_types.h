@@ -72,7 +72,7 @@ struct LengthDisplay {
   static constexpr int32_t max_denominator = 1024;
   static constexpr int32_t max_decimals = 9;
 
-  constexpr System system() const noexcept {
+  [[nodiscard]] constexpr System system() const noexcept {
     return std::holds_alternative<MetricFormat>(format) ? System::Metric : System::English;
   }
 };
@@ -102,7 +102,7 @@ struct LengthCheck {
   std::string message;                  // for people; empty when accepted
   std::optional<ByteRange> select;      // the bytes of the entry to select, if any
   std::string echo;                     // accepted: the length in the display
-  constexpr bool accepted() const noexcept { return verdict == LengthVerdict::Accepted; }
+  [[nodiscard]] constexpr bool accepted() const noexcept { return verdict == LengthVerdict::Accepted; }
 };
 
 }  // namespace tolmer

@@ -1,14 +1,23 @@
 // tolmer::Library: one context holding everything the library keeps between
 // calls (conversion places, millimetres per inch, pi, the drawing scales, the
-// paper table, the temporary string array, the random seed and the host
+// paper table, the temporary string array, the random stream and the host
 // services: window, input, clock and folders).
 //
-// A Library is created initialised. Several Libraries are independent. Like a
-// standard container, a Library may be used by one thread at a time, or by
-// several threads at once through its const members only; the members that
-// change it (non-const) need the caller's own exclusion. (The C interface's
-// process-wide context is the exception: it is guarded inside, so that the
-// exports may be called from any thread.)
+// A Library is created initialised. Several Libraries are independent.
+//
+// Threads: a Library is safe to share between threads. Every member, const
+// or not, may be called concurrently with any other on the same Library:
+// each table (places, scales, paper, the temporary array) has its own
+// reader-writer lock (readers share, a writer excludes), the random stream
+// its own mutex, and the host services are replaced whole (a call sees the
+// set before or the set after, never a mixture). Each member is atomic on
+// its own; a sequence of members is not: temp_find then temp_append may
+// append a text another thread appended in between, and
+// unique_record_id(existing) is unique against the list given, not against
+// an id another thread draws meanwhile. reinitialize() while other threads
+// use the context is allowed (each table is rebuilt under its own lock).
+// Moving a Library (construction or assignment) is not a member call: no
+// other thread may use either Library then.
 //
 // No member throws out of a lookup, a read or a format; results that may be
 // absent are std::optional and diagnostics are values.
@@ -23,19 +32,29 @@
 #include <string>
 #include <string_view>
 
+#include "tolmer/host_services.h"
 #include "tolmer/types.h"
-#include "tolmerdll_host.h"
 
 namespace tolmer::inline v1 {
 
 struct State;
 
+// The seed of a Library's random stream.
+struct RandomSeed {
+  uint64_t value = 0;
+};
+
 class Library {
  public:
   // A context as after initialisation: conversion places 0, the scale
   // table, paper records 0 to 40, the temporary array with its empty entry
-  // 0, the random seed 0xFFFFFFFF.
+  // 0, the platform's host services, and a random stream seeded from the
+  // operating system's entropy (as randomize() seeds it).
   Library();
+  // The same, with the random stream of `seed`: two Libraries made with one
+  // seed draw the same values (seed() of any Library replays its stream
+  // from its last seeding).
+  explicit Library(RandomSeed seed);
   ~Library();
   Library(Library&&) noexcept;
   Library& operator=(Library&&) noexcept;
@@ -44,114 +63,141 @@ class Library {
 
   // Initialises again: the scale table and paper records 0 to 40 get their
   // initial values, the temporary array is emptied; the conversion places,
-  // the random seed and a larger or smaller paper table stay.
+  // the random stream, the host services and a larger or smaller paper
+  // table stay.
   void reinitialize();
 
   // ---- units
   // Inches times millimetres per inch (the single nearest 25.4).
-  double inches_to_millimeters(double inches) const;
-  float millimeters_to_inches(float millimeters) const;
+  [[nodiscard]] double inches_to_millimeters(double inches) const noexcept;
+  [[nodiscard]] float millimeters_to_inches(float millimeters) const noexcept;
   // The conversion places of a system (stored; nothing reads them).
   void set_conversion_places(System system, int32_t places);
-  std::optional<int32_t> conversion_places(System system) const;
+  [[nodiscard]] std::optional<int32_t> conversion_places(System system) const;
 
   // ---- lengths
   // The display text of a length.
-  std::string format(double inches, const DisplayFormat& display) const;
+  [[nodiscard]] std::string format(double inches, const DisplayFormat& display) const;
   // Appends the display text to `out`: no allocation when its capacity
   // suffices.
   void format_to(std::string& out, double inches, const DisplayFormat& display) const;
   // A length split into feet, inches and the part of an inch (or metres and
   // millimetres).
-  LengthParts split(float inches, System system, int32_t places) const;
+  [[nodiscard]] LengthParts split(float inches, System system, int32_t places) const;
   // Reads a typed entry (separation included). maximum: the largest number
   // per unit (no limit when 0 or less).
-  LengthReading read_length(std::string_view entry, float maximum = 0) const;
-  // Reads an entry already separated, without diagnostics of unread bytes.
-  SeparatedReading read_separated(std::string_view separated, float maximum = 0) const;
+  [[nodiscard]] LengthReading read_length(std::string_view entry, float maximum = 0) const;
+  // Reads an entry already separated, without diagnostics of unread bytes:
+  // the length, or the unit whose number exceeded the maximum with that
+  // number's bytes (0-based, in `separated`).
+  [[nodiscard]] SeparatedReading read_separated(std::string_view separated,
+                                                float maximum = 0) const;
   // Reads and checks an entry against limits, with the message and the echo
   // as values (no window involved).
-  Validation validate(std::string_view entry, const EntryLimits& limits,
-                      const DisplayFormat& display) const;
+  [[nodiscard]] Validation validate(std::string_view entry, const EntryLimits& limits,
+                                    const DisplayFormat& display) const;
   // The same checks on an entry already separated, with the message box, the
   // selection, the focus and the echo going to the edit field `window`
-  // through the host services in force (as the C interface does); the
-  // length, or -1 / 0.
+  // through the host services in force; the length, or -1 (a number too
+  // large for its unit) / 0 (a total outside the limits).
   float validate_in_window(int32_t window, std::string_view separated_entry,
                            const EntryLimits& limits, const DisplayFormat& display) const;
 
   // ---- drawing scales
   // One entry of the scale table (0 outside it).
-  float scale_ratio(System system, ScalePart part, int32_t index) const;
+  [[nodiscard]] float scale_ratio(System system, ScalePart part, int32_t index) const;
   // The entry holding numerator : denominator.
-  std::optional<int32_t> scale_index(System system, float numerator, float denominator) const;
+  [[nodiscard]] std::optional<int32_t> scale_index(System system, float numerator,
+                                                   float denominator) const;
   // A scale length between inches and millimetres: Metric divides by
   // millimetres per inch, English multiplies.
-  float converted_scale_value(System system, float value) const;
+  [[nodiscard]] float converted_scale_value(System system, float value) const noexcept;
 
   // ---- paper table
   // Creates the table with indices 0 to upper_bound when there is none
   // (this context always has one); the upper bound afterwards.
   int32_t size_paper_table(int32_t upper_bound);
-  std::optional<int32_t> paper_upper_bound() const;
+  [[nodiscard]] std::optional<int32_t> paper_upper_bound() const;
   // A copy of a record (name trimmed), nothing outside the table.
-  std::optional<PaperRecord> paper(int32_t index) const;
+  [[nodiscard]] std::optional<PaperRecord> paper(int32_t index) const;
   // A record's width or height as seen in an orientation.
-  std::optional<float> paper_width(int32_t index, Orientation orientation) const;
-  std::optional<float> paper_height(int32_t index, Orientation orientation) const;
+  [[nodiscard]] std::optional<float> paper_width(int32_t index, Orientation orientation) const;
+  [[nodiscard]] std::optional<float> paper_height(int32_t index, Orientation orientation) const;
   // Stores a record (the name cut or padded to 16 bytes); nothing outside.
   void set_paper(int32_t index, const PaperRecord& record);
   void set_paper_field(int32_t index, PaperField field, float value);
   // The first record whose name, trimmed and upper-cased, equals `name`
-  // trimmed and upper-cased.
-  std::optional<int32_t> paper_index(std::string_view name) const;
+  // trimmed and upper-cased. When none does and `name` is a standard paper
+  // name (tolmer/paper.h: "A4", "letter", "ARCH D"), the first record whose
+  // size is that paper's within 0.5 mm, as stored or turned ("A4" finds
+  // Generic A4, "Letter" Generic Letter). The C export keeps the first rule
+  // alone.
+  [[nodiscard]] std::optional<int32_t> paper_index(std::string_view name) const;
   // The first record of that size, portrait or landscape (Metric: sizes in
   // millimetres).
-  std::optional<PaperMatch> paper_index(System system, float width, float height) const;
+  [[nodiscard]] std::optional<PaperMatch> paper_index(System system, float width,
+                                                      float height) const;
 
-  // ---- temporary string array
+  // ---- temporary string array: entry 0 is always the empty text, the
+  // texts appended follow it.
   // The first entry equal to `text` (a-z matching A-Z).
-  std::optional<int32_t> temp_find(std::string_view text) const;
+  [[nodiscard]] std::optional<int32_t> temp_find(std::string_view text) const;
   // Appends a copy; its index (0 when the array cannot grow).
   int32_t temp_append(std::string_view text);
   // Leaves only the empty entry 0.
   void temp_clear();
-  int32_t temp_upper_bound() const;
-  std::optional<std::string> temp_entry(int32_t index) const;
-  // One operation by its code, as the C interface takes it: search (0; the
-  // index or -1), append (1; the index), clear (-1; 0), size (-2; the upper
-  // bound); any other code: 0.
-  int32_t temp_access(int32_t operation, std::string_view text);
+  // The index of the last entry (0 when only the empty entry is there).
+  [[nodiscard]] int32_t temp_upper_bound() const;
+  [[nodiscard]] std::optional<std::string> temp_entry(int32_t index) const;
 
   // ---- angles that use pi
   // angle + change in radians, wrapped once into [0, 2 pi].
-  double rotate_radians(double angle, double change) const;
+  [[nodiscard]] double rotate_radians(double angle, double change) const noexcept;
 
   // ---- random numbers
-  // Seeds the generator from the clock.
+  // Each Library draws from its own stream: a 64-bit permuted congruential
+  // generator whose seed selects both the starting state and the stream
+  // (the odd increment). Two Libraries with different seeds draw different
+  // sequences, not one sequence shifted; so neither repeats the other's
+  // identifiers in order, and a value both draw is a coincidence of two
+  // independent streams (about one in 2^31 per pair of draws), which no
+  // generator of 31-bit identifiers can rule out. (The C interface's
+  // process-wide context keeps its own 32-bit generator, with one cycle of
+  // 2^32 that every seed enters at another place: two of its seeds are the
+  // same sequence shifted.)
+  //
+  // Seeds the stream anew from the operating system's entropy (mixed with a
+  // clock and a count of the seeds made in the process: two Libraries
+  // randomized at once get different seeds).
   void randomize();
-  // Sets and reads the seed (the C interface starts at 0xFFFFFFFF).
-  void set_seed(uint32_t seed);
-  uint32_t seed() const;
+  // Seeds the stream with `seed`: the draws that follow are those of
+  // Library(RandomSeed{seed}).
+  void set_seed(uint64_t seed);
+  // The seed of the last seeding (given, or drawn from entropy).
+  [[nodiscard]] uint64_t seed() const;
   // One draw from 10000 to 2147483647.
-  int32_t random_value();
+  [[nodiscard]] int32_t random_value();
   // Draws until the value is not in `existing` (an empty list: one draw).
-  int32_t unique_record_id(std::span<const int32_t> existing);
+  [[nodiscard]] int32_t unique_record_id(std::span<const int32_t> existing);
 
   // ---- host services (this context's own; other contexts do not see them)
-  // Installs a host's table of operations for this context (null restores
-  // every platform default); members outside the table's size, or cut by
-  // it, keep their defaults. A table installed while another thread uses
-  // the context is seen whole or not at all.
-  void set_host_services(const TolmerHostServices* services);
-  // The table in force (null members: the default), size of the whole
-  // structure.
-  TolmerHostServices host_services() const;
-  // The path of a special folder (CSIDL number), empty when it has none.
-  std::string special_folder(int32_t folder) const;
-  // 1 left, 2 right, 3 middle, 0 none (over `window` when it is above 0).
-  int32_t mouse_button(int32_t window) const;
-  bool key_down(int32_t virtual_key) const;
+  // Installs a host's services for this context, replacing the whole set
+  // installed before; an empty function keeps the platform's own service
+  // for that operation (HostServices{} restores every default). A set
+  // installed while another thread uses the context is seen whole or not
+  // at all. See tolmer/host_services.h for ownership and threads.
+  void set_host_services(HostServices services);
+  // The set in force (empty functions: the defaults).
+  [[nodiscard]] HostServices host_services() const;
+  // The path of a special folder; none when the platform (or the host) has
+  // no such folder, or it is not an existing directory.
+  [[nodiscard]] std::optional<std::string> special_folder(SpecialFolder folder) const;
+  // The mouse button held or pressed since the previous query, tried left,
+  // right, middle in that order. A window above 0 gives None unless the
+  // cursor is over exactly that window.
+  [[nodiscard]] MouseButton mouse_button(int32_t window = 0) const;
+  // Whether a key (by its virtual-key number) is down now.
+  [[nodiscard]] bool key_down(int32_t virtual_key) const;
 
   struct Impl;
 

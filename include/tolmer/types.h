@@ -21,10 +21,10 @@ enum class System : int32_t { English = 0, Metric = 1 };
 // decimetres 1, centimetres 2, millimetres 3).
 enum class Unit : int32_t { Yards, Feet, Inches, Meters, Decimeters, Centimeters, Millimeters };
 
-constexpr System system_of(Unit unit) noexcept {
+[[nodiscard]] constexpr System system_of(Unit unit) noexcept {
   return unit >= Unit::Meters ? System::Metric : System::English;
 }
-constexpr int32_t code_of(Unit unit) noexcept {
+[[nodiscard]] constexpr int32_t code_of(Unit unit) noexcept {
   const auto n = static_cast<int32_t>(unit);
   return unit >= Unit::Meters ? n - static_cast<int32_t>(Unit::Meters) : n;
 }
@@ -113,18 +113,17 @@ struct LengthReading {
   std::optional<Unit> too_large;  // the unit whose number exceeded the maximum
   ByteRange number;               // with too_large: that number's bytes in the entry
   std::vector<ByteRange> unread;  // bytes of the entry that no unit consumed
-  bool ok() const noexcept { return !too_large.has_value(); }
+  [[nodiscard]] bool ok() const noexcept { return !too_large.has_value(); }
 };
 
-// The reading of a text already separated, with positions as the C
-// interface reports them: with too_large, `inches` is the negative code of
-// the unit whose number exceeded the maximum and first..last are that
-// number's 1-based positions in the prepared (upper-cased, trimmed) text.
+// The reading of a text already separated: the length, or the unit whose
+// number exceeded the maximum with the bytes of that number (0-based, in the
+// text read).
 struct SeparatedReading {
-  float inches = 0;
-  bool too_large = false;
-  int32_t first = 0;
-  int32_t last = 0;
+  float inches = 0;               // the length (0 when too_large is set)
+  std::optional<Unit> too_large;  // the unit whose number exceeded the maximum
+  ByteRange number;               // with too_large: that number's bytes
+  [[nodiscard]] bool ok() const noexcept { return !too_large.has_value(); }
 };
 
 // The limits of a length entry (inches): a number above `maximum` for its
@@ -161,8 +160,6 @@ struct PaperRecord {
   float right_margin = 0;
 };
 
-// A number read next to a position of a text, with where it stands (1-based
-// positions, as the C interface reports them).
 namespace measure {
 // A fraction "w n/d" (or "n/d", "n\\d") taken apart.
 struct Fraction {
@@ -177,10 +174,12 @@ struct FoundFraction {
   std::string remainder;  // the trimmed text with the fraction cut out
   float value = 0;        // numerator / denominator as a single
 };
+// A number read next to a position of a text, with where it stands (0-based
+// byte offsets of the text).
 struct NumberAt {
   float value = 0;
-  std::optional<int32_t> start;  // 1-based first position, when one was found
-  std::optional<int32_t> end;    // 1-based last position, when the number was read
+  std::optional<std::size_t> start;  // its first byte, when one was found
+  std::optional<std::size_t> end;    // one past its last byte, when the number was read
 };
 }  // namespace measure
 

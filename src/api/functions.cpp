@@ -11,6 +11,7 @@
 #include "frame/primitives.h"
 #include "measure/fraction.h"
 #include "measure/parse.h"
+#include "measure/scale_notation.h"
 #include "measure/scales.h"
 #include "measure/units.h"
 #include "tolmer/catalog.h"
@@ -20,24 +21,24 @@ namespace tolmer::inline v1::measure {
 
 // ------------------------------------------------------------ units, words
 
-std::string_view designator_word(Unit unit, int32_t index) {
+std::string_view designator_word(Unit unit, int32_t index) noexcept {
   return tolmer::designator_word(unit, index);
 }
 
-int32_t designator_count(Unit unit) {
+int32_t designator_count(Unit unit) noexcept {
   return tolmer::designator_count(unit);
 }
 
-std::string_view measurement_label(System system, LabelStyle style, float quantity) {
+std::string_view measurement_label(System system, LabelStyle style, float quantity) noexcept {
   return tolmer::measurement_label(system, style, quantity);
 }
 
-float inches_to_feet(float inches) {
+float inches_to_feet(float inches) noexcept {
   ExtendedPrecision guard;
   return convert_measurement(inches, Unit::Feet);
 }
 
-float inches_to_meters(float inches) {
+float inches_to_meters(float inches) noexcept {
   ExtendedPrecision guard;
   return convert_measurement(inches, Unit::Meters);
 }
@@ -76,7 +77,7 @@ std::optional<FoundFraction> extract_fraction(std::string_view text, bool from_e
 
 // -------------------------------------------------------------- typed text
 
-bool is_measurement_numeral(System system, char c) {
+bool is_measurement_numeral(System system, char c) noexcept {
   return tolmer::is_measurement_numeral(system, c);
 }
 
@@ -84,22 +85,37 @@ std::string separate_measurements(std::string_view text) {
   return tolmer::separate_measurements(text);
 }
 
-NumberAt number_at(System system, std::string_view text, int32_t position, bool backwards,
-                   int32_t start_before) {
+NumberAt number_at(System system, std::string_view text, std::size_t position, bool backwards,
+                   std::size_t start_before) {
   ExtendedPrecision guard;
-  return read_measurement_value(system, text, position, backwards, start_before);
+  // The core counts positions from 1 in 32 bits: position p there is byte
+  // p - 1 here. Forwards past the end there is nothing to read; backwards
+  // past the end the whole text is the stretch.
+  constexpr std::size_t kLargest = INT32_MAX - 1;
+  if (!backwards && position >= text.size()) return {};
+  const std::size_t last = backwards ? std::min(position, text.size() - 1) : position;
+  if (text.empty() || last > kLargest) return {};
+  const NumberInText read = read_measurement_value(
+      system, text, static_cast<int32_t>(last + 1), backwards,
+      static_cast<int32_t>(std::min(start_before, kLargest) + 1));
+  NumberAt n;
+  n.value = read.value;
+  if (read.start && *read.start >= 1) n.start = static_cast<std::size_t>(*read.start - 1);
+  if (read.end && *read.end >= 0 && static_cast<std::size_t>(*read.end) <= text.size())
+    n.end = static_cast<std::size_t>(*read.end);
+  return n;
 }
 
 // ------------------------------------------------------------------ scales
 
-float inches_per_foot(float numerator, float denominator) {
+float inches_per_foot(float numerator, float denominator) noexcept {
   ExtendedPrecision guard;
   return tolmer::inches_per_foot(numerator, denominator);
 }
 
 int32_t nearest_scale_denominator(System system, double scale) {
-  ExtendedPrecision guard;
-  return tolmer::nearest_scale_denominator(system, scale);
+  const auto family = system == System::Metric ? tolmer::scale::Family::Metric : tolmer::scale::Family::Architectural;
+  return nearest_standard_denominator(family, scale).value_or(0);
 }
 
 }  // namespace tolmer::measure
@@ -107,28 +123,29 @@ int32_t nearest_scale_denominator(System system, double scale) {
 namespace tolmer::inline v1::catalog {
 
 
-std::string_view category_description(int32_t category, int32_t sub_category) {
+std::string_view category_description(int32_t category, int32_t sub_category) noexcept {
   return description_for_category_type(category, sub_category);
 }
 
-std::string_view subcategories_code_string(int32_t category) {
+std::string_view subcategories_code_string(int32_t category) noexcept {
   return tolmer::subcategories_code_string(category);
 }
 
-std::string_view item_types_code_string(int32_t category, int32_t sub_category) {
+std::string_view item_types_code_string(int32_t category, int32_t sub_category) noexcept {
   return tolmer::item_types_code_string(category, sub_category);
 }
 
 std::string_view sub_item_types_code_string(int32_t category, int32_t sub_category,
-                                            int32_t item_type) {
+                                            int32_t item_type) noexcept {
   return tolmer::sub_item_types_code_string(category, sub_category, item_type);
 }
 
 std::string library_name(int32_t category, int32_t sub_category, int32_t item_type) {
-  return std::string(library_name_value(category, sub_category, item_type).view());
+  const LibraryName name = library_name_value(category, sub_category, item_type);
+  return std::string(name.view());
 }
 
-LibraryName library_name_value(int32_t category, int32_t sub_category, int32_t item_type) {
+LibraryName library_name_value(int32_t category, int32_t sub_category, int32_t item_type) noexcept {
   static_assert(LibraryName{}.bytes.size() == tolmer::LibraryName::kCapacity);
   const auto core = library_name_from_categories(category, sub_category, item_type);
   const std::string_view made = core.view();
@@ -157,7 +174,7 @@ bool is_valid_library_name(std::string_view name) {
 }
 
 std::string_view item_name(int32_t category, int32_t sub_category, int32_t item_type,
-                           bool plural) {
+                           bool plural) noexcept {
   return symbol_item_name(category, sub_category, item_type, plural ? 1 : 0);
 }
 
@@ -168,18 +185,18 @@ std::optional<int32_t> item_type_from_name(int32_t category, int32_t sub_categor
   return type;
 }
 
-std::string_view sub_item_name(const CatalogKey& k) {
+std::string_view sub_item_name(const CatalogKey& k) noexcept {
   return symbol_sub_item_name(k.category, k.sub_category, k.item_type, k.sub_item_type);
 }
 
-std::optional<int32_t> wall_snap_index(const CatalogKey& k) {
+std::optional<int32_t> wall_snap_index(const CatalogKey& k) noexcept {
   const int32_t index =
       object_wall_snap_index(k.category, k.sub_category, k.item_type, k.sub_item_type);
   if (index == 0) return std::nullopt;
   return index;
 }
 
-int32_t highest_wall_snap_index() { return highest_object_wall_snap_index(); }
+int32_t highest_wall_snap_index() noexcept { return highest_object_wall_snap_index(); }
 
 bool is_wall(std::string_view key) {
   ExtendedPrecision guard;
@@ -196,26 +213,26 @@ bool is_symbol_view_number_valid(int32_t view, std::string_view view_list) {
   return tolmer::is_symbol_view_number_valid(view, view_list);
 }
 
-std::string_view wire_type_description(int32_t type) {
+std::string_view wire_type_description(int32_t type) noexcept {
   return tolmer::wire_type_description(type);
 }
 
-std::string_view drawing_tool_description(int32_t tool_type) {
+std::string_view drawing_tool_description(int32_t tool_type) noexcept {
   return drawing_tool_type_description(tool_type);
 }
 
 int32_t text_box_part(std::string_view object_name) { return tolmer::text_box_part(object_name); }
 
-std::string_view folder_name_invalid_characters() {
+std::string_view folder_name_invalid_characters() noexcept {
   return tolmer::folder_name_invalid_characters();
 }
-std::string_view category_name_invalid_characters() {
+std::string_view category_name_invalid_characters() noexcept {
   return tolmer::category_name_invalid_characters();
 }
-std::string_view circuit_name_invalid_characters() {
+std::string_view circuit_name_invalid_characters() noexcept {
   return tolmer::circuit_name_invalid_characters();
 }
-std::string_view symbol_name_invalid_characters() {
+std::string_view symbol_name_invalid_characters() noexcept {
   return tolmer::symbol_name_invalid_characters();
 }
 

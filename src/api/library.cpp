@@ -12,6 +12,7 @@
 #include "host/input.h"
 #include "host/paths.h"
 #include "host/random.h"
+#include "host/random_stream.h"
 #include "measure/format.h"
 #include "measure/parse.h"
 #include "measure/entry.h"
@@ -20,12 +21,16 @@
 #include "measure/validate.h"
 #include "geometry/angles.h"
 #include "paper/paper.h"
+#include "paper/standard_sizes.h"
 #include "text/temp_array.h"
 
 namespace tolmer::inline v1 {
 
-Library::Library() : impl_(std::make_unique<Impl>()) { initialize_state(impl_->state); }
-Library::Library(Uninitialised) : impl_(std::make_unique<Impl>()) {}
+Library::Library() : Library(RandomSeed{entropy_seed()}) {}
+Library::Library(RandomSeed seed) : impl_(std::make_unique<Impl>(seed.value)) {
+  initialize_state(impl_->state);
+}
+Library::Library(Uninitialised) : impl_(std::make_unique<Impl>(entropy_seed())) {}
 Library::~Library() = default;
 Library::Library(Library&&) noexcept = default;
 Library& Library::operator=(Library&&) noexcept = default;
@@ -34,12 +39,12 @@ void Library::reinitialize() { initialize_state(impl_->state); }
 
 // ------------------------------------------------------------------ units
 
-double Library::inches_to_millimeters(double inches) const {
+double Library::inches_to_millimeters(double inches) const noexcept {
   ExtendedPrecision guard;
   return tolmer::inches_to_millimeters(impl_->state, inches);
 }
 
-float Library::millimeters_to_inches(float millimeters) const {
+float Library::millimeters_to_inches(float millimeters) const noexcept {
   ExtendedPrecision guard;
   return tolmer::millimeters_to_inches(impl_->state, millimeters);
 }
@@ -73,29 +78,6 @@ LengthParts Library::split(float inches, System system, int32_t places) const {
   return split_inches(impl_->state, system, inches, places);
 }
 
-namespace {
-
-// A conversion as SeparatedReading carries it: with a number too large, the
-// negative code of its unit (-1 metres, -2 yards, -3 decimetres, -4 feet,
-// -5 centimetres, -6 inches, -7 millimetres) and the number's positions (0
-// for a position not found).
-SeparatedReading separated_reading(const Conversion& c) {
-  if (c.ok()) return SeparatedReading{c.inches, false, 0, 0};
-  float code = 0;
-  switch (c.unit) {
-    case Unit::Meters: code = -1; break;
-    case Unit::Yards: code = -2; break;
-    case Unit::Decimeters: code = -3; break;
-    case Unit::Feet: code = -4; break;
-    case Unit::Centimeters: code = -5; break;
-    case Unit::Inches: code = -6; break;
-    case Unit::Millimeters: code = -7; break;
-  }
-  return SeparatedReading{code, true, c.number.start.value_or(0), c.number.end.value_or(0)};
-}
-
-}  // namespace
-
 LengthReading Library::read_length(std::string_view entry, float maximum) const {
   ExtendedPrecision guard;
   return tolmer::read_length(impl_->state, entry, maximum);
@@ -103,7 +85,10 @@ LengthReading Library::read_length(std::string_view entry, float maximum) const 
 
 SeparatedReading Library::read_separated(std::string_view separated, float maximum) const {
   ExtendedPrecision guard;
-  return separated_reading(convert_text_to_inches(impl_->state, separated, maximum));
+  // Separating a separated text changes nothing: the reading of an entry,
+  // without its unread runs, is the reading of the separated text.
+  LengthReading r = tolmer::read_length(impl_->state, separated, maximum);
+  return SeparatedReading{r.inches, r.too_large, r.number};
 }
 
 Validation Library::validate(std::string_view entry, const EntryLimits& limits,
@@ -115,7 +100,8 @@ Validation Library::validate(std::string_view entry, const EntryLimits& limits,
 float Library::validate_in_window(int32_t window, std::string_view separated_entry,
                                   const EntryLimits& limits, const DisplayFormat& display) const {
   ExtendedPrecision guard;
-  return validate_measurement_entry(impl_->state, impl_->state.services.window(), window,
+  host::Services::Session services = impl_->state.services.session();
+  return validate_measurement_entry(impl_->state, services, window,
                                     separated_entry, limits, display);
 }
 
@@ -133,7 +119,7 @@ std::optional<int32_t> Library::scale_index(System system, float numerator,
   return i;
 }
 
-float Library::converted_scale_value(System system, float value) const {
+float Library::converted_scale_value(System system, float value) const noexcept {
   ExtendedPrecision guard;
   return tolmer::converted_scale_value(impl_->state, system, value);
 }
@@ -177,8 +163,10 @@ void Library::set_paper_field(int32_t index, PaperField field, float value) {
 
 std::optional<int32_t> Library::paper_index(std::string_view name) const {
   const int32_t i = paper_index_from_name(impl_->state, to_upper(trim(name)));
-  if (i < 0) return std::nullopt;
-  return i;
+  if (i >= 0) return i;
+  const auto standard = standard_paper_by_name(name);
+  if (!standard) return std::nullopt;
+  return paper_index_of_standard(impl_->state, *standard);
 }
 
 std::optional<PaperMatch> Library::paper_index(System system, float width, float height) const {
@@ -197,47 +185,72 @@ std::optional<int32_t> Library::temp_find(std::string_view text) const {
 int32_t Library::temp_append(std::string_view text) { return temp_array_append(impl_->state, text); }
 void Library::temp_clear() { temp_array_clear(impl_->state); }
 int32_t Library::temp_upper_bound() const { return temp_array_upper_bound(impl_->state); }
-int32_t Library::temp_access(int32_t operation, std::string_view text) {
-  return temp_array_access(impl_->state, operation, text);
-}
 std::optional<std::string> Library::temp_entry(int32_t index) const {
   return temp_array_entry(impl_->state, index);
 }
 
 // ----------------------------------------------------------------- angles
 
-double Library::rotate_radians(double angle, double change) const {
+double Library::rotate_radians(double angle, double change) const noexcept {
   ExtendedPrecision guard;
   return rotate_radians_value(impl_->state, angle, change);
 }
 
 // ---------------------------------------------------------- host services
 
-void Library::set_host_services(const TolmerHostServices* services) {
-  impl_->state.services.install(services);
+void Library::set_host_services(HostServices services) {
+  impl_->state.services.install(std::move(services));
 }
-TolmerHostServices Library::host_services() const { return impl_->state.services.installed(); }
-std::string Library::special_folder(int32_t folder) const {
-  return special_folder_location(impl_->state.services.folders(), folder);
+HostServices Library::host_services() const { return impl_->state.services.current(); }
+
+std::optional<std::string> Library::special_folder(SpecialFolder folder) const {
+  host::Services::Session services = impl_->state.services.session();
+  std::string path = special_folder_location(services, static_cast<int32_t>(folder));
+  if (path.empty()) return std::nullopt;
+  return path;
 }
-int32_t Library::mouse_button(int32_t window) const {
-  return tolmer::mouse_button(impl_->state.services.input(), window);
+
+MouseButton Library::mouse_button(int32_t window) const {
+  // The cursor, the window under it and the buttons, all of one set.
+  host::Services::Session services = impl_->state.services.session();
+  switch (tolmer::mouse_button(services, window)) {
+    case 1: return MouseButton::Left;
+    case 2: return MouseButton::Right;
+    case 3: return MouseButton::Middle;
+    default: return MouseButton::None;
+  }
 }
+
 bool Library::key_down(int32_t virtual_key) const {
-  return key_state(impl_->state.services.input(), virtual_key) != 0;
+  host::Services::Session services = impl_->state.services.session();
+  return key_state(services, virtual_key) != 0;
 }
 
 // --------------------------------------------------------- random numbers
 
-void Library::randomize() { randomize_generator(impl_->state, impl_->state.services.clock()); }
-void Library::set_seed(uint32_t seed) { impl_->state.seed = seed; }
-uint32_t Library::seed() const { return impl_->state.seed; }
-int32_t Library::random_value() { return random_long_value(impl_->state); }
+void Library::randomize() { set_seed(entropy_seed()); }
+
+void Library::set_seed(uint64_t seed) {
+  const RandomStream fresh(seed);
+  const std::lock_guard lock(impl_->random_lock);
+  impl_->stream = fresh;
+}
+
+uint64_t Library::seed() const {
+  const std::lock_guard lock(impl_->random_lock);
+  return impl_->stream.seed();
+}
+
+int32_t Library::random_value() {
+  const std::lock_guard lock(impl_->random_lock);
+  return random_record_id(impl_->stream);
+}
 
 int32_t Library::unique_record_id(std::span<const int32_t> existing) {
-  if (existing.empty()) return random_long_value(impl_->state);
-  return tolmer::unique_record_id(impl_->state, existing.data(),
-                                  static_cast<int32_t>(existing.size() - 1));
+  for (;;) {
+    const int32_t value = random_value();
+    if (std::find(existing.begin(), existing.end(), value) == existing.end()) return value;
+  }
 }
 
 }  // namespace tolmer

@@ -2,13 +2,23 @@
 // and the C interface's process-wide context.
 #pragma once
 
+#include <mutex>
+
 #include "api/state.h"
+#include "host/random_stream.h"
 #include "tolmer/library.h"
 
 namespace tolmer::inline v1 {
 
+// The State (shared with the C interface when this is the process-wide
+// context) and the Library's own random stream with its lock. The State's
+// 32-bit generator is the C interface's; a Library's members draw from the
+// stream.
 struct Library::Impl {
+  explicit Impl(uint64_t seed) : stream(seed) {}
   State state;
+  mutable std::mutex random_lock;
+  RandomStream stream;
 };
 
 // Builds a State as initialisation does: the conversion places created (kept

@@ -16,6 +16,7 @@
 
 #include "c_abi/libstring.h"
 #include "frame/precision.h"
+#include "measure/parse.h"
 #include "tolmer/types.h"
 #include "tolmerdll.h"
 
@@ -112,14 +113,25 @@ inline LibString result(std::string_view bytes) { return make_libstring(bytes); 
 // A LibString argument passed by value.
 inline std::string_view libstring(LibString handle) { return libstring_bytes(handle); }
 
-// A reading's length; with a number over its maximum, its positions written
-// through start and end (each when not null).
-inline float reading(const SeparatedReading& r, int32_t* start, int32_t* end) {
-  if (r.too_large) {
-    write(start, r.first);
-    write(end, r.last);
+// A conversion's length; with a number over its maximum, the negative code
+// of its unit (-1 metres, -2 yards, -3 decimetres, -4 feet, -5 centimetres,
+// -6 inches, -7 millimetres), and the number's 1-based positions in the
+// prepared text written through start and end (each when not null; 0 for a
+// position not found).
+inline float reading(const Conversion& c, int32_t* start, int32_t* end) {
+  if (c.ok()) return c.inches;
+  write(start, c.number.start.value_or(0));
+  write(end, c.number.end.value_or(0));
+  switch (c.unit) {
+    case Unit::Meters: return -1;
+    case Unit::Yards: return -2;
+    case Unit::Decimeters: return -3;
+    case Unit::Feet: return -4;
+    case Unit::Centimeters: return -5;
+    case Unit::Inches: return -6;
+    case Unit::Millimeters: return -7;
   }
-  return r.inches;
+  return 0;
 }
 
 // The one guard of every export. The body runs with the extended precision

@@ -1,16 +1,20 @@
 // Exports of paths and special folders, mouse and keyboard state, random
 // numbers and record identifiers.
-#include <span>
-
 #include "c_abi/process.h"
 #include "c_abi/abi.h"
+#include "c_abi/host_table.h"
+#include "host/input.h"
 #include "host/paths.h"
+#include "host/random.h"
 
 // ------------------------------------------------------ paths and folders
 
 TOLMER_EXPORT(LibString) GETSPECIALFOLDERLOCATION(int32_t folder) {
   return tolmer::abi::guarded(LibString{}, [&]() -> LibString {
-    return tolmer::abi::result(tolmer::process_library().special_folder(folder));
+    // Any number goes to the folder service (the shell knows more folders
+    // than the C++ interface names).
+    return tolmer::abi::result(
+        tolmer::special_folder_location(tolmer::state().services.folders(), folder));
   });
 }
 
@@ -49,13 +53,13 @@ TOLMER_EXPORT(LibString) GETEXPORTFILENAME(const char* base_name, int32_t catego
 
 TOLMER_EXPORT(int32_t) GETMOUSEBUTTON(int32_t window) {
   return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
-    return tolmer::process_library().mouse_button(window);
+    return tolmer::mouse_button(tolmer::state().services.input(), window);
   });
 }
 
 TOLMER_EXPORT(int32_t) GETKEYSTATE(int32_t virtual_key) {
   return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
-    return tolmer::process_library().key_down(virtual_key) ? 1 : 0;
+    return tolmer::key_state(tolmer::state().services.input(), virtual_key);
   });
 }
 
@@ -63,30 +67,31 @@ TOLMER_EXPORT(int32_t) GETKEYSTATE(int32_t virtual_key) {
 
 TOLMER_EXPORT(void) SETHOSTSERVICES(const TolmerHostServices* services) {
   tolmer::abi::guarded([&] {
-    tolmer::process_library().set_host_services(services);
+    tolmer::abi::install_host_table(tolmer::state().services, services);
   });
 }
 
 // -------------------------------------------------- random, identifiers
+// The process-wide context's own 32-bit generator (a tolmer::Library draws
+// from a stream of its own instead).
 
 TOLMER_EXPORT(void) RANDOMIZEDLLGENERATOR(void) {
   tolmer::abi::guarded([&] {
-    tolmer::process_library().randomize();
+    tolmer::State& s = tolmer::state();
+    tolmer::randomize_generator(s, s.services.clock());
   });
 }
 
 TOLMER_EXPORT(int32_t) GETRANDOMLONGVALUE(void) {
   return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
-    return tolmer::process_library().random_value();
+    return tolmer::random_long_value(tolmer::state());
   });
 }
 
 TOLMER_EXPORT(int32_t) GETUNIQUERECORDID(const int32_t* existing, int32_t last_index) {
   return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
     if (last_index < 0) return 0;
-    const std::span<const int32_t> values =
-        existing == nullptr ? std::span<const int32_t>()
-                            : std::span(existing, static_cast<std::size_t>(last_index) + 1);
-    return tolmer::process_library().unique_record_id(values);
+    if (existing == nullptr) return tolmer::random_long_value(tolmer::state());
+    return tolmer::unique_record_id(tolmer::state(), existing, last_index);
   });
 }

@@ -44,7 +44,7 @@ TOLMER_EXPORT(float)
 GETMEASUREMENTVALUEINTEXTSTRINGBYPOSITION(int32_t system, LibString text, int32_t position,
                                           int32_t backwards, int32_t* start, int32_t* end) {
   return tolmer::abi::guarded(0.0f, [&]() -> float {
-    const tolmer::measure::NumberAt reading =
+    const tolmer::NumberInText reading =
         tolmer::read_measurement_value(static_cast<tolmer::System>(system), tolmer::abi::libstring(text), position, backwards == -1,
                                        tolmer::abi::read(start));
     if (reading.start) tolmer::abi::write(start, *reading.start);
@@ -58,7 +58,7 @@ CONVERTTEXTSTRINGVALUETOINCHES(const char* measurement, float maximum, int32_t* 
                                int32_t* end) {
   return tolmer::abi::guarded(0.0f, [&]() -> float {
     return tolmer::abi::reading(
-        tolmer::process_library().read_separated(tolmer::abi::text_view(measurement), maximum), start,
-        end);
+        tolmer::convert_text_to_inches(tolmer::state(), tolmer::abi::text_view(measurement), maximum),
+        start, end);
   });
 }

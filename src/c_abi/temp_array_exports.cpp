@@ -5,7 +5,7 @@
 
 TOLMER_EXPORT(int32_t) ACCESSTEMPSTRINGARRAY(int32_t operation, const char* text) {
   return tolmer::abi::guarded(int32_t{0}, [&]() -> int32_t {
-    return tolmer::process_library().temp_access(operation, tolmer::abi::text_view(text));
+    return tolmer::temp_array_access(tolmer::state(), operation, tolmer::abi::text_view(text));
   });
 }
 

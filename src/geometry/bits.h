@@ -1,25 +1,24 @@
 // Bit operations on 32-bit words and on byte-addressed bit strings.
 //
-// Bit 0 is the least significant bit. A bit string is the caller's memory
-// read byte by byte: bit n is bit (n mod 8) of byte (n div 8), which for a
-// little-endian 32-bit integer is bit n of the integer (n 0 to 31), and larger
-// n reach the bytes that follow. A negative bit number names no bit: it is
-// never used to address memory.
+// The word and byte operations are those of the C++ interface
+// (tolmer/bits.h, one definition for both). A bit string here is the
+// caller's memory read byte by byte: bit n is bit (n mod 8) of byte (n div
+// 8), which for a little-endian 32-bit integer is bit n of the integer (n 0
+// to 31), and larger n reach the bytes that follow. A negative bit number
+// names no bit: it is never used to address memory.
 #pragma once
 
 #include <cstdint>
 
+#include "tolmer/bits.h"
+
 namespace tolmer::inline v1 {
 
-// The bit count rule of the word operations: below 1 or above 32 means 32.
-int32_t effective_bit_count(int32_t count);
-
-// The number of set bits among bits 0 to count - 1.
-int32_t total_bits_set(int32_t value, int32_t count);
-
-// The first set bit from `start` to count - 1, or -1 (also when start is
-// beyond count - 1). A negative start begins at bit 0.
-int32_t first_bit_set(int32_t value, int32_t start, int32_t count);
+using geometry::effective_bit_count;
+using geometry::first_bit_set;
+using geometry::shift_bits_left;
+using geometry::shift_bits_right;
+using geometry::total_bits_set;
 
 // Bit n of the bit string at `target` (false for a negative n or a null
 // target); clear, set or invert it (nothing for a negative n or null target).
@@ -28,13 +27,12 @@ void clear_bit(void* target, int32_t n);
 void set_bit(void* target, int32_t n);
 void toggle_bit(void* target, int32_t n);
 
-// Shifts by count mod 32 places (a count of 0 or 32 leaves the value);
-// the right shift is logical: zeros enter at the top.
-int32_t shift_bits_left(int32_t value, int32_t count);
-int32_t shift_bits_right(int32_t value, int32_t count);
-
 // Rotates one byte by count mod 8 places.
-uint8_t rotate_byte_left(uint8_t byte, int32_t count);
-uint8_t rotate_byte_right(uint8_t byte, int32_t count);
+[[nodiscard]] constexpr uint8_t rotate_byte_left(uint8_t byte, int32_t count) noexcept {
+  return std::to_integer<uint8_t>(geometry::rotate_left(std::byte{byte}, count));
+}
+[[nodiscard]] constexpr uint8_t rotate_byte_right(uint8_t byte, int32_t count) noexcept {
+  return std::to_integer<uint8_t>(geometry::rotate_right(std::byte{byte}, count));
+}
 
-}  // namespace tolmer
+}  // namespace tolmer::inline v1

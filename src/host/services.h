@@ -4,16 +4,19 @@
 // clock and the shell only through these interfaces. Each has a default for
 // the platform (Win32 on Windows; portable defaults elsewhere) and can be
 // replaced, operation by operation, by a host: each context (Services, held
-// by a tolmer::Library) has its own table; SETHOSTSERVICES installs the one
-// of the C interface's process-wide context.
+// by a tolmer::Library) has its own set (tolmer::HostServices);
+// SETHOSTSERVICES converts the C interface's table into one and installs it
+// in the process-wide context.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <shared_mutex>
 #include <string>
 #include <string_view>
 
+#include "tolmer/host_services.h"
 #include "tolmerdll_host.h"
 
 namespace tolmer::inline v1::host {
@@ -78,11 +81,13 @@ InputService& default_input();
 ClockService& default_clock();
 FolderService& default_folders();
 
-// One context's services: the operations of the table its host installed,
-// the platform defaults elsewhere, and the edit-control message codes the
-// default field operations send. Each operation reads the table in force
-// whole (a table installed meanwhile by another thread is seen whole or not
-// at all). A copy takes the table and the codes; its services are its own.
+// One context's services: the operations its host installed, the platform
+// defaults elsewhere, and the edit-control message codes the default field
+// operations send. Each operation takes the set in force whole (a set
+// installed meanwhile by another thread is seen whole or not at all, and
+// stays alive until that operation returns). A copy shares the installed
+// set and takes the codes; installing into it afterwards leaves the
+// original alone.
 class Services {
  public:
   Services();
@@ -90,19 +95,52 @@ class Services {
   Services& operator=(const Services& other);
   ~Services();
 
+  // Each operation of these takes the set in force at its own call.
   WindowService& window() { return window_; }
   InputService& input() { return input_; }
   ClockService& clock() { return clock_; }
   FolderService& folders() { return folders_; }
 
-  // Installs a host's table of operations (null restores every default).
-  // Of a table whose size field is smaller than the structure, only the
-  // members inside that size, each entirely, are taken; the others keep
-  // their defaults.
-  void install(const TolmerHostServices* services);
-  // The table in force: the host's members that were taken, null elsewhere
-  // (null meaning the default); its size is that of the whole structure.
-  TolmerHostServices installed() const;
+ private:
+  struct Installed;
+
+ public:
+  // The services of the set in force now, held for a sequence of operations
+  // (a member that asks the cursor, the window under it and the buttons
+  // asks them all of one set, whatever another thread installs meanwhile).
+  class Session final : public WindowService, public InputService, public ClockService,
+                        public FolderService {
+   public:
+    void show_message(std::string_view text, std::string_view caption) override;
+    void select_range(int32_t window, int32_t first, int32_t after_last) override;
+    int32_t line_length(int32_t window, int32_t line) override;
+    void set_focus(int32_t window) override;
+    void set_text(int32_t window, std::string_view text) override;
+    bool cursor_position(int32_t& x, int32_t& y) override;
+    int32_t window_from_point(int32_t x, int32_t y) override;
+    int32_t async_key_state(int32_t virtual_key) override;
+    uint32_t tick_count() override;
+    std::string special_folder(int32_t folder) override;
+
+   private:
+    friend class Services;
+    explicit Session(const Services& owner);
+    const Services& owner_;
+    std::shared_ptr<const Installed> set_;
+  };
+  [[nodiscard]] Session session() const { return Session(*this); }
+
+  // Installs a host's operations (an empty function: the platform default),
+  // replacing the whole set installed before. `from_table` is the C
+  // interface's table they were converted from, kept only to be read back
+  // by installed() (all null when the operations come from C++).
+  void install(HostServices services, const TolmerHostServices& from_table = {});
+  // The operations in force (an empty function: the default).
+  [[nodiscard]] HostServices current() const;
+  // The C table the operations in force came from: its members that were
+  // taken, null elsewhere (null meaning the default); its size is that of
+  // the whole structure.
+  [[nodiscard]] TolmerHostServices installed() const;
 
   // The edit-control message codes (select range, line length).
   void set_edit_codes(int32_t select_range, int32_t line_length);
@@ -149,7 +187,14 @@ class Services {
     Services& owner_;
   };
 
-  TolmerHostServices table_{};
+  // What install() publishes: replaced whole, never changed in place.
+  struct Installed {
+    HostServices services;
+    TolmerHostServices table{};
+  };
+  [[nodiscard]] std::shared_ptr<const Installed> snapshot() const;
+
+  std::shared_ptr<const Installed> installed_;  // null: every default
   mutable std::shared_mutex lock_;
   std::atomic<int32_t> select_range_code_{0};
   std::atomic<int32_t> line_length_code_{0};

@@ -31,9 +31,9 @@ std::string separate_measurements(std::string_view text) {
   return out;
 }
 
-measure::NumberAt read_measurement_value(System system, std::string_view text, int32_t position,
+NumberInText read_measurement_value(System system, std::string_view text, int32_t position,
                                          bool backwards, int32_t start_before) {
-  measure::NumberAt reading;
+  NumberInText reading;
   const int64_t p = position;
   const int64_t length = static_cast<int64_t>(text.size());
   if (!backwards && p > length) return reading;
@@ -242,7 +242,7 @@ Conversion convert_text_to_inches(const MeasureState& state, std::string_view te
     const std::size_t at = best_at[v];
     const System system = system_of(visit.unit);
     const std::string_view word = designator_word(visit.unit, static_cast<int32_t>(best_index[v]));
-    measure::NumberAt reading =
+    NumberInText reading =
         read_measurement_value(system, prepared, static_cast<int32_t>(at - 1), true, 0);
     if (consumed != nullptr) consumed->push_back({at, at + word.size(), system});
     if (maximum > 0 && reading.value > maximum) {

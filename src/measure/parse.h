@@ -32,6 +32,14 @@ bool is_measurement_numeral(System system, char c);
 // stay. "12'-6\"" gives "12 '- 6 \"".
 std::string separate_measurements(std::string_view text);
 
+// A number read next to a position of a text, with 1-based positions: start
+// its first position when one was found, end its last when it was read.
+struct NumberInText {
+  float value = 0;
+  std::optional<int32_t> start;
+  std::optional<int32_t> end;
+};
+
 // Reads the number (whole part and fraction) that ends at `position`
 // (backwards) or begins there (forwards) in `text`, with the numeral
 // characters of `system`:
@@ -55,7 +63,7 @@ std::string separate_measurements(std::string_view text);
 //   rounded to single.
 // Characters that are not numerals stand outside the number (a minus sign is
 // ignored).
-measure::NumberAt read_measurement_value(System system, std::string_view text, int32_t position,
+NumberInText read_measurement_value(System system, std::string_view text, int32_t position,
                                      bool backwards, int32_t start_before);
 
 // Why a conversion stopped: ok, or a number above the maximum of its unit.
@@ -68,7 +76,7 @@ struct Conversion {
   float inches = 0;                  // the length (0 with an error)
   ReadError error = ReadError::Ok;
   Unit unit = Unit::Inches;          // with TooLarge: the unit whose number exceeded the maximum
-  measure::NumberAt number;          // with TooLarge: that number, as read backwards
+  NumberInText number;          // with TooLarge: that number, as read backwards
   [[nodiscard]] bool ok() const noexcept { return error == ReadError::Ok; }
 };
 

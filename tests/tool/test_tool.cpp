@@ -145,12 +145,12 @@ TEST_P(PaperCommand, Runs) { check(GetParam()); }
 INSTANTIATE_TEST_SUITE_P(
     Tool, PaperCommand,
     testing::Values(
-        has("TableStart", {"paper"}, 0,
+        has("TableStart", {"paper", "--classic"}, 0,
             "index  name              inches         millimetres      margins (in)\n"
             "    0  Generic Letter    8.5 x 11       215.9 x 279.4    0.5 / 0.5 / 0.5 / 0.5\n"
             "    1  Generic Legal     8.5 x 14       215.9 x 355.6    0.5 / 0.5 / 0.5 / 0.5\n"),
-        has("TableA4", {"paper"}, 0, "   16  Generic A4        8.27 x 11.69   210.1 x 296.9    0.5 / 0.5 / 0.5 / 0.5\n"),
-        has("TableEnd", {"paper"}, 0,
+        has("TableA4", {"paper", "--classic"}, 0, "   16  Generic A4        8.27 x 11.69   210.1 x 296.9    0.5 / 0.5 / 0.5 / 0.5\n"),
+        has("TableEnd", {"paper", "--classic"}, 0,
             "   26  Generic B6        5.04 x 7.17    128.0 x 182.1    0.5 / 0.5 / 0.5 / 0.5\n"
             "   40  Generic Custom    8.5 x 11       215.9 x 279.4    0.5 / 0.5 / 0.5 / 0.5\n"
             "blank records: 27 to 39\n"),
@@ -160,20 +160,37 @@ INSTANTIATE_TEST_SUITE_P(
         exact("NameFindsTheFirstRecord", {"paper", "Generic Letter"}, 0,
               "index        0\nname         Generic Letter\nsize         8.5 x 11 in (215.9 x 279.4 mm)\n"
               "margins      0.5 / 0.5 / 0.5 / 0.5 in (top / bottom / left / right)\n"),
-        exact("SizeLandscape", {"paper", "11x8.5"}, 0,
+        exact("SizeLandscape", {"paper", "11x8.5", "--classic"}, 0,
               "index        0\nname         Generic Letter\norientation  Landscape\n"
               "size         8.5 x 11 in (215.9 x 279.4 mm)\n"
               "margins      0.5 / 0.5 / 0.5 / 0.5 in (top / bottom / left / right)\n"),
-        has("SizePortrait", {"paper", "8.5 x 11"}, 0, "index        0\nname         Generic Letter\norientation  Portrait\n"),
-        has("SizeInMillimetres", {"paper", "215.9x279.4", "--metric"}, 0,
+        has("SizePortrait", {"paper", "8.5 x 11", "--classic"}, 0, "index        0\nname         Generic Letter\norientation  Portrait\n"),
+        has("SizeInMillimetres", {"paper", "215.9x279.4", "--metric", "--classic"}, 0,
             "index        0\nname         Generic Letter\norientation  Portrait\n"),
         has("SizeOfLedger", {"paper", "8.5X17"}, 0, "index        2\nname         Generic Ledger\n"),
-        rejected("NoSuchSize", {"paper", "1x1"}, "no paper of 1 x 1 in (sizes match exactly, either way round)\n"),
+        rejected("NoSuchSize", {"paper", "1x1", "--classic"}, "no paper of 1 x 1 in (sizes match exactly, either way round)\n"),
         rejected("NoSuchName", {"paper", "Generic Z"},
                  "no paper named \"Generic Z\"; the closest names: Generic D, Generic F, Generic G\n"),
         usage("TwoNames", {"paper", "Generic", "A4"}, "one paper name or size expected, got 2"),
         usage("MetricWithoutSize", {"paper", "--metric"}, "--metric applies to a size lookup"),
-        usage("MetricWithName", {"paper", "Generic A4", "--metric"}, "--metric applies to a size lookup")),
+        usage("MetricWithName", {"paper", "Generic A4", "--metric"}, "--metric applies to a size lookup"),
+        usage("MetricWithNameClassic", {"paper", "Generic A4", "--metric", "--classic"},
+              "--metric applies to a size lookup"),
+        // The standard sizes.
+        has("StandardListStart", {"paper"}, 0,
+            "ISO A\n  A0       841 x 1189 mm (33.11 x 46.81 in)\n  A1       594 x 841 mm (23.39 x 33.11 in)\n"),
+        has("StandardListSeries", {"paper"}, 0,
+            "  C10      28 x 40 mm (1.1 x 1.57 in)\n\nANSI\n  ANSI A   8.5 x 11 in (215.9 x 279.4 mm)\n"),
+        has("StandardListEnd", {"paper"}, 0,
+            "  ARCH E1  30 x 42 in (762 x 1066.8 mm)\n\nNorth American\n  Letter   8.5 x 11 in (215.9 x 279.4 mm)\n"
+            "  Legal    8.5 x 14 in (215.9 x 355.6 mm)\n  Tabloid  11 x 17 in (279.4 x 431.8 mm)\n"
+            "  Ledger   17 x 11 in (431.8 x 279.4 mm)\n"),
+        rejected("NoSizeAnywhere", {"paper", "1x1"},
+                 "no paper of 1 x 1 in (standard sizes match within 0.5 mm, the paper table as --classic does, "
+                 "either way round)\n"),
+        rejected("NoSizeAnywhereMetric", {"paper", "10x10", "--metric"},
+                 "no paper of 10 x 10 mm (standard sizes match within 0.5 mm, the paper table as --classic does, "
+                 "either way round)\n")),
     case_name);
 
 // --- tolmer catalog --------------------------------------------------------

@@ -71,16 +71,35 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Paper, FirstHour,
     testing::Values(
-        exact("WordOfTheName", {"paper", "A4"}, 0, kA4),
-        exact("WordInLowerCase", {"paper", "letter"}, 0, kLetter),
+        exact("WordOfTheName", {"paper", "A4"}, 0, "A4  210 x 297 mm (8.27 x 11.69 in)\n"),
+        exact("WordInLowerCase", {"paper", "letter"}, 0, "Letter  8.5 x 11 in (215.9 x 279.4 mm)\n"),
+        exact("SpacedAndPunctuated", {"paper", "Arch-D"}, 0, "ARCH D  24 x 36 in (609.6 x 914.4 mm)\n"),
+        exact("TradeSizeIsAName", {"paper", "11 x 17"}, 0, "Tabloid  11 x 17 in (279.4 x 431.8 mm)\n"),
+        exact("TabloidByName", {"paper", "tabloid"}, 0, "Tabloid  11 x 17 in (279.4 x 431.8 mm)\n"),
+        exact("EveryPaperOfASize", {"paper", "17x11"}, 0,
+              "ANSI B   11 x 17 in (279.4 x 431.8 mm)  turned\nTabloid  11 x 17 in (279.4 x 431.8 mm)  turned\n"
+              "Ledger   17 x 11 in (431.8 x 279.4 mm)\n"),
+        exact("InchesOfA4", {"paper", "8.27x11.69"}, 0, "A4       210 x 297 mm (8.27 x 11.69 in)\n"),
+        exact("MillimetresOfA4", {"paper", "210x297", "--metric"}, 0, "A4       210 x 297 mm (8.27 x 11.69 in)\n"),
+        exact("MillimetresTurned", {"paper", "297 x 210", "--metric"}, 0,
+              "A4       210 x 297 mm (8.27 x 11.69 in)  turned\n"),
+        exact("NotStandardGoesToTheTable", {"paper", "8.5x17"}, 0,
+              "index        2\nname         Generic Ledger\norientation  Portrait\n"
+              "size         8.5 x 17 in (215.9 x 431.8 mm)\n"
+              "margins      0.5 / 0.5 / 0.5 / 0.5 in (top / bottom / left / right)\n"),
+        exact("ClassicWordOfTheName", {"paper", "A4", "--classic"}, 0, kA4),
+        exact("ClassicWordInLowerCase", {"paper", "letter", "--classic"}, 0, kLetter),
         exact("EveryWordInAnyOrder", {"paper", "a4 GENERIC"}, 0, kA4),
         has("SeveralMatchesListed", {"paper", "generic"}, 1, "",
             "several papers match \"generic\": Generic Letter, Generic Legal, Generic Ledger, Generic D,"),
-        Case{"NoneGivesTheClosestNames", {"paper", "tabloid"}, 1, "",
+        Case{"NoneGivesTheClosestNames", {"paper", "tabloyd"}, 1, "",
+             "no paper named \"tabloyd\"; the closest names: Tabloid, ", true, false},
+        Case{"ClassicNoneGivesTheClosestNames", {"paper", "tabloid", "--classic"}, 1, "",
              "no paper named \"tabloid\"; the closest names: Generic ", true, false},
-        has("MetricAsPrinted", {"paper", "210.1x296.9", "--metric"}, 0, kA4Turned + "Portrait\n"),
-        has("MetricAsPrintedTurned", {"paper", "296.9 x 210.1", "--metric"}, 0, kA4Turned + "Landscape\n"),
-        rejected("MetricNearlyAsPrinted", {"paper", "210x297", "--metric"},
+        has("MetricAsPrinted", {"paper", "210.1x296.9", "--metric", "--classic"}, 0, kA4Turned + "Portrait\n"),
+        has("MetricAsPrintedTurned", {"paper", "296.9 x 210.1", "--metric", "--classic"}, 0,
+            kA4Turned + "Landscape\n"),
+        rejected("MetricNearlyAsPrinted", {"paper", "210x297", "--metric", "--classic"},
                  "no paper of 210 x 297 mm (sizes match as stored or as printed to 0.1 mm, either way round)\n")),
     case_name);
 
@@ -227,10 +246,10 @@ INSTANTIATE_TEST_SUITE_P(
     Tool, DocumentCheck,
     testing::Values(
         DocumentCase{"OutputAsShown", "```console\n$ tolmer format 150.5\n12' 6 1/2\"\n```\n", 0},
-        DocumentCase{"ExitCodeAsShown", "```console\n$ tolmer paper 1x1\nno paper of 1 x 1 in (sizes match exactly, "
+        DocumentCase{"ExitCodeAsShown", "```console\n$ tolmer paper 1x1 --classic\nno paper of 1 x 1 in (sizes match exactly, "
                                         "either way round)\n(exit code 1)\n```\n", 0},
         DocumentCase{"OutputDrifted", "```console\n$ tolmer format 150.5\n12' 6 1/4\"\n```\n", 1},
-        DocumentCase{"ExitCodeMissing", "```console\n$ tolmer paper 1x1\nno paper of 1 x 1 in (sizes match exactly, "
+        DocumentCase{"ExitCodeMissing", "```console\n$ tolmer paper 1x1 --classic\nno paper of 1 x 1 in (sizes match exactly, "
                                         "either way round)\n```\n", 1},
         DocumentCase{"LineMissing", "```console\n$ tolmer length 5ft\nseparated  5 ft\ninches     60\n```\n", 1},
         DocumentCase{"OtherBlocksAreNotRun", "```sh\n$ tolmer format 150.5\nanything\n```\n", 0},

@@ -310,9 +310,9 @@ export function scaleIndex(system: System, numerator: number, denominator: numbe
 export const inchesPerFoot = (numerator: number, denominator: number): number =>
   shortest(wasm._tw_inches_per_foot(numerator, denominator));
 /**
- * The denominator D of the first standard scale 1 : D (largest first) whose
- * ratio is at most `ratio` (0.0105 gives 100); minus the smallest scale's D
- * when none is.
+ * The denominator D of the standard scale 1 : D nearest `ratio` (0.0105
+ * gives 100; halfway goes to the larger ratio); 0 for a ratio that is not
+ * positive.
  */
 export const nearestScale = (system: System, scale: number): number =>
   wasm._tw_nearest_scale(systemCode(system), scale);
