@@ -8,8 +8,8 @@
 
 #include "tolmer/tolmer.h"
 
-#ifdef TOLMERDLL_H
-#error "a C++ interface header included the C interface's header"
+#if defined(TOLMERDLL_H) || defined(TOLMERDLL_HOST_H)
+#error "a C++ interface header included a C interface header"
 #endif
 
 int main() {

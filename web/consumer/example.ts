@@ -3,7 +3,8 @@
 // result types as a user sees them.
 import {
   parseLength, formatLength, validateLength, convertLength, findPaper, scales,
-  type LengthFormat, type ParseResult, type ParseErrorName, type Unit,
+  findStandardPaper, standardPapersOfSize, parseScale, formatScale, nearestStandardScale,
+  type StandardPaper, type ScaleResult, type LengthFormat, type ParseResult, type ParseErrorName, type Unit,
 } from 'tolmer';
 
 const lines: string[] = [];
@@ -33,3 +34,13 @@ formatLength(1, { format: 'cubits' });
 formatLength(1, { fraction: 'vulgar' });
 // @ts-expect-error: not a unit
 parseLength('6', { defaultUnit: 'furlong' });
+const a4: StandardPaper | undefined = findStandardPaper('a4');
+const tabloidMatches: number = standardPapersOfSize(11, 17, 'in').length;
+const scale: ScaleResult = parseScale(`1/4"=1'-0"`);
+const written: string = formatScale(scale.numerator, scale.denominator, 'inches-to-foot');
+const nearest: number | undefined = nearestStandardScale(scale.ratio, 'metric');
+export const lookups: [string | undefined, number, string, number | undefined] = [a4?.unit, tabloidMatches, written, nearest];
+// @ts-expect-error: not a scale notation
+formatScale(1, 48, 'roman');
+// @ts-expect-error: not a scale family
+nearestStandardScale(0.02, 'nautical');

@@ -68,6 +68,51 @@ function findPaper() {
   $('paper-found').textContent = p ? `#${p.index} ${p.name}: ${p.width} × ${p.height} in` : 'no such paper';
 }
 
+// A standard paper's size in its own unit, then in the other.
+function paperSize(p) {
+  const other = p.unit === 'mm' ? 'in' : 'mm';
+  const w = round(tolmer.convertLength(p.width, p.unit, other), other === 'mm' ? 1 : 2);
+  const h = round(tolmer.convertLength(p.height, p.unit, other), other === 'mm' ? 1 : 2);
+  return `${p.width} × ${p.height} ${p.unit} (${w} × ${h} ${other})`;
+}
+
+function findStandardPaper() {
+  const p = tolmer.findStandardPaper($('standard-name').value);
+  $('standard-found').textContent = p ? `${p.name}: ${paperSize(p)}` : 'no such paper';
+}
+
+function findPapersOfSize() {
+  const width = Number($('size-width').value);
+  const height = Number($('size-height').value);
+  const list = $('size-found');
+  list.replaceChildren();
+  const matches = tolmer.standardPapersOfSize(width, height, $('size-unit').value);
+  for (const m of matches) {
+    const item = document.createElement('li');
+    item.textContent = `${m.paper.name}${m.orientation === 'landscape' ? ' (turned)' : ''}: ${paperSize(m.paper)}`;
+    list.append(item);
+  }
+  if (matches.length === 0) {
+    const item = document.createElement('li');
+    item.textContent = 'no standard paper of that size';
+    list.append(item);
+  }
+}
+
+function readScale() {
+  const s = tolmer.parseScale($('scale-notation').value);
+  const out = $('notation-found');
+  out.classList.toggle('error', s.error !== null);
+  if (s.error) {
+    out.textContent = s.message;
+    return;
+  }
+  const nearest = tolmer.nearestStandardScale(s.ratio, 'architectural');
+  out.textContent = `${tolmer.formatScale(s.numerator, s.denominator, 'colon')} · ` +
+    `${tolmer.formatScale(s.numerator, s.denominator, 'inches-to-foot')} · ` +
+    `nearest architectural scale 1:${nearest ?? '–'}, metric 1:${tolmer.nearestStandardScale(s.ratio, 'metric') ?? '–'}`;
+}
+
 function showScales() {
   const english = tolmer.scales('english');
   const metric = tolmer.scales('metric');
@@ -95,10 +140,16 @@ for (const id of ['entry', 'default-unit', 'decimal-comma', 'lenient', 'fraction
   $(id).addEventListener('input', readEntry);
 }
 $('paper-name').addEventListener('input', findPaper);
+$('standard-name').addEventListener('input', findStandardPaper);
+for (const id of ['size-width', 'size-height', 'size-unit']) $(id).addEventListener('input', findPapersOfSize);
+$('scale-notation').addEventListener('input', readScale);
 $('scale-input').addEventListener('input', findScale);
 showPapers();
 showScales();
 readEntry();
 findPaper();
+findStandardPaper();
+findPapersOfSize();
+readScale();
 findScale();
 document.body.dataset.ready = 'true';

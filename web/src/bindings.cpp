@@ -18,7 +18,9 @@
 #include "tolmer/length.h"
 #include "tolmer/library.h"
 #include "tolmer/measure.h"
+#include "tolmer/paper.h"
 #include "tolmer/reading.h"
+#include "tolmer/scale.h"
 #include "tolmer/types.h"
 
 namespace {
@@ -219,6 +221,128 @@ EMSCRIPTEN_KEEPALIVE float tw_inches_per_foot(float numerator, float denominator
 EMSCRIPTEN_KEEPALIVE int32_t tw_nearest_scale(int32_t system, double scale) {
   return tolmer::measure::nearest_scale_denominator(static_cast<tolmer::System>(system == 1),
                                                     scale);
+}
+
+// ---- standard scales and scale notations
+// The standard denominators of a family (0 architectural, 1 engineering, 2
+// metric): their count, and the i-th.
+static tolmer::scale::Family family_of(int32_t family) {
+  return family == 1 ? tolmer::scale::Family::Engineering
+         : family == 2 ? tolmer::scale::Family::Metric
+                       : tolmer::scale::Family::Architectural;
+}
+EMSCRIPTEN_KEEPALIVE int32_t tw_standard_scale_count(int32_t family) {
+  return static_cast<int32_t>(tolmer::scale::standard_denominators(family_of(family)).size());
+}
+EMSCRIPTEN_KEEPALIVE int32_t tw_standard_scale(int32_t family, int32_t i) {
+  const auto list = tolmer::scale::standard_denominators(family_of(family));
+  return i >= 0 && static_cast<std::size_t>(i) < list.size() ? list[static_cast<std::size_t>(i)] : 0;
+}
+// The denominator of the family's standard scale nearest `ratio`; 0 for none.
+EMSCRIPTEN_KEEPALIVE int32_t tw_nearest_standard_scale(int32_t family, double ratio) {
+  return tolmer::scale::nearest_standard(family_of(family), ratio).value_or(0);
+}
+
+struct ScaleRecord {
+  double numerator = 0;
+  double denominator = 0;
+  int32_t error = 0;         // 0: none
+  uint32_t begin = 0;        // the bytes of the error
+  uint32_t end = 0;
+  int32_t length_error = 0;  // a side of '=' that is no length: why
+  Text error_name;
+  Text message;
+};
+static ScaleRecord scale_record;
+
+static std::string_view notation_error_name(tolmer::scale::NotationError e) {
+  using E = tolmer::scale::NotationError;
+  switch (e) {
+    case E::None: return "";
+    case E::Empty: return "Empty";
+    case E::MalformedNumber: return "MalformedNumber";
+    case E::ZeroDenominator: return "ZeroDenominator";
+    case E::NotPositive: return "NotPositive";
+    case E::MissingLength: return "MissingLength";
+    case E::BadLength: return "BadLength";
+  }
+  return "";
+}
+
+// Reads the `size` bytes of tw_input as a scale notation.
+EMSCRIPTEN_KEEPALIVE const ScaleRecord* tw_parse_scale(uint32_t size) {
+  const auto read = tolmer::scale::parse(std::string_view(input_buffer.data(), size));
+  scale_record = ScaleRecord{};
+  scale_record.numerator = read.ratio.numerator;
+  scale_record.denominator = read.ratio.denominator;
+  scale_record.error = static_cast<int32_t>(read.error);
+  scale_record.begin = static_cast<uint32_t>(read.where.begin);
+  scale_record.end = static_cast<uint32_t>(read.where.end);
+  scale_record.length_error = static_cast<int32_t>(read.length_error);
+  scale_record.error_name = text_of(notation_error_name(read.error));
+  scale_record.message = text_of(read.message());
+  return &scale_record;
+}
+// numerator : denominator written in a notation (0 colon, 1 slash, 2
+// decimal, 3 inches to the foot, 4 one inch to feet).
+EMSCRIPTEN_KEEPALIVE const Text* tw_format_scale(double numerator, double denominator,
+                                                 int32_t notation) {
+  if (notation < 0 || notation > 4) return give_view("");
+  return give_text(tolmer::scale::format({numerator, denominator},
+                                         static_cast<tolmer::scale::Notation>(notation)));
+}
+
+// ---- standard paper sizes
+struct StandardPaperRecord {
+  double width = 0;   // in the paper's own unit
+  double height = 0;
+  Text name;
+  int32_t series = 0;
+  int32_t unit = 0;   // a Unit code (2 inches, 6 millimetres)
+};
+static StandardPaperRecord standard_record;
+
+EMSCRIPTEN_KEEPALIVE int32_t tw_standard_paper_count() {
+  return static_cast<int32_t>(tolmer::paper::standard_papers().size());
+}
+EMSCRIPTEN_KEEPALIVE const StandardPaperRecord* tw_standard_paper(int32_t i) {
+  standard_record = StandardPaperRecord{};
+  const auto list = tolmer::paper::standard_papers();
+  if (i >= 0 && static_cast<std::size_t>(i) < list.size()) {
+    const auto& p = list[static_cast<std::size_t>(i)];
+    standard_record = {p.width, p.height, text_of(p.name), static_cast<int32_t>(p.series),
+                       static_cast<int32_t>(p.unit)};
+  }
+  return &standard_record;
+}
+// The index in the standard table of a paper found (matched by its name).
+static int32_t standard_index(const tolmer::paper::StandardPaper& paper) {
+  const auto list = tolmer::paper::standard_papers();
+  for (std::size_t i = 0; i < list.size(); ++i)
+    if (list[i].name == paper.name) return static_cast<int32_t>(i);
+  return -1;
+}
+// The standard paper named by the `size` bytes of tw_input; -1 for none.
+EMSCRIPTEN_KEEPALIVE int32_t tw_standard_paper_by_name(uint32_t size) {
+  const auto found = tolmer::paper::standard_paper(std::string_view(input_buffer.data(), size));
+  return found ? standard_index(*found) : -1;
+}
+// Every standard paper of a size (within 0.5 mm, either way round): their
+// count; tw_standard_match(i) gives index * 4 + orientation (1 as listed, 2
+// turned).
+static std::vector<int32_t> standard_matches;
+EMSCRIPTEN_KEEPALIVE int32_t tw_standard_papers_of_size(double width, double height, int32_t unit) {
+  standard_matches.clear();
+  if (!valid_unit(unit)) return 0;
+  for (const auto& m : tolmer::paper::standard_papers_of_size(width, height,
+                                                              static_cast<tolmer::Unit>(unit)))
+    standard_matches.push_back(standard_index(m.paper) * 4 + static_cast<int32_t>(m.orientation));
+  return static_cast<int32_t>(standard_matches.size());
+}
+EMSCRIPTEN_KEEPALIVE int32_t tw_standard_match(int32_t i) {
+  return i >= 0 && static_cast<std::size_t>(i) < standard_matches.size()
+             ? standard_matches[static_cast<std::size_t>(i)]
+             : -1;
 }
 
 // ---- paper table

@@ -1,6 +1,7 @@
 // tolmer: architectural lengths in JavaScript. Reading what people type
 // ("12' 6 1/2\"", "2,500 mm"), display text in 21 formats, unit conversions,
-// the paper and drawing-scale tables and the symbol catalog's names.
+// standard paper sizes and drawing scales by what people call them, the
+// classic paper and drawing-scale tables and the symbol catalog's names.
 //
 // The computations are the C++ library's, compiled to WebAssembly and
 // inlined in this module; the module starts it once, when it is imported
@@ -316,6 +317,113 @@ export const inchesPerFoot = (numerator: number, denominator: number): number =>
  */
 export const nearestScale = (system: System, scale: number): number =>
   wasm._tw_nearest_scale(systemCode(system), scale);
+
+// ---- standard scales and scale notations
+/** Families of standard scales: architectural (1/4" = 1'-0"), engineering (1" = 20'), metric (1:50). */
+export type ScaleFamily = 'architectural' | 'engineering' | 'metric';
+const familyCode = (family: ScaleFamily): number => {
+  const code = ['architectural', 'engineering', 'metric'].indexOf(family);
+  if (code < 0) throw new TypeError(`unknown scale family ${String(family)}`);
+  return code;
+};
+/** The denominators D of a family's standard scales 1 : D, largest drawing first. */
+export function standardScales(family: ScaleFamily): number[] {
+  const f = familyCode(family);
+  const list: number[] = [];
+  for (let i = 0, n = wasm._tw_standard_scale_count(f); i < n; ++i) list.push(wasm._tw_standard_scale(f, i));
+  return list;
+}
+/**
+ * The denominator D of the family's standard scale 1 : D nearest `ratio`
+ * (0.0416 gives 24 among the architectural scales; halfway goes to the
+ * larger drawing); undefined for a ratio that is not positive.
+ */
+export function nearestStandardScale(ratio: number, family: ScaleFamily = 'architectural'): number | undefined {
+  const d = wasm._tw_nearest_standard_scale(familyCode(family), ratio);
+  return d > 0 ? d : undefined;
+}
+/** Why a text is not a scale. */
+export type ScaleErrorName =
+  | 'Empty' | 'MalformedNumber' | 'ZeroDenominator' | 'NotPositive' | 'MissingLength' | 'BadLength';
+export interface ScaleResult {
+  /** The drawing length and the real length it stands for (1 : 48); NaN on error. */
+  numerator: number;
+  denominator: number;
+  /** numerator / denominator; NaN on error. */
+  ratio: number;
+  error: ScaleErrorName | null;
+  message: string;
+  /** The part of the text the error concerns: [start, end) in UTF-16 code units. */
+  at: [number, number] | null;
+}
+/** Reads a scale as people write it: "1:50", "1/48", "0.02", "1/4\"=1'-0\"", "1 in = 20 ft". */
+export function parseScale(text: string): ScaleResult {
+  const size = put(text);
+  const r = record(wasm._tw_parse_scale(size));
+  if (i32(r + 16) === 0) {
+    const numerator = f64(r);
+    const denominator = f64(r + 8);
+    return { numerator, denominator, ratio: numerator / denominator, error: null, message: '', at: null };
+  }
+  return {
+    numerator: NaN, denominator: NaN, ratio: NaN,
+    error: readText(r + 32) as ScaleErrorName,
+    message: readText(r + 40),
+    at: span(text, size === text.length, u32(r + 20), u32(r + 24)),
+  };
+}
+/** How a scale is written: 1:48, 1/48, 0.0208333, 1/4" = 1'-0", 1" = 4'. */
+export type ScaleNotation = 'colon' | 'slash' | 'decimal' | 'inches-to-foot' | 'inch-to-feet';
+const notations: readonly ScaleNotation[] = ['colon', 'slash', 'decimal', 'inches-to-foot', 'inch-to-feet'];
+/** numerator : denominator written in a notation (default 'colon'). */
+export function formatScale(numerator: number, denominator: number, notation: ScaleNotation = 'colon'): string {
+  const code = notations.indexOf(notation);
+  if (code < 0) throw new TypeError(`unknown scale notation ${String(notation)}`);
+  return readText(record(wasm._tw_format_scale(numerator, denominator, code)));
+}
+
+// ---- standard paper sizes
+export type PaperSeries = 'iso-a' | 'iso-b' | 'iso-c' | 'ansi' | 'arch' | 'north-american';
+const paperSeries: readonly PaperSeries[] = ['iso-a', 'iso-b', 'iso-c', 'ansi', 'arch', 'north-american'];
+export interface StandardPaper {
+  /** As printed: "A4", "ANSI B", "ARCH E1", "Letter". */
+  name: string;
+  series: PaperSeries;
+  /** The paper's own unit: millimetres for ISO, inches for the others. */
+  unit: 'mm' | 'in';
+  /** In `unit`, exact. */
+  width: number;
+  height: number;
+}
+function standardPaper(index: number): StandardPaper {
+  const r = record(wasm._tw_standard_paper(index));
+  return {
+    name: readText(r + 16), series: paperSeries[i32(r + 24)] ?? 'iso-a',
+    unit: units[i32(r + 28)] === 'mm' ? 'mm' : 'in', width: f64(r), height: f64(r + 8),
+  };
+}
+/** Every standard paper size: ISO 216 A and B, ISO 269 C, ANSI A-E, ARCH A-E1, Letter, Legal, Tabloid, Ledger. */
+export function standardPapers(): StandardPaper[] {
+  const list: StandardPaper[] = [];
+  for (let i = 0, n = wasm._tw_standard_paper_count(); i < n; ++i) list.push(standardPaper(i));
+  return list;
+}
+/** The standard paper people call `name` ("A4", "a4", "ARCH D", "Arch-D", "11x17"), or undefined. */
+export function findStandardPaper(name: string): StandardPaper | undefined {
+  const i = wasm._tw_standard_paper_by_name(put(name));
+  return i < 0 ? undefined : standardPaper(i);
+}
+/**
+ * Every standard paper of that size within half a millimetre, as listed or
+ * turned (11 x 17 in: ANSI B, Tabloid and Ledger turned).
+ */
+export function standardPapersOfSize(width: number, height: number, unit: Unit = 'in'):
+  { paper: StandardPaper; orientation: 'portrait' | 'landscape' }[] {
+  const n = wasm._tw_standard_papers_of_size(width, height, unitCode(unit));
+  const matches: number[] = [];
+  for (let i = 0; i < n; ++i) matches.push(wasm._tw_standard_match(i));
+  return matches.map((m) => ({ paper: standardPaper(m >> 2), orientation: (m & 3) === 2 ? 'landscape' : 'portrait' }));
+}
 
 // ---- paper
 export interface Paper {

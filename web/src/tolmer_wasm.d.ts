@@ -14,6 +14,16 @@ export interface TolmerWasm {
   _tw_scale_index(system: number, numerator: number, denominator: number): number;
   _tw_inches_per_foot(numerator: number, denominator: number): number;
   _tw_nearest_scale(system: number, scale: number): number;
+  _tw_standard_scale_count(family: number): number;
+  _tw_standard_scale(family: number, index: number): number;
+  _tw_nearest_standard_scale(family: number, ratio: number): number;
+  _tw_parse_scale(size: number): number;
+  _tw_format_scale(numerator: number, denominator: number, notation: number): number;
+  _tw_standard_paper_count(): number;
+  _tw_standard_paper(index: number): number;
+  _tw_standard_paper_by_name(size: number): number;
+  _tw_standard_papers_of_size(width: number, height: number, unit: number): number;
+  _tw_standard_match(index: number): number;
   _tw_paper_upper_bound(): number;
   _tw_paper(index: number): number;
   _tw_paper_by_name(size: number): number;

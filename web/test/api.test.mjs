@@ -162,3 +162,48 @@ test('catalog names: strings out, integers checked', () => {
   assert.throws(() => tolmer.itemName(1.5, 1, 1), RangeError);
   assert.throws(() => tolmer.libraryName(2 ** 31, 1, 1), RangeError);
 });
+
+test('standard paper: the table, by name in any spelling, by size in either unit', () => {
+  const all = tolmer.standardPapers();
+  const a4 = all.find((p) => p.name === 'A4');
+  assert.deepEqual(a4, { name: 'A4', series: 'iso-a', unit: 'mm', width: 210, height: 297 });
+  assert.deepEqual(all.find((p) => p.name === 'ARCH E1'),
+    { name: 'ARCH E1', series: 'arch', unit: 'in', width: 30, height: 42 });
+  for (const name of ['A4', 'a4', ' a 4 ']) assert.deepEqual(tolmer.findStandardPaper(name), a4);
+  for (const name of ['ARCH D', 'Arch-D', 'archd']) assert.equal(tolmer.findStandardPaper(name)?.name, 'ARCH D');
+  assert.equal(tolmer.findStandardPaper('11x17')?.name, 'Tabloid');
+  assert.equal(tolmer.findStandardPaper('no such paper'), undefined);
+  const named = (list) => list.map((m) => `${m.paper.name} ${m.orientation}`);
+  assert.deepEqual(named(tolmer.standardPapersOfSize(11, 17)), ['ANSI B portrait', 'Tabloid portrait', 'Ledger landscape']);
+  assert.deepEqual(named(tolmer.standardPapersOfSize(297, 210, 'mm')), ['A4 landscape']);
+  assert.deepEqual(named(tolmer.standardPapersOfSize(8.27, 11.69, 'in')), ['A4 portrait']);
+  assert.deepEqual(tolmer.standardPapersOfSize(1, 1, 'in'), []);
+  assert.throws(() => tolmer.standardPapersOfSize(1, 1, 'furlong'), TypeError);
+});
+
+test('scales: standard lists, the nearest, notations read and written', () => {
+  assert.equal(tolmer.standardScales('metric').includes(50), true);
+  assert.equal(tolmer.nearestStandardScale(0.0416), 24);
+  assert.equal(tolmer.nearestStandardScale(1 / 49, 'metric'), 50);
+  assert.equal(tolmer.nearestStandardScale(0, 'metric'), undefined);
+  assert.throws(() => tolmer.standardScales('nautical'), TypeError);
+  const quarter = tolmer.parseScale(`1/4"=1'-0"`);
+  assert.equal(quarter.error, null);
+  assert.equal(quarter.denominator / quarter.numerator, 48);
+  assert.equal(quarter.ratio, 1 / 48);
+  assert.deepEqual(tolmer.parseScale('1:50'), { numerator: 1, denominator: 50, ratio: 0.02, error: null, message: '', at: null });
+  const zero = tolmer.parseScale('1:0');
+  assert.equal(zero.error, 'ZeroDenominator');
+  assert.ok(zero.message.length > 0);
+  assert.ok(Number.isNaN(zero.ratio));
+  // Positions count UTF-16 units of the text given: the same error after a
+  // character of two units is two further on than after one of one unit.
+  const plain = tolmer.parseScale(`x"=1'`);
+  const wide = tolmer.parseScale(`😀"=1'`);
+  assert.ok(plain.at && wide.at);
+  assert.equal(wide.at[0], plain.at[0]);
+  assert.equal(wide.at[1], plain.at[1] + 1);
+  assert.equal(tolmer.formatScale(1, 48, 'inches-to-foot'), `1/4" = 1'-0"`);
+  assert.equal(tolmer.formatScale(1, 48), '1:48');
+  assert.throws(() => tolmer.formatScale(1, 48, 'roman'), TypeError);
+});

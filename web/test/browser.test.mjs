@@ -92,6 +92,19 @@ test('the demo page reads typed entries, shows every format and the look-ups', a
   assert.match(await text('#paper-found'), /Generic Legal: 8\.5 × 14 in/);
   assert.equal(await page.$$eval('#papers tr.found', (rows) => rows.length), 1);
   assert.ok(await page.$$eval('#papers tbody tr', (rows) => rows.length) > 20);
+  // Standard paper by name and by size.
+  assert.equal(await text('#standard-found'), 'A4: 210 × 297 mm (8.27 × 11.69 in)');
+  await page.click('#standard-name', { clickCount: 3 });
+  await page.keyboard.type('arch-d');
+  assert.equal(await text('#standard-found'), 'ARCH D: 24 × 36 in (609.6 × 914.4 mm)');
+  assert.deepEqual(await page.$$eval('#size-found li', (items) => items.map((i) => i.textContent.split(':')[0])),
+    ['ANSI B', 'Tabloid', 'Ledger (turned)']);
+  // A scale as written, and one the page cannot read.
+  assert.match(await text('#notation-found'), /^1:48 · 1\/4" = 1'-0" · nearest architectural scale 1:48/);
+  await page.click('#scale-notation', { clickCount: 3 });
+  await page.keyboard.type('1:0');
+  assert.equal(await page.$eval('#notation-found', (e) => e.classList.contains('error')), true);
+  assert.ok((await text('#notation-found')).length > 0);
   await page.click('#scale-input', { clickCount: 3 });
   await page.keyboard.type('95');
   assert.equal(await text('#scale-found'), '1 : 100');
