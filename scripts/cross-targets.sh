@@ -25,8 +25,8 @@ setup() {
       if [ "$1" = i686 ]; then
         # qemu-i386 runs the eight-thread stress tests too slowly to finish;
         # they run natively, under ThreadSanitizer, on aarch64 and under Wine.
-        left_out_filter='Threads.*'
-        left_out_regex='^Threads\.'
+        left_out_filter='Threads.*:ContextThreads.*'
+        left_out_regex='^(Threads|ContextThreads)\.'
       fi
       configure=(cmake -DCMAKE_TOOLCHAIN_FILE="cmake/$1-linux.cmake")
       programs=(tests/tolmer_tests tests/tolmer_alloc_tests)
