@@ -253,12 +253,16 @@ TEST(LibraryContext, SpecialFoldersReachACHostByTheirNumbers) {
 TEST(LibraryContext, ASetReplacedDuringACallOutlivesTheCall) {
   Library library;
   auto witness = std::make_shared<std::string>("alive");
-  tolmer::HostServices services;
-  services.key_state = [&library, witness](int32_t) {
-    library.set_host_services({});
-    return tolmer::KeyState{*witness == "alive", false};
-  };
-  library.set_host_services(std::move(services));
+  {
+    // (A moved-from std::function may keep its target: the set leaves this
+    // scope so that only the installed one holds the witness.)
+    tolmer::HostServices services;
+    services.key_state = [&library, witness](int32_t) {
+      library.set_host_services({});
+      return tolmer::KeyState{*witness == "alive", false};
+    };
+    library.set_host_services(std::move(services));
+  }
   EXPECT_EQ(witness.use_count(), 2);
   EXPECT_TRUE(library.key_down(65));
   EXPECT_EQ(witness.use_count(), 1);    // the replaced set is gone now
