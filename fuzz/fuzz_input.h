@@ -28,7 +28,8 @@ class Input {
   int32_t small(int32_t low, int32_t high) {
     const uint8_t selector = take<uint8_t>();
     if (selector == 255) return integer();
-    return low + static_cast<int32_t>(selector % static_cast<uint32_t>(high - low + 1));
+    const int64_t span = int64_t{high} - low + 1;
+    return static_cast<int32_t>(low + static_cast<int64_t>(selector) % span);
   }
   float single() { return take<float>(); }
   double real() { return take<double>(); }

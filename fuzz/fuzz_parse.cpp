@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The start is searched before position - 1 (a whole part that is empty,
   // next to a fraction cut out of the stretch, is "found" wherever that
   // search stops); the end never lies past the text.
-  fuzz::check(start >= 0 && start <= std::max(position - 1, 0));
+  fuzz::check(start >= 0 && start <= std::max<int64_t>(int64_t{position} - 1, 0));
   if (end != -5) fuzz::check(end >= -1 && end <= static_cast<int32_t>(text.size()));
   FREELIBSTRING(handle);
 
